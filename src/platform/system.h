@@ -1,0 +1,102 @@
+// What the program reaches outside its own windows: clock, timers, the message loop's idle turn,
+// screen metrics, message boxes, file dialogs, the clipboard, the tray icon, the single-instance
+// lock and the system's date and time formats. One object per run, chosen at link time
+// (platform/sim for tests, platform/win32 for Quillpad.exe).
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/date_time.h"
+#include "platform/file_system.h"
+#include "platform/types.h"
+
+namespace quillpad::platform {
+
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  virtual bool HasText() = 0;
+  virtual std::string GetText() = 0;  // CP932; empty when there is none
+  virtual void SetText(const std::string& text) = 0;
+  // Bitmaps and the viewer chain join here with the issues that use them.
+};
+
+// The notification-area icon. Mouse messages arrive with the callback message's second
+// parameter (WM_LBUTTONDOWN 513, ... WM_MBUTTONDBLCLK 521) and the cursor position.
+class TrayIcon {
+ public:
+  virtual ~TrayIcon() = default;
+  // Return values are what the system answered; callers may ignore them.
+  virtual bool Add(const std::string& tip) = 0;  // tip: at most 63 bytes, already cut
+  virtual bool Modify(const std::string& tip) = 0;
+  virtual bool Delete() = 0;
+  std::function<void(unsigned mouseMessage, Point cursor)> OnCallback;
+};
+
+struct FileDialogOptions {
+  std::string Title;
+  std::string Filter;  // "テキスト (*.txt)|*.txt|すべて (*.*)|*.*"
+  int FilterIndex = 1;
+  std::string InitialDir;
+  std::string FileName;  // in: proposed name; out: the chosen full path
+  std::string DefaultExt;
+  bool AllowMultiSelect = false;
+  std::vector<std::string> FileNames;  // out, with AllowMultiSelect
+  bool OverwritePrompt = false;
+};
+
+class System {
+ public:
+  virtual ~System() = default;
+
+  // Files on Windows paths.
+  virtual FileSystem& Files() = 0;
+
+  // Clock and the system's date and time formats ("yyyy/mm/dd", "h:nn:ss" on a Japanese system).
+  virtual DateTime Now() = 0;
+  virtual std::string ShortDateFormat() = 0;
+  virtual std::string LongTimeFormat() = 0;
+
+  // Full path of the running executable ("C:\Programs\Quillpad\Quillpad.exe").
+  virtual std::string ExecutablePath() = 0;
+
+  // Window timers: the callback runs on the user-interface thread every interval.
+  virtual int StartTimer(int intervalMs, std::function<void()> tick) = 0;
+  virtual void StopTimer(int id) = 0;
+
+  // The message loop. The idle handler runs when the queue is empty, again and again until it
+  // answers true (done); then the loop waits for the next message. Errors thrown by handlers
+  // reach ShowError and the loop goes on. Returns the exit code given to Quit.
+  virtual int RunMessageLoop(std::function<bool()> idle) = 0;
+  virtual void Quit(int exitCode) = 0;
+
+  // Screen metrics (SPI_GETWORKAREA, SM_CXSCREEN/SM_CYSCREEN, SM_CXFULLSCREEN/SM_CYFULLSCREEN).
+  virtual Rect WorkArea() = 0;
+  virtual Size ScreenSize() = 0;
+  virtual Size FullScreenSize() = 0;
+  virtual Point CursorPos() = 0;
+
+  // Message boxes answer with a MessageBoxResult. The general error box shows an error that
+  // reached the message loop.
+  virtual int MessageBox(const std::string& text, const std::string& caption, unsigned flags) = 0;
+  virtual void ShowError(const std::string& message) = 0;
+
+  virtual bool OpenFileDialog(FileDialogOptions& options) = 0;
+  virtual bool SaveFileDialog(FileDialogOptions& options) = 0;
+
+  virtual Clipboard& GetClipboard() = 0;
+  virtual std::unique_ptr<TrayIcon> CreateTrayIcon() = 0;
+
+  // Named single-instance lock, held until the process ends; false when another holds it.
+  virtual bool AcquireInstanceLock(const std::string& name) = 0;
+
+  // "open" on a file, folder or address; false when the system refused.
+  virtual bool ShellOpen(const std::string& target) = 0;
+  // The help viewer on a help file (contents and index).
+  virtual bool ShowHelp(const std::string& helpFile) = 0;
+};
+
+}  // namespace quillpad::platform
