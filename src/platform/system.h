@@ -12,6 +12,7 @@
 #include "base/date_time.h"
 #include "platform/file_system.h"
 #include "platform/types.h"
+#include "platform/window.h"
 
 namespace quillpad::platform {
 
@@ -54,6 +55,8 @@ class System {
 
   // Files on Windows paths.
   virtual FileSystem& Files() = 0;
+  // Native windows for the component toolkit.
+  virtual WindowSystem& Windows() = 0;
 
   // Clock and the system's date and time formats ("yyyy/mm/dd", "h:nn:ss" on a Japanese system).
   virtual DateTime Now() = 0;
