@@ -1,0 +1,59 @@
+// The two tool bars of the main window: tbMain (basic commands) and tbEdit (memo editing).
+#include "app/main_form.h"
+#include "app/menu_table.h"
+
+namespace quillpad {
+
+namespace {
+
+using M = TMainForm;
+constexpr MainHandler None = nullptr;
+
+const ToolRow kBasic[] = {
+    {"ShowMemoBtn", "デスクトップメモに上書き表示", None},
+    {"ShowNewMemoBtn", "新規デスクトップメモとして表示", None},
+    {"SendToActiveInputBtn", "他の編集画面に貼り付け", None},
+    {"SaveScheduleMemoBtn", "選択日のメモとして保存", None},
+    {"Sep1", "", None, TfSeparator},
+    {"EditNextMemoBtn", "次のメモ|次のメモに移動", None},
+    {"EditPreviousMemoBtn", "前のメモ|ひとつ前のメモに移動", None},
+    {"Sep2", "", None, TfSeparator},
+    {"MemoListEditBtn", "メモリストの編集", None},
+    {"JustifyBtn", "整列|メモ全体を整列", None, TfDropDown},
+    {"Sep3", "", None, TfSeparator},
+    {"SimplestFormBtn", "最もシンプルなウインドウ表示", &M::SimplestFormClick},
+    {"FullFormBtn", "すべて表示したウインドウ", &M::FullFormClick},
+    {"ShowCalculatorBtn", "電卓計算用ウインドウ", None},
+    {"Sep4", "", None, TfSeparator},
+    {"ShowClipboardViewerBtn", "クリップボードビューア表示", None, TfCheck},
+    {"ShowCalendarBtn", "カレンダー表示", None, TfCheck},
+    {"ExecExplorerBtn", "エクスプローラを起動", None},
+    {"Sep5", "", None, TfSeparator},
+    {"MainFormHideBtn", "隠す|編集ウインドウを隠す", &M::MainFormHideClick},
+};
+
+const ToolRow kEdit[] = {
+    {"NewMemoBtn", "新規メモ作成", &M::NewMemoClick},
+    {"TextOpenBtn", "開く|テキストファイルを開く", None},
+    {"TextSaveBtn", "保存|テキストとして保存", None},
+    {"Sep6", "", None, TfSeparator},
+    {"CutBtn", "切り取り", &M::TextCutClick},
+    {"CopyBtn", "コピー", &M::TextCopyClick},
+    {"PasteBtn", "張り付け", &M::TextPasteClick},
+    {"UndoBtn", "取り消し", &M::TextUndoClick},
+    {"FindBtn", "検索", None},
+    {"Sep7", "", None, TfSeparator},
+    {"SetFontBtn", "フォントの変更", None},
+    {"SetColorBtn", "メモの背景色変更", None},
+    {"ShowBorderBtn", "メモの境界線|メモの境界線の表示・非表示切替え", None, TfCheck | TfDown},
+    {"SetStyleFromTemplateBtn", "テンプレートを表示", None},
+    {"Sep8", "", None, TfSeparator},
+    {"DateTimeBtn", "日時の挿入", None, TfDropDown},
+};
+
+}  // namespace
+
+std::span<const ToolRow> BasicToolBarRows() { return kBasic; }
+std::span<const ToolRow> EditToolBarRows() { return kEdit; }
+
+}  // namespace quillpad
