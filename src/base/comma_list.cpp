@@ -3,7 +3,9 @@
 namespace quillpad {
 
 namespace {
-constexpr bool IsSeparatorByte(unsigned char c) { return c >= 1 && c <= 32; }
+constexpr bool IsSeparatorByte(unsigned char c) {
+  return c >= 1 && c <= 32;
+}
 constexpr char kQuote = '"';
 }  // namespace
 

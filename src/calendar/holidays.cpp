@@ -22,7 +22,9 @@ void CheckCalendarMonth(int year, int month) {
   }
 }
 
-std::string DateKey(int month, int day) { return IntToStr(month) + "," + IntToStr(day); }
+std::string DateKey(int month, int day) {
+  return IntToStr(month) + "," + IntToStr(day);
+}
 
 }  // namespace
 
@@ -151,7 +153,8 @@ HolidayMonth ClassifyMonth(const HolidayRules& rules, int year, int month, bool 
     // How many times this weekday has come so far in the month: "1,2Mon" is the second Monday.
     const int nth = day.Weekday < result.FirstWeekday ? row : row + 1;
     if (day.Weekday != 0) {
-      const std::string nthKey = monthPrefix + IntToStr(nth) + std::string(kWeekdayWords[day.Weekday]);
+      const std::string nthKey =
+          monthPrefix + IntToStr(nth) + std::string(kWeekdayWords[day.Weekday]);
       if (const int rule = rules.FindKey(nthKey); rule >= 0) {
         day.Holiday = true;
         if (rules.Name(rule)) setName(*rules.Name(rule));

@@ -82,7 +82,7 @@ TEST(CommaListTest, JoinThenSplitGivesTheFieldsBack) {
 
 TEST(CommaListTest, RandomFieldsSurviveARoundTrip) {
   // Bytes that matter to the rules, plus a double-byte character with a backslash trail byte.
-  const std::vector<std::string> pieces = {"a", " ", ",", "\"", "\t", "\x01", "\x95\x5c",
+  const std::vector<std::string> pieces = {"a",        " ",    ",", "\"",  "\t", "\x01", "\x95\x5c",
                                            "\x83\x41", "\xff", "1", "Mon", "\r", "\n"};
   std::mt19937 random(20261208);
   for (int round = 0; round < 2000; ++round) {

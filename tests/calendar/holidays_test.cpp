@@ -14,12 +14,20 @@ namespace quillpad {
 namespace {
 
 // Rule files are written here in UTF-8 and turned into the CP932 bytes of a real file.
-std::string Cp932(const char8_t* utf8) { return Utf8ToCp932(reinterpret_cast<const char*>(utf8)); }
-std::string Utf8(const char8_t* utf8) { return reinterpret_cast<const char*>(utf8); }
+std::string Cp932(const char8_t* utf8) {
+  return Utf8ToCp932(reinterpret_cast<const char*>(utf8));
+}
+std::string Utf8(const char8_t* utf8) {
+  return reinterpret_cast<const char*>(utf8);
+}
 
-HolidayRules Rules(const char8_t* utf8File) { return ParseHolidayRules(Cp932(utf8File)); }
+HolidayRules Rules(const char8_t* utf8File) {
+  return ParseHolidayRules(Cp932(utf8File));
+}
 
-const HolidayDay& Day(const HolidayMonth& month, int day) { return month.Days.at(day - 1); }
+const HolidayDay& Day(const HolidayMonth& month, int day) {
+  return month.Days.at(day - 1);
+}
 
 // Name of a day in UTF-8, so that failures print readably.
 std::string NameOf(const HolidayMonth& month, int day) {
@@ -117,7 +125,8 @@ TEST(CalendarArithmeticTest, ColumnsAndRowsFollowTheWeeks) {
 // --- Rule lines and keys ---------------------------------------------------------------------
 
 TEST(HolidayRulesTest, KeysAreTheFirstTwoFields) {
-  const HolidayRules rules = Rules(u8"1,1,元日\r\n1,2Mon,成人の日\r\n3,20,\r\n\"12\" 24 \"振替 休日\"\r\n");
+  const HolidayRules rules =
+      Rules(u8"1,1,元日\r\n1,2Mon,成人の日\r\n3,20,\r\n\"12\" 24 \"振替 休日\"\r\n");
   ASSERT_EQ(rules.Lines().size(), 4u);
   EXPECT_EQ(rules.Keys(), (std::vector<std::string>{"1,1", "1,2Mon", "3,20", "12,24"}));
   EXPECT_EQ(rules.Lines()[2], "3,20,");  // lines stay as read
@@ -184,12 +193,12 @@ TEST(HolidayRulesTest, DialogRowsRoundTripThroughTheFile) {
 }
 
 TEST(HolidayRulesTest, SortIsCaseInsensitiveTextOrder) {
-  std::vector<std::string> lines = {"2,11,b", "11,3,c", "10,2Mon,d", "1,2mon,e", "1,1,a",
-                                    "1,2Mon,f"};
+  std::vector<std::string> lines = {"2,11,b",   "11,3,c", "10,2Mon,d",
+                                    "1,2mon,e", "1,1,a",  "1,2Mon,f"};
   SortRuleLines(lines);
   // "10" and "11" sort before "2"; equal keys in another case keep their order.
-  EXPECT_EQ(lines, (std::vector<std::string>{"1,1,a", "1,2mon,e", "1,2Mon,f", "10,2Mon,d",
-                                             "11,3,c", "2,11,b"}));
+  EXPECT_EQ(lines, (std::vector<std::string>{"1,1,a", "1,2mon,e", "1,2Mon,f", "10,2Mon,d", "11,3,c",
+                                             "2,11,b"}));
 }
 
 // --- Classification --------------------------------------------------------------------------
@@ -234,7 +243,8 @@ TEST(ClassifyMonthTest, EquinoxNameReplacesARuleName) {
 }
 
 TEST(ClassifyMonthTest, NthWeekdayRules) {
-  const HolidayRules rules = Rules(u8"1,2Mon,成人の日\n5,1Mon,m\n5,2Tue,t\n3,5Fri,f\n3,6Sat,never\n");
+  const HolidayRules rules =
+      Rules(u8"1,2Mon,成人の日\n5,1Mon,m\n5,2Tue,t\n3,5Fri,f\n3,6Sat,never\n");
   // 1st a Monday: the 8th; 1st a Sunday: the 9th.
   EXPECT_EQ(MarkedDays(ClassifyMonth(rules, 2024, 1, true)),
             (std::map<int, std::string>{{8, Utf8(u8"成人の日")}}));
@@ -262,7 +272,8 @@ TEST(ClassifyMonthTest, SundayRuleMovesToTheMonday) {
   EXPECT_EQ(NameOf(alone, 4), Utf8(u8"憲法記念日の振り替え"));
 
   // The Monday's own name stays; the order of the lines does not matter.
-  for (const char8_t* file : {u8"5,3,憲法記念日\n5,4,みどりの日\n", u8"5,4,みどりの日\n5,3,憲法記念日\n"}) {
+  for (const char8_t* file :
+       {u8"5,3,憲法記念日\n5,4,みどりの日\n", u8"5,4,みどりの日\n5,3,憲法記念日\n"}) {
     const HolidayMonth both = ClassifyMonth(Rules(file), 2020, 5, true);
     EXPECT_EQ(NameOf(both, 4), Utf8(u8"みどりの日"));
     EXPECT_FALSE(Day(both, 5).Holiday);
@@ -344,22 +355,22 @@ using MonthHolidays = std::map<int, std::string>;
 const std::map<int, std::vector<std::map<int, std::u8string>>> kExpected = {
     {2024,
      {
-         {{1, u8"元日"}, {8, u8"成人の日"}},                                  // 1st Mon
-         {{12, u8"建国記念の日の振り替え"}, {23, u8"天皇誕生日"}},           // 11th Sun
-         {{20, u8"春分の日"}},                                                // Wed
-         {{29, u8"昭和の日"}},                                                // Mon
+         {{1, u8"元日"}, {8, u8"成人の日"}},                                         // 1st Mon
+         {{12, u8"建国記念の日の振り替え"}, {23, u8"天皇誕生日"}},                   // 11th Sun
+         {{20, u8"春分の日"}},                                                       // Wed
+         {{29, u8"昭和の日"}},                                                       // Mon
          {{3, u8"憲法記念日"}, {4, u8"みどりの日"}, {6, u8"こどもの日の振り替え"}},  // 5th Sun
          {},
-         {{15, u8"海の日"}},                                                  // 1st Mon
-         {{12, u8"山の日の振り替え"}},                                        // 11th Sun
-         {{16, u8"敬老の日"}, {23, u8"秋分の日の振り替え"}},                 // 22nd Sun
-         {{14, u8"スポーツの日"}},                                            // 1st Tue
-         {{4, u8"文化の日の振り替え"}, {23, u8"勤労感謝の日"}},              // 3rd Sun, 23rd Sat
+         {{15, u8"海の日"}},                                     // 1st Mon
+         {{12, u8"山の日の振り替え"}},                           // 11th Sun
+         {{16, u8"敬老の日"}, {23, u8"秋分の日の振り替え"}},     // 22nd Sun
+         {{14, u8"スポーツの日"}},                               // 1st Tue
+         {{4, u8"文化の日の振り替え"}, {23, u8"勤労感謝の日"}},  // 3rd Sun, 23rd Sat
          {},
      }},
     {2025,
      {
-         {{1, u8"元日"}, {13, u8"成人の日"}},                     // 1st Wed
+         {{1, u8"元日"}, {13, u8"成人の日"}},                       // 1st Wed
          {{11, u8"建国記念の日"}, {24, u8"天皇誕生日の振り替え"}},  // 23rd Sun
          {{20, u8"春分の日"}},
          {{29, u8"昭和の日"}},
@@ -367,8 +378,8 @@ const std::map<int, std::vector<std::map<int, std::u8string>>> kExpected = {
          {},
          {{21, u8"海の日"}},  // 1st Tue
          {{11, u8"山の日"}},
-         {{15, u8"敬老の日"}, {23, u8"秋分の日"}},  // 1st Mon
-         {{13, u8"スポーツの日"}},                   // 1st Wed
+         {{15, u8"敬老の日"}, {23, u8"秋分の日"}},               // 1st Mon
+         {{13, u8"スポーツの日"}},                               // 1st Wed
          {{3, u8"文化の日"}, {24, u8"勤労感謝の日の振り替え"}},  // 23rd Sun
          {},
      }},
@@ -380,10 +391,10 @@ const std::map<int, std::vector<std::map<int, std::u8string>>> kExpected = {
          {{29, u8"昭和の日"}},
          {{4, u8"みどりの日"}, {5, u8"こどもの日"}},  // 3rd Sun: Monday keeps its own name
          {},
-         {{20, u8"海の日"}},                       // 1st Wed
+         {{20, u8"海の日"}},  // 1st Wed
          {{11, u8"山の日"}},
          {{21, u8"敬老の日"}, {23, u8"秋分の日"}},  // 1st Tue
-         {{12, u8"スポーツの日"}},                   // 1st Thu
+         {{12, u8"スポーツの日"}},                  // 1st Thu
          {{3, u8"文化の日"}, {23, u8"勤労感謝の日"}},
          {},
      }},

@@ -51,7 +51,8 @@ int RunHolidays(const std::vector<std::string>& args) {
       positional.push_back(arg);
     }
   }
-  if (positional.size() < 2 || positional.size() > 3) return Usage("expected YEAR MONTH [RULEFILE]");
+  if (positional.size() < 2 || positional.size() > 3)
+    return Usage("expected YEAR MONTH [RULEFILE]");
 
   long long year = 0;
   long long month = 0;
