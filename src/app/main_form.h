@@ -1,0 +1,187 @@
+// TMainForm: the calculating editor and the owner of everything else for the whole run: the
+// settings, the evaluator, the tray icon, the memo list and the single-instance windows. Its
+// member definitions are split by concern over several files (main_form*.cpp).
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+
+#include "app/menu_table.h"
+#include "app/settings.h"
+#include "base/date_time.h"
+#include "calc/evaluator.h"
+#include "platform/profile.h"
+#include "ui/application.h"
+#include "ui/edit_controls.h"
+#include "ui/form.h"
+#include "ui/menu_item.h"
+#include "ui/status_bar.h"
+#include "ui/std_controls.h"
+#include "ui/timer.h"
+#include "ui/tool_bar.h"
+#include "ui/date_picker.h"
+#include "ui/list_controls.h"
+#include "ui/splitter.h"
+
+namespace quillpad {
+
+class TTaskBar;
+
+// The fixed file and folder names of the program.
+struct FileNames {
+  static constexpr const char* kIni = "Quillpad.ini";
+  static constexpr const char* kScheduleMemoDir = "ScheduleMemo";
+  static constexpr const char* kKeyList = "KeyList.ini";
+  static constexpr const char* kKeyListOnMemo = "KeyListOnMemo.ini";
+  static constexpr const char* kDesktopMemoDir = "DesktopMemo";
+  static constexpr const char* kLogFile = "Quillpad.log";
+  static constexpr const char* kMemoText = "Memo.txt";
+  static constexpr const char* kUntitledBmp = "untitled.bmp";
+  static constexpr const char* kUntitledJpg = "untitled.jpg";
+  static constexpr const char* kBitmapDir = "Bitmap";
+  static constexpr const char* kJpegDir = "JPEG";
+  static constexpr const char* kMemoFont = "MemoFont.dat";
+  static constexpr const char* kMemoColor = "MemoColor.dat";
+  static constexpr const char* kStyleTemplate = "StyleTemplate.dat";
+  static constexpr const char* kToolList = "ToolList.txt";
+  static constexpr const char* kHelpFile = "Quillpad.hlp";
+  static constexpr const char* kMemoFiles[3] = {"MemoData.dat", "MemoData1.dat", "MemoData2.dat"};
+};
+
+class TMainForm : public ui::Form, public Settings {
+ public:
+  // Builds the window (hidden) and runs FormCreate.
+  explicit TMainForm(ui::Application& application);
+  ~TMainForm() override;
+
+  // --- State beyond the settings ---------------------------------------------------------
+  std::string ProgramDir;  // never with a trailing backslash
+  std::string WorkDir;
+  std::string ScheduleMemoDir;
+  std::string CurMemoFileName;
+  std::string CurMemoFileDisplayName;
+  std::string EditFileName;
+  std::string EditFileDisplayName;
+  bool IdleDone = false;
+  bool ExitRequested = false;
+  DateTime DayBoundary;
+  platform::Rect WorkArea;
+  platform::Size FullScreen;
+  Evaluator Calculator;
+  platform::FontSpec FontDialog1Font{"ＭＳ Ｐゴシック", -12, 0xFFFFFF, 128, 0};  // default memo font
+  platform::Color ColorDialog1Color = 0x00FFFF;  // the colour dialog's current colour
+  // Number of memos in the current memo file's list.
+  int MemoCount() const { return 0; }
+
+  // --- Components ------------------------------------------------------------------------
+  ui::MainMenu* MainMenu = nullptr;
+  ui::PopupMenu* TaskTrayPopupMenu = nullptr;
+  ui::PopupMenu* InputMemoPopupMenu = nullptr;
+  ui::PopupMenu* OutputMemoPopupMenu = nullptr;
+  ui::PopupMenu* ScheduleMemoPopupMenu = nullptr;
+  ui::PopupMenu* JustifyPopupMenu = nullptr;
+  ui::PopupMenu* pmDateTime = nullptr;
+  ui::CoolBar* CoolBar1 = nullptr;
+  ui::ToolBar* tbMain = nullptr;
+  ui::ToolBar* tbEdit = nullptr;
+  ui::Panel* LeftPanel = nullptr;
+  ui::Panel* DateTimePickerPanel = nullptr;
+  ui::DateTimePicker* DateTimePicker1 = nullptr;
+  ui::FileListBox* ScheduleMemoListBox = nullptr;
+  ui::Splitter* Splitter2 = nullptr;
+  ui::Panel* EditorPanel = nullptr;
+  ui::RichEdit* RichEdit1 = nullptr;
+  ui::Splitter* Splitter1 = nullptr;
+  ui::Memo* OutputMemo = nullptr;
+  ui::StatusBar* StatusBar1 = nullptr;
+  TTaskBar* TaskBar1 = nullptr;
+  ui::Timer* Timer1 = nullptr;
+  ui::Timer* Timer2 = nullptr;
+  ui::Timer* Timer3 = nullptr;
+
+  ui::MenuItem* Item(const char* name) const;
+
+  // --- Start, idle, timer, shutdown ------------------------------------------------------
+  void FormCreate();
+  // The application's idle event: destroys what was marked for disposal.
+  void ApplicationIdle(bool& done);
+  void Timer1Timer();
+  void TaskBar1TrayClick(platform::MouseButton button);
+  void TaskBar1TrayDblClick(platform::MouseButton button);
+  void RunTrayAction(int action);
+  void FormCloseQuery(bool& canClose);
+  // WM_QUERYENDSESSION: saves as at exit without closing; answers 1.
+  int QueryEndSession();
+  void FormDropFiles(const std::vector<std::string>& paths);
+  void FormMove();
+  void LoadSettings();
+  void SaveSettings();
+
+  // --- Routines other code calls ---------------------------------------------------------
+  void SetEditFile(const std::string& fileName, const std::string& displayName);
+  void SetEditorModified(bool modified);
+  void ShowCaretPosition();
+  void RefreshTrayTip();
+  void CentreOnScreen();
+  void ClampToWorkArea();
+  void EditorLayout();
+  void RefreshWorkArea();
+  std::string NewMemoCaption() const;
+  platform::Profile Ini();
+  std::string NowText();
+
+  // --- Handlers --------------------------------------------------------------------------
+  void ExitApplicationClick(ui::Component* sender);
+  void ShowLeftPanelClick(ui::Component* sender);
+  void ShowOutputMemoClick(ui::Component* sender);
+  void ShowBasicToolBarClick(ui::Component* sender);
+  void ShowEditorToolBarClick(ui::Component* sender);
+  void SimplestFormClick(ui::Component* sender);
+  void FullFormClick(ui::Component* sender);
+  void MainFormStayOnTopClick(ui::Component* sender);
+  void ButtonFlatClick(ui::Component* sender);
+  void SetFormSizeClick(ui::Component* sender);
+  void MainFormHideClick(ui::Component* sender);
+  void TopicsClick(ui::Component* sender);
+  void About1Click(ui::Component* sender);
+  void Splitter2Moved();
+  void FormHide();
+
+  // Line calculation.
+  void RichEdit1Change();
+  void RichEdit1SelectionChange();
+  void Copy1Click(ui::Component* sender);
+  void CopyWithResultClick(ui::Component* sender);
+
+  // Editor commands.
+  void TextUndoClick(ui::Component* sender);
+  void TextCutClick(ui::Component* sender);
+  void TextCopyClick(ui::Component* sender);
+  void TextPasteClick(ui::Component* sender);
+  void TextSelectAllClick(ui::Component* sender);
+
+  // Memo editing.
+  bool AskSaveEditorText();
+  void NewMemoClick(ui::Component* sender);
+  void ShowNewMemoClick(ui::Component* sender);
+  void MemoFile0Click(ui::Component* sender);
+  void ShowAllMemoClick(ui::Component* sender);
+  void HideAllMemoClick(ui::Component* sender);
+  void LoadDefaultStyle();
+
+ private:
+  void BuildMenus();
+  void BuildToolBars();
+  void BuildPanes();
+  void BuildMenu(ui::Menu& menu, std::span<const MenuRow> rows);
+  void BuildToolBar(ui::ToolBar& bar, std::span<const ToolRow> rows);
+  void ApplySettings();
+  void CollectSettings();
+  void SetPaneWidth(bool left, int size);
+
+  ui::Application& application_;
+  platform::System& system_;
+};
+
+}  // namespace quillpad

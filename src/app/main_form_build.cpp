@@ -1,0 +1,136 @@
+// TMainForm: the menus, tool bars and panes, built from their tables.
+#include <vector>
+
+#include "app/main_form.h"
+#include "ui/short_cut.h"
+
+namespace quillpad {
+
+void TMainForm::BuildMenu(ui::Menu& menu, std::span<const MenuRow> rows) {
+  std::vector<ui::MenuItem*> parents{&menu.Items()};
+  for (const MenuRow& row : rows) {
+    parents.resize(static_cast<std::size_t>(row.Depth) + 1);
+    ui::MenuItem* item = parents.back()->Add(row.Caption, row.Name, ui::TextToShortCut(row.ShortCut));
+    item->Tag = row.Tag;
+    item->SetRadioItem((row.Flags & MfRadio) != 0);
+    item->SetChecked((row.Flags & MfChecked) != 0);
+    if (row.Handler) {
+      const MainHandler handler = row.Handler;
+      item->OnClick = [this, handler, item] { (this->*handler)(item); };
+    }
+    parents.push_back(item);
+  }
+}
+
+void TMainForm::BuildMenus() {
+  MainMenu = new ui::MainMenu(this);
+  MainMenu->Name = "MainMenu";
+  BuildMenu(*MainMenu, MainMenuRows());
+  SetMenu(MainMenu);
+
+  auto popup = [this](const char* name, std::span<const MenuRow> rows) {
+    auto* menu = new ui::PopupMenu(this);
+    menu->Name = name;
+    BuildMenu(*menu, rows);
+    return menu;
+  };
+  TaskTrayPopupMenu = popup("TaskTrayPopupMenu", TaskTrayMenuRows());
+  InputMemoPopupMenu = popup("InputMemoPopupMenu", InputMemoMenuRows());
+  OutputMemoPopupMenu = popup("OutputMemoPopupMenu", OutputMemoMenuRows());
+  ScheduleMemoPopupMenu = popup("ScheduleMemoPopupMenu", ScheduleMemoMenuRows());
+  JustifyPopupMenu = popup("JustifyPopupMenu", JustifyMenuRows());
+  pmDateTime = popup("pmDateTime", DateTimeMenuRows());
+}
+
+void TMainForm::BuildToolBar(ui::ToolBar& bar, std::span<const ToolRow> rows) {
+  for (const ToolRow& row : rows) {
+    ui::ToolButton* button = bar.AddButton(row.Name);
+    if (row.Flags & TfSeparator) {
+      button->SetStyle(ui::ToolButtonStyle::Separator);
+      continue;
+    }
+    button->SetHint(row.Hint);
+    if (row.Flags & TfCheck) button->SetStyle(ui::ToolButtonStyle::Check);
+    if (row.Flags & TfDropDown) button->SetStyle(ui::ToolButtonStyle::DropDown);
+    button->SetDown((row.Flags & TfDown) != 0);
+    if (row.Handler) {
+      const MainHandler handler = row.Handler;
+      button->OnClick = [this, handler, button] { (this->*handler)(button); };
+    }
+  }
+}
+
+void TMainForm::BuildToolBars() {
+  tbMain = new ui::ToolBar(this, CoolBar1);
+  tbMain->Name = "tbMain";
+  BuildToolBar(*tbMain, BasicToolBarRows());
+  tbEdit = new ui::ToolBar(this, CoolBar1);
+  tbEdit->Name = "tbEdit";
+  BuildToolBar(*tbEdit, EditToolBarRows());
+  tbMain->FindButton("JustifyBtn")->DropdownMenu = JustifyPopupMenu;
+  tbEdit->FindButton("DateTimeBtn")->DropdownMenu = pmDateTime;
+  for (ui::ToolBar* bar : {tbMain, tbEdit}) {
+    bar->SetFlat(true);
+    CoolBar1->AddBand(bar);
+  }
+}
+
+void TMainForm::BuildPanes() {
+  // Docking order: top and bottom bars first, then the left pane and its splitter, then the
+  // editor area filling the rest.
+  CoolBar1 = new ui::CoolBar(this, this);
+  CoolBar1->Name = "CoolBar1";
+  CoolBar1->SetAlign(ui::Align::Top);
+
+  StatusBar1 = new ui::StatusBar(this, this);
+  StatusBar1->Name = "StatusBar1";
+  StatusBar1->SetPanels({120, 70, 50});
+
+  LeftPanel = new ui::Panel(this, this);
+  LeftPanel->Name = "LeftPanel";
+  LeftPanel->SetAlign(ui::Align::Left);
+  LeftPanel->SetWidth(95);
+  DateTimePickerPanel = new ui::Panel(this, LeftPanel);
+  DateTimePickerPanel->Name = "DateTimePickerPanel";
+  DateTimePickerPanel->SetAlign(ui::Align::Top);
+  DateTimePickerPanel->SetHeight(24);
+  DateTimePicker1 = new ui::DateTimePicker(this, DateTimePickerPanel);
+  DateTimePicker1->Name = "DateTimePicker1";
+  DateTimePicker1->SetAlign(ui::Align::Client);
+  DateTimePicker1->SetHint("選択中の日付");
+  ScheduleMemoListBox = new ui::FileListBox(this, LeftPanel);
+  ScheduleMemoListBox->Name = "ScheduleMemoListBox";
+  ScheduleMemoListBox->SetAlign(ui::Align::Client);
+  ScheduleMemoListBox->SetMultiSelect(true);
+  ScheduleMemoListBox->SetHint("スケジュールメモ|日付に紐付いたメモファイル");
+  ScheduleMemoListBox->SetPopupMenu(ScheduleMemoPopupMenu);
+
+  Splitter2 = new ui::Splitter(this, this);
+  Splitter2->Name = "Splitter2";
+  Splitter2->SetAlign(ui::Align::Left);
+  Splitter2->SetMinSize(10);
+  Splitter2->OnMoved = [this] { Splitter2Moved(); };
+
+  EditorPanel = new ui::Panel(this, this);
+  EditorPanel->Name = "EditorPanel";
+  EditorPanel->SetAlign(ui::Align::Client);
+  OutputMemo = new ui::Memo(this, EditorPanel);
+  OutputMemo->Name = "OutputMemo";
+  OutputMemo->SetAlign(ui::Align::Bottom);
+  OutputMemo->SetHeight(20);
+  OutputMemo->SetReadOnly(true);
+  OutputMemo->SetHint("|計算結果");
+  OutputMemo->SetPopupMenu(OutputMemoPopupMenu);
+  Splitter1 = new ui::Splitter(this, EditorPanel);
+  Splitter1->Name = "Splitter1";
+  Splitter1->SetAlign(ui::Align::Bottom);
+  Splitter1->SetMinSize(20);
+  RichEdit1 = new ui::RichEdit(this, EditorPanel);
+  RichEdit1->Name = "RichEdit1";
+  RichEdit1->SetAlign(ui::Align::Client);
+  RichEdit1->SetPopupMenu(InputMemoPopupMenu);
+  RichEdit1->OnChange = [this] { RichEdit1Change(); };
+  RichEdit1->OnSelectionChange = [this] { RichEdit1SelectionChange(); };
+}
+
+}  // namespace quillpad

@@ -1,0 +1,127 @@
+// TMainForm: the idle handler, the day timer, tray actions, shutdown and window messages.
+#include "app/main_form.h"
+#include "app/window_placement.h"
+#include "base/path.h"
+#include "tray/task_bar.h"
+
+namespace quillpad {
+
+void TMainForm::ApplicationIdle(bool& done) {
+  done = true;
+  if (IdleDone) return;
+  RefreshTrayTip();
+  // Single-instance windows join here as they arrive: none exists yet, so the marks are off.
+  Item("ShowCalendar")->SetChecked(false);
+  Item("ShowCalendar1")->SetChecked(false);
+  Item("ShowClipboardViewer")->SetChecked(false);
+  Item("ShowClipboardViewer1")->SetChecked(false);
+  IdleDone = true;
+  if (ExitRequested) Close();
+}
+
+void TMainForm::Timer1Timer() {
+  // Only a calendar window shows the time and needs the midnight rebuild; without one the
+  // day boundary stays where it is.
+}
+
+void TMainForm::TaskBar1TrayClick(platform::MouseButton button) {
+  if (button == platform::MouseButton::Left) RunTrayAction(iTaskTrayClick);
+}
+
+void TMainForm::TaskBar1TrayDblClick(platform::MouseButton button) {
+  RunTrayAction(button == platform::MouseButton::Left ? iTaskTrayDblClick : iTaskTrayRDblClick);
+}
+
+void TMainForm::RunTrayAction(int action) {
+  switch (action) {
+    case 1:
+      SetForeground();
+      break;
+    case 2:
+      NewMemoClick(nullptr);
+      break;
+    case 3:
+      if (bShowMemo) {
+        HideAllMemoClick(nullptr);
+      } else {
+        ShowAllMemoClick(nullptr);
+      }
+      break;
+    default:
+      // 0 does nothing; the others arrive with their windows.
+      break;
+  }
+}
+
+void TMainForm::FormCloseQuery(bool& canClose) {
+  SaveSettings();
+  canClose = true;
+  application_.Terminate(0);
+}
+
+int TMainForm::QueryEndSession() {
+  SaveSettings();
+  return 1;
+}
+
+void TMainForm::ExitApplicationClick(ui::Component*) { Close(); }
+
+void TMainForm::FormHide() {
+  // The calculator pad closes with the main window; it arrives with its own piece.
+}
+
+void TMainForm::FormMove() {
+  // The calculator pad docks against the right edge; it arrives with its own piece.
+}
+
+void TMainForm::FormDropFiles(const std::vector<std::string>& paths) {
+  std::string path;
+  platform::FileSystem& files = system_.Files();
+  for (const std::string& p : paths) {
+    if (!files.FolderExists(p)) path = p;
+  }
+  if (!AskSaveEditorText()) return;
+  std::string text;
+  if (path.empty() || !files.ReadFile(path, text)) {
+    system_.MessageBox(path + "を開くことに失敗しました。", application_.Title, platform::MbOk);
+    return;
+  }
+  LoadDefaultStyle();
+  RichEdit1->SetText(text);
+  SetEditFile(path, path);
+  SetEditorModified(false);
+}
+
+void TMainForm::MainFormHideClick(ui::Component*) {
+  if (!AskSaveEditorText()) return;
+  RichEdit1->Clear();
+  SetEditFile(FileNames::kMemoText, NewMemoCaption());
+  LoadDefaultStyle();
+  SetEditorModified(false);
+  Hide();
+}
+
+void TMainForm::TopicsClick(ui::Component*) { system_.ShowHelp(JoinPath(ProgramDir, FileNames::kHelpFile)); }
+
+void TMainForm::About1Click(ui::Component*) {
+  ui::Form box(this);
+  box.Name = "AboutBox";
+  box.SetCaption("バージョン情報");
+  box.SetBorderStyle(platform::BorderStyle::Dialog);
+  box.SetBorderIcons(true, false, false);
+  box.SetStayOnTop(true);
+  box.SetClientSize(298, 120);
+  auto* title = new ui::Label(&box, &box);
+  title->SetCaption("Quillpad  バージョン 0.1");
+  title->SetBounds(16, 24, 260, 16);
+  auto* ok = new ui::Button(&box, &box);
+  ok->Name = "OKButton";
+  ok->SetCaption("OK");
+  ok->ModalResult = ui::MrOk;
+  ok->SetBounds(112, 80, 75, 25);
+  const platform::Point at = AboutBoxPosition(BoundsRect(), {box.Width(), box.Height()}, FullScreen);
+  box.SetBounds(at.X, at.Y, box.Width(), box.Height());
+  box.ShowModal();
+}
+
+}  // namespace quillpad
