@@ -1,0 +1,241 @@
+#include "platform/sim/sim_desktop.h"
+
+#include <algorithm>
+
+#include "base/encoding.h"
+
+namespace quillpad::platform::sim {
+
+class SimTrayIcon : public TrayIcon {
+ public:
+  explicit SimTrayIcon(SimDesktop& desktop) : desktop_(desktop) { desktop_.trayIcons_.insert(this); }
+  ~SimTrayIcon() override { desktop_.trayIcons_.erase(this); }
+
+  bool Add(const std::string& tip) override {
+    desktop_.trayLog_.push_back({TrayOp::Add, tip});
+    if (shown_) return false;
+    shown_ = true;
+    tip_ = tip;
+    return true;
+  }
+  bool Modify(const std::string& tip) override {
+    desktop_.trayLog_.push_back({TrayOp::Modify, tip});
+    if (!shown_) return false;
+    tip_ = tip;
+    return true;
+  }
+  bool Delete() override {
+    desktop_.trayLog_.push_back({TrayOp::Delete, tip_});
+    const bool was = shown_;
+    shown_ = false;
+    return was;
+  }
+
+  bool shown_ = false;
+  std::string tip_;
+
+ private:
+  SimDesktop& desktop_;
+};
+
+SimDesktop::SimDesktop()
+    : windows_(std::make_unique<SimWindowSystem>(*this)), now_(EncodeDateTime(2026, 12, 7, 9, 0, 0)) {}
+
+SimDesktop::~SimDesktop() = default;
+
+void SimDesktop::SetScreen(Size screen, Rect workArea, Size fullScreen) {
+  screen_ = screen;
+  workArea_ = workArea;
+  fullScreen_ = fullScreen;
+}
+
+void SimDesktop::Unexpected(const std::string& utf8) {
+  if (!OnUnexpected) throw SimUnexpected(utf8);
+  OnUnexpected(utf8);
+}
+
+WindowSystem& SimDesktop::Windows() { return *windows_; }
+
+// --- Clock ----------------------------------------------------------------------------------
+
+int SimDesktop::StartTimer(int intervalMs, std::function<void()> tick) {
+  const int interval = std::max(intervalMs, 10);  // the system's minimum
+  const int id = nextTimer_++;
+  timers_[id] = {interval, DateTime{now_.Ms + interval}, std::move(tick)};
+  return id;
+}
+
+void SimDesktop::Advance(std::int64_t ms) {
+  const std::int64_t target = now_.Ms + std::max<std::int64_t>(ms, 0);
+  while (true) {
+    auto next = timers_.end();
+    for (auto it = timers_.begin(); it != timers_.end(); ++it) {
+      if (next == timers_.end() || it->second.Due < next->second.Due) next = it;
+    }
+    if (next == timers_.end() || next->second.Due.Ms > target) break;
+    now_ = next->second.Due;
+    next->second.Due.Ms += next->second.Interval;
+    // A copy: the tick may stop (erase) its own timer.
+    const std::function<void()> tick = next->second.Tick;
+    Dispatch(tick);
+  }
+  now_.Ms = target;
+}
+
+// --- Loop -----------------------------------------------------------------------------------
+
+int SimDesktop::RunIdle() {
+  if (!idle_) return 0;
+  for (int calls = 1; calls <= 10000; ++calls) {
+    bool done = true;
+    Dispatch([&] { done = idle_(); });
+    if (done) return calls;
+  }
+  Unexpected("the idle handler never answered done");
+  return 10000;
+}
+
+void SimDesktop::Dispatch(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const SimUnexpected&) {
+    throw;
+  } catch (const std::exception& e) {
+    ShowError(e.what());
+  }
+}
+
+int SimDesktop::RunMessageLoop(std::function<bool()> idle) {
+  idle_ = std::move(idle);
+  quit_ = false;
+  while (true) {
+    RunIdle();
+    if (quit_) return exitCode_;
+    if (loopActions_.empty()) {
+      Unexpected("the message loop waits for input but no user action is queued");
+      return -1;
+    }
+    auto action = std::move(loopActions_.front());
+    loopActions_.pop_front();
+    Dispatch(action);
+  }
+}
+
+void SimDesktop::Quit(int exitCode) {
+  quit_ = true;
+  exitCode_ = exitCode;
+}
+
+// --- Questions ------------------------------------------------------------------------------
+
+int SimDesktop::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+  boxes_.push_back({text, caption, flags, 0});
+  if (boxAnswers_.empty()) {
+    Unexpected("message box without a queued answer: \"" + Cp932ToUtf8(text) + "\" (caption \"" +
+               Cp932ToUtf8(caption) + "\")");
+    // What closing the box with Esc answers.
+    const unsigned buttons = flags & 0xF;
+    const int answer = buttons == MbOk ? IdOk : buttons == MbYesNo ? IdNo : IdCancel;
+    boxes_.back().Answer = answer;
+    return answer;
+  }
+  const int answer = boxAnswers_.front();
+  boxAnswers_.pop_front();
+  boxes_.back().Answer = answer;
+  return answer;
+}
+
+void SimDesktop::ShowError(const std::string& message) {
+  errors_.push_back(message);
+  if (expectedErrors_ > 0) {
+    --expectedErrors_;
+    return;
+  }
+  Unexpected("error box: \"" + Cp932ToUtf8(message) + "\"");
+}
+
+bool SimDesktop::FileDialog(bool save, FileDialogOptions& options) {
+  fileDialogs_.push_back({save, options});
+  auto& queue = save ? saveAnswers_ : openAnswers_;
+  if (queue.empty()) {
+    Unexpected(std::string(save ? "save" : "open") + " file dialog \"" + Cp932ToUtf8(options.Title) +
+               "\" without a queued answer");
+    return false;
+  }
+  FileDialogAnswer answer = std::move(queue.front());
+  queue.pop_front();
+  if (!answer.Ok || answer.Files.empty()) return false;
+  options.FileName = answer.Files.front();
+  options.FileNames = options.AllowMultiSelect ? answer.Files : std::vector<std::string>{answer.Files.front()};
+  if (answer.FilterIndex > 0) options.FilterIndex = answer.FilterIndex;
+  return true;
+}
+
+bool SimDesktop::OpenFileDialog(FileDialogOptions& options) { return FileDialog(false, options); }
+bool SimDesktop::SaveFileDialog(FileDialogOptions& options) { return FileDialog(true, options); }
+
+void SimDesktop::SetModalScript(const std::string& caption, std::function<void(SimWindow&)> script) {
+  modalScripts_[caption] = std::move(script);
+}
+
+bool SimDesktop::AllAnswersUsed() const {
+  return boxAnswers_.empty() && expectedErrors_ == 0 && openAnswers_.empty() && saveAnswers_.empty() &&
+         popupAnswers_.empty() && modalQueue_.empty() && loopActions_.empty();
+}
+
+// --- Outside --------------------------------------------------------------------------------
+
+bool SimDesktop::ShellOpen(const std::string& target) {
+  shellOpens_.push_back(target);
+  return shellOpenResult_;
+}
+
+bool SimDesktop::ShowHelp(const std::string& helpFile) {
+  helpCalls_.push_back(helpFile);
+  return files_.FileExists(helpFile);
+}
+
+std::unique_ptr<TrayIcon> SimDesktop::CreateTrayIcon() { return std::make_unique<SimTrayIcon>(*this); }
+
+bool SimDesktop::TrayIconShown() const {
+  return std::any_of(trayIcons_.begin(), trayIcons_.end(), [](SimTrayIcon* t) { return t->shown_; });
+}
+
+std::string SimDesktop::TrayTip() const {
+  for (SimTrayIcon* t : trayIcons_) {
+    if (t->shown_) return t->tip_;
+  }
+  return {};
+}
+
+void SimDesktop::TrayMouse(unsigned mouseMessage, Point cursor) {
+  cursor_ = cursor;
+  SimTrayIcon* icon = nullptr;
+  for (SimTrayIcon* t : trayIcons_) {
+    if (t->shown_) icon = t;
+  }
+  if (!icon) return Unexpected("tray mouse message but no tray icon is shown");
+  if (icon->OnCallback) {
+    auto callback = icon->OnCallback;
+    Dispatch([&] { callback(mouseMessage, cursor); });
+  }
+}
+
+// --- Windows --------------------------------------------------------------------------------
+
+std::vector<SimWindow*> SimDesktop::ZOrder() const { return zOrder_; }
+
+SimWindow* SimDesktop::FindWindow(const std::string& caption) const {
+  for (SimWindow* w : zOrder_) {
+    if (w->IsVisible() && w->Text() == caption) return w;
+  }
+  return nullptr;
+}
+
+SimWindow& SimDesktop::Sim(Window* window) {
+  auto* sim = dynamic_cast<SimWindow*>(window);
+  if (!sim) throw SimUnexpected("not a simulated window");
+  return *sim;
+}
+
+}  // namespace quillpad::platform::sim

@@ -1,0 +1,233 @@
+// The simulated desktop: one per test. It is the System the program runs on, and it plays the
+// user: answers for message boxes, file dialogs, pop-up menus and modal windows are queued by the
+// test beforehand; a question with no queued answer is reported through OnUnexpected (or thrown
+// as SimUnexpected when no hook is set). Everything the program does outside is logged.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/sim/sim_file_system.h"
+#include "platform/sim/sim_window.h"
+#include "platform/system.h"
+
+namespace quillpad::platform::sim {
+
+struct SimUnexpected : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+struct MessageBoxRecord {
+  std::string Text;  // CP932
+  std::string Caption;
+  unsigned Flags = 0;
+  int Answer = 0;
+};
+
+struct FileDialogAnswer {
+  bool Ok = false;
+  std::vector<std::string> Files;  // full paths
+  int FilterIndex = 0;             // 0 keeps the program's choice
+};
+
+struct FileDialogRecord {
+  bool Save = false;
+  FileDialogOptions Options;  // as the program passed them in
+};
+
+enum class TrayOp { Add, Modify, Delete };
+struct TrayRecord {
+  TrayOp Op;
+  std::string Tip;
+};
+
+struct PopupRecord {
+  Point At;
+  std::vector<MenuItemSpec> Items;
+  int Chosen = 0;
+};
+
+class SimWindowSystem;
+
+class SimDesktop : public System, public Clipboard {
+ public:
+  SimDesktop();
+  ~SimDesktop() override;
+
+  // --- Set-up -----------------------------------------------------------------------------
+  SimFileSystem& SimFiles() { return files_; }
+  void MapDrive(char letter, const std::filesystem::path& hostFolder) { files_.MapDrive(letter, hostFolder); }
+  void SetExecutablePath(std::string path) { exePath_ = std::move(path); }
+  void SetScreen(Size screen, Rect workArea, Size fullScreen);
+  void SetCursorPos(Point p) { cursor_ = p; }
+  // Called with a UTF-8 description when the program asks something no answer was queued for.
+  std::function<void(const std::string&)> OnUnexpected;
+  void Unexpected(const std::string& utf8);
+
+  // --- Clock and timers -------------------------------------------------------------------
+  void SetNow(DateTime now) { now_ = now; }
+  // Moves the clock forward, firing each due timer tick in time order (ties: the older timer).
+  void Advance(std::int64_t ms);
+  int ActiveTimerCount() const { return static_cast<int>(timers_.size()); }
+  bool TimerActive(int id) const { return timers_.count(id) > 0; }
+
+  // --- The idle turn and the loop ---------------------------------------------------------
+  void SetIdleHandler(std::function<bool()> idle) { idle_ = std::move(idle); }
+  // Calls the idle handler until it answers done; returns the number of calls.
+  int RunIdle();
+  // What the user does each time RunMessageLoop waits for input, in order.
+  void QueueLoopAction(std::function<void()> action) { loopActions_.push_back(std::move(action)); }
+  bool QuitCalled() const { return quit_; }
+  int ExitCode() const { return exitCode_; }
+  // Runs a user action as the message loop would: an escaping error reaches ShowError.
+  void Dispatch(const std::function<void()>& action);
+
+  // --- Scripted answers -------------------------------------------------------------------
+  void ExpectMessageBox(int answer) { boxAnswers_.push_back(answer); }
+  void ExpectErrorBox() { ++expectedErrors_; }
+  void ExpectOpenFile(FileDialogAnswer answer) { openAnswers_.push_back(std::move(answer)); }
+  void ExpectSaveFile(FileDialogAnswer answer) { saveAnswers_.push_back(std::move(answer)); }
+  // "" dismisses the menu; otherwise a caption path ("整列... > 右揃え"), "&" marks optional.
+  void ExpectPopupChoice(std::string captionPath) { popupAnswers_.push_back(std::move(captionPath)); }
+  // What the user does in a modal window with this caption; it must end the modal state.
+  void SetModalScript(const std::string& caption, std::function<void(SimWindow&)> script);
+  // For modal windows without a script of their own, in order.
+  void QueueModalScript(std::function<void(SimWindow&)> script) { modalQueue_.push_back(std::move(script)); }
+  bool AllAnswersUsed() const;
+
+  // --- Logs -------------------------------------------------------------------------------
+  const std::vector<MessageBoxRecord>& MessageBoxes() const { return boxes_; }
+  const std::vector<std::string>& ErrorBoxes() const { return errors_; }
+  const std::vector<FileDialogRecord>& FileDialogs() const { return fileDialogs_; }
+  const std::vector<std::string>& ShellOpens() const { return shellOpens_; }
+  const std::vector<std::string>& HelpCalls() const { return helpCalls_; }
+  const std::vector<TrayRecord>& TrayLog() const { return trayLog_; }
+  const std::vector<PopupRecord>& Popups() const { return popups_; }
+  const std::vector<std::string>& ModalCaptions() const { return modals_; }
+  std::vector<WindowClass> CreatedWindows() const { return created_; }
+  void SetShellOpenResult(bool ok) { shellOpenResult_ = ok; }
+
+  // --- Windows ----------------------------------------------------------------------------
+  SimWindowSystem& SimWindows() { return *windows_; }
+  // Top-level windows, topmost band first, each band front to back.
+  std::vector<SimWindow*> ZOrder() const;
+  SimWindow* Foreground() const { return foreground_; }
+  SimWindow* Focus() const { return focus_; }
+  SimWindow* Capture() const { return capture_; }
+  // The visible top-level window with this caption, or null.
+  SimWindow* FindWindow(const std::string& caption) const;
+  static SimWindow& Sim(Window* window);  // the sim peer behind an interface pointer
+
+  // --- Tray -------------------------------------------------------------------------------
+  bool TrayIconShown() const;
+  std::string TrayTip() const;
+  // A mouse message on the tray icon (513 left down ... 521 middle double click).
+  void TrayMouse(unsigned mouseMessage, Point cursor = {1000, 750});
+
+  // --- System -----------------------------------------------------------------------------
+  FileSystem& Files() override { return files_; }
+  WindowSystem& Windows() override;
+  DateTime Now() override { return now_; }
+  std::string ShortDateFormat() override { return "yyyy/mm/dd"; }
+  std::string LongTimeFormat() override { return "h:nn:ss"; }
+  std::string ExecutablePath() override { return exePath_; }
+  int StartTimer(int intervalMs, std::function<void()> tick) override;
+  void StopTimer(int id) override { timers_.erase(id); }
+  int RunMessageLoop(std::function<bool()> idle) override;
+  void Quit(int exitCode) override;
+  Rect WorkArea() override { return workArea_; }
+  Size ScreenSize() override { return screen_; }
+  Size FullScreenSize() override { return fullScreen_; }
+  Point CursorPos() override { return cursor_; }
+  int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+  void ShowError(const std::string& message) override;
+  bool OpenFileDialog(FileDialogOptions& options) override;
+  bool SaveFileDialog(FileDialogOptions& options) override;
+  Clipboard& GetClipboard() override { return *this; }
+  std::unique_ptr<TrayIcon> CreateTrayIcon() override;
+  bool AcquireInstanceLock(const std::string& name) override { return locks_.insert(name).second; }
+  bool ShellOpen(const std::string& target) override;
+  bool ShowHelp(const std::string& helpFile) override;
+
+  // --- Clipboard --------------------------------------------------------------------------
+  bool HasText() override { return hasText_; }
+  std::string GetText() override { return hasText_ ? clipText_ : std::string(); }
+  void SetText(const std::string& text) override {
+    clipText_ = text;
+    hasText_ = true;
+  }
+
+ private:
+  friend class SimWindow;
+  friend class SimWindowSystem;
+  friend class SimTrayIcon;
+  struct TimerEntry {
+    int Interval;
+    DateTime Due;
+    std::function<void()> Tick;
+  };
+  bool FileDialog(bool save, FileDialogOptions& options);
+
+  SimFileSystem files_;
+  std::unique_ptr<SimWindowSystem> windows_;
+  std::string exePath_ = "C:\\Quillpad\\Quillpad.exe";
+  Size screen_{1024, 768};
+  Rect workArea_{0, 0, 1024, 738};
+  Size fullScreen_{1024, 715};
+  Point cursor_{};
+  DateTime now_;
+  std::map<int, TimerEntry> timers_;
+  int nextTimer_ = 1;
+  std::function<bool()> idle_;
+  std::deque<std::function<void()>> loopActions_;
+  bool quit_ = false;
+  int exitCode_ = 0;
+  std::deque<int> boxAnswers_;
+  int expectedErrors_ = 0;
+  std::deque<FileDialogAnswer> openAnswers_;
+  std::deque<FileDialogAnswer> saveAnswers_;
+  std::deque<std::string> popupAnswers_;
+  std::map<std::string, std::function<void(SimWindow&)>> modalScripts_;
+  std::deque<std::function<void(SimWindow&)>> modalQueue_;
+  std::vector<MessageBoxRecord> boxes_;
+  std::vector<std::string> errors_;
+  std::vector<FileDialogRecord> fileDialogs_;
+  std::vector<std::string> shellOpens_;
+  std::vector<std::string> helpCalls_;
+  std::vector<TrayRecord> trayLog_;
+  std::vector<PopupRecord> popups_;
+  std::vector<std::string> modals_;
+  std::vector<WindowClass> created_;
+  bool shellOpenResult_ = true;
+  std::set<std::string> locks_;
+  std::string clipText_;
+  bool hasText_ = false;
+  // Windows: top-level ones in Z order (front first), the foreground, focus and capture.
+  std::vector<SimWindow*> zOrder_;
+  SimWindow* foreground_ = nullptr;
+  SimWindow* focus_ = nullptr;
+  SimWindow* capture_ = nullptr;
+  std::set<class SimTrayIcon*> trayIcons_;
+};
+
+class SimWindowSystem : public WindowSystem {
+ public:
+  explicit SimWindowSystem(SimDesktop& desktop) : desktop_(desktop) {}
+  std::unique_ptr<Window> CreateWindow(WindowClass cls, Window* parent, WindowEvents& events) override;
+  int TrackPopupMenu(const std::vector<MenuItemSpec>& items, Point screen, Window* owner) override;
+  void RunModal(Window& window, const std::function<bool()>& done) override;
+  Size TextExtent(std::string_view text, const FontSpec& font) override;
+  Window* ForegroundWindow() override { return desktop_.foreground_; }
+
+ private:
+  SimDesktop& desktop_;
+};
+
+}  // namespace quillpad::platform::sim

@@ -1,0 +1,148 @@
+#include "ui/form.h"
+
+#include "ui/application.h"
+#include "ui/menu_item.h"
+
+namespace quillpad::ui {
+
+Form::Form(Component* owner) : Control(owner, nullptr, platform::WindowClass::Form) { PushStyle(); }
+
+Form::~Form() {
+  // The components go while the form is still whole: menus talk to it on their way out.
+  DestroyComponents();
+  if (menu_) SetMenu(nullptr);
+  if (Application::Exists()) Application::Instance().Forget(this);
+}
+
+void Form::PushStyle() { P().SetStyle(style_); }
+
+void Form::SetBorderStyle(platform::BorderStyle border) {
+  style_.Border = border;
+  style_.Caption = border != platform::BorderStyle::None;
+  PushStyle();
+}
+
+void Form::SetBorderIcons(bool systemMenu, bool minimize, bool maximize) {
+  style_.SystemMenu = systemMenu;
+  style_.MinimizeBox = minimize;
+  style_.MaximizeBox = maximize;
+  PushStyle();
+}
+
+void Form::SetToolWindowExStyle(bool on) {
+  style_.ToolWindowExStyle = on;
+  PushStyle();
+}
+
+void Form::SetStayOnTop(bool on) {
+  stayOnTop_ = on;
+  P().SetTopmost(on);
+}
+
+void Form::SetAcceptFiles(bool on) {
+  style_.AcceptFiles = on;
+  PushStyle();
+}
+
+void Form::SetMenu(MainMenu* menu) {
+  if (menu_ == menu) return;
+  MainMenu* old = menu_;
+  menu_ = menu;
+  if (old) old->AttachTo(nullptr);
+  if (menu_) {
+    menu_->AttachTo(this);  // pushes the items to the peer
+  } else {
+    P().SetMenuBar(nullptr);
+  }
+  Realign();
+}
+
+void Form::SetVisible(bool visible) {
+  if (visible == Visible()) return;
+  Control::SetVisible(visible);
+  if (visible) {
+    if (OnShow) OnShow();
+  } else {
+    if (OnHide) OnHide();
+  }
+}
+
+bool Form::Close() {
+  if (!DoCloseQuery()) return false;
+  DoClose();
+  return true;
+}
+
+bool Form::DoCloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(canClose);
+  return canClose;
+}
+
+void Form::DoClose() {
+  if (modal_) {
+    // Closing a modal form ends the modal loop; the loop hides it.
+    if (modalResult_ == MrNone) modalResult_ = MrCancel;
+    return;
+  }
+  CloseAction action = CloseAction::Hide;
+  if (OnClose) OnClose(action);
+  if (action == CloseAction::None) return;
+  if (Application::Instance().MainForm() == this) {
+    Hide();
+    Application::Instance().Terminate(0);
+    return;
+  }
+  if (action == CloseAction::Free) releaseRequested_ = true;
+  Hide();
+}
+
+int Form::ShowModal() {
+  modal_ = true;
+  modalResult_ = MrNone;
+  Show();
+  SetForeground();
+  Application::Instance().Windows().RunModal(P(), [this] { return modalResult_ != MrNone; });
+  modal_ = false;
+  Hide();
+  return modalResult_;
+}
+
+bool Form::IsShortCut(int key, unsigned shift) {
+  const ShortCut value = MakeShortCut(key, shift);
+  bool handled = false;
+  if (OnShortCut) OnShortCut(value, handled);
+  if (handled) return true;
+  return menu_ && menu_->DispatchShortCut(value);
+}
+
+bool Form::Application_ForegroundIsThis() {
+  return Application::Instance().Windows().ForegroundWindow() == Peer();
+}
+
+void Form::DoActivate(bool active) {
+  if (active && OnActivate) OnActivate();
+  if (!active && OnDeactivate) OnDeactivate();
+}
+
+void Form::DoShowChanged(bool visible) {
+  if (visible == Visible()) return;
+  Control::DoShowChanged(visible);
+  if (visible && OnShow) OnShow();
+  if (!visible && OnHide) OnHide();
+}
+
+void Form::DoDropFiles(const std::vector<std::string>& paths) {
+  if (OnDropFiles) OnDropFiles(paths);
+}
+
+void Form::DoMenuCommand(int id) {
+  if (menu_) menu_->DispatchCommand(id);
+}
+
+void Form::BoundsChanged(bool sized, bool moved) {
+  Control::BoundsChanged(sized, moved);
+  if (moved && OnMove) OnMove();
+}
+
+}  // namespace quillpad::ui

@@ -1,0 +1,42 @@
+// The small stock controls: Label, Button (with the modal result it gives its form), CheckBox
+// and Panel (a plain container).
+#pragma once
+
+#include "ui/control.h"
+
+namespace quillpad::ui {
+
+class Label : public Control {
+ public:
+  Label(Component* owner, Control* parent) : Control(owner, parent, platform::WindowClass::Label) {}
+};
+
+class Button : public Control {
+ public:
+  Button(Component* owner, Control* parent) : Control(owner, parent, platform::WindowClass::Button) {}
+  // A click sets the form's ModalResult to this (after OnClick) when it is not MrNone.
+  int ModalResult = 0;
+
+ protected:
+  void DoClick(int index) override;
+};
+
+class CheckBox : public Control {
+ public:
+  CheckBox(Component* owner, Control* parent) : Control(owner, parent, platform::WindowClass::CheckBox) {}
+  bool Checked() const { return checked_; }
+  void SetChecked(bool checked);  // raises OnClick when it changes, as the control does
+
+ protected:
+  void DoClick(int index) override;
+
+ private:
+  bool checked_ = false;
+};
+
+class Panel : public Control {
+ public:
+  Panel(Component* owner, Control* parent) : Control(owner, parent, platform::WindowClass::Panel) {}
+};
+
+}  // namespace quillpad::ui
