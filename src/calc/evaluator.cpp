@@ -56,7 +56,7 @@ constexpr std::string_view kFunctionNames[kFunctionCount] = {
 
 int FindFunction(std::string_view name) {
   for (int i = 0; i < kFunctionCount; ++i) {
-    if (kFunctionNames[i] == name) return i;
+    if (kFunctionNames[i][0] == name[0] && kFunctionNames[i] == name) return i;
   }
   return -1;
 }
@@ -179,8 +179,14 @@ void Evaluator::Evaluate(std::string_view text) {
 }
 
 int Evaluator::FindVariable(std::string_view name) const {
+  // Names of a sheet tend to share their length and first letter ("v1", "v2"), so the last
+  // byte is compared before the whole name.
   for (int i = 0; i < VariableCount; ++i) {
-    if (Variables[i].Name == name) return i;
+    const std::string& candidate = Variables[i].Name;
+    if (candidate.size() == name.size() && (name.empty() || candidate.back() == name.back()) &&
+        candidate == name) {
+      return i;
+    }
   }
   return -1;
 }

@@ -6,19 +6,35 @@
 
 namespace quillpad {
 
+namespace {
+
+// Byte index of the marker on a character boundary, or npos. No boundary-aligned occurrence can
+// come before the first occurrence of the bytes, so the character-wise scan starts there.
+std::size_t FindMarker(const std::string& line, std::string_view marker) {
+  const std::size_t bytes = line.find(marker);
+  if (bytes == std::string::npos) return std::string::npos;
+  return FindText(line, marker, bytes);
+}
+
+}  // namespace
+
 std::string GatherExpressionText(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& raw : lines) {
     const std::string line = Trim(raw);
     // Markers are found on character boundaries only, never across a double-byte character.
-    const std::size_t comment = std::min(FindText(line, "//"), FindText(line, "--"));
+    const std::size_t slashes = FindMarker(line, "//");
+    const std::size_t dashes = FindMarker(line, "--");
+    const std::size_t comment = std::min(slashes, dashes);
     text += ' ';
     if (comment != std::string::npos) {
       text.append(line, 0, comment);
     } else {
       text += line;
     }
-    if (FindText(line, "///") != std::string::npos || FindText(line, "---") != std::string::npos) {
+    // "///" holds "//" and "---" holds "--".
+    if ((slashes != std::string::npos && FindText(line, "///", slashes) != std::string::npos) ||
+        (dashes != std::string::npos && FindText(line, "---", dashes) != std::string::npos)) {
       break;
     }
   }
