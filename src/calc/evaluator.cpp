@@ -1,0 +1,499 @@
+#include "calc/evaluator.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+#include "calc/format_number.h"
+
+namespace quillpad {
+
+namespace {
+
+const char kWaiting[] = "入力・修正待ち";
+const char kDivisionByZero[] = "ゼロでのわり算";
+const char kUndefinedName[] = "変数名が未定義";
+const char kTooManyVariables[] = "変数の数が多すぎます";
+const char kSqrtNegative[] = "sqrtの引数が負";
+const char kLogNegative[] = "logの引数が負";
+const char kAsinRange[] = "asinの引数が範囲外";
+const char kAcosRange[] = "acosの引数が範囲外";
+
+constexpr std::uint32_t KindBit(std::int32_t kind) { return 1u << (kind + 1); }
+constexpr std::uint32_t kEndOrSeparator = KindBit(Evaluator::kEnd) | KindBit(Evaluator::kSeparator);
+constexpr std::uint32_t kEndSeparatorOrSign =
+    kEndOrSeparator | KindBit(Evaluator::kPlus) | KindBit(Evaluator::kMinus);
+
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// ASCII only: bytes of double-byte characters never make names.
+constexpr bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+enum Function {
+  kSqrt,
+  kExp,
+  kLog,
+  kLog10,
+  kAbs,
+  kSin,
+  kCos,
+  kTan,
+  kAsin,
+  kAcos,
+  kAtan,
+  kCeil,
+  kFloor,
+  kSinh,
+  kCosh,
+  kTanh,
+  kStep,
+  kFunctionCount
+};
+
+constexpr std::string_view kFunctionNames[kFunctionCount] = {
+    "sqrt", "exp",  "log",   "log10", "abs",  "sin",  "cos",  "tan", "asin",
+    "acos", "atan", "ceil",  "floor", "sinh", "cosh", "tanh", "step"};
+
+int FindFunction(std::string_view name) {
+  for (int i = 0; i < kFunctionCount; ++i) {
+    if (kFunctionNames[i][0] == name[0] && kFunctionNames[i] == name) return i;
+  }
+  return -1;
+}
+
+// The arithmetic runs without hardware traps; a fault is recognised by its result instead, the
+// same way on every platform: infinity out of finite operands is an overflow, NAN out of
+// numbers is an invalid operation.
+double Checked(double result, double left, double right) {
+  if (std::isinf(result) && std::isfinite(left) && std::isfinite(right)) {
+    throw FloatOverflowError();
+  }
+  if (std::isnan(result) && !std::isnan(left) && !std::isnan(right)) {
+    throw FloatInvalidOperationError();
+  }
+  return result;
+}
+
+// Largest value of the 80-bit format the number text passes through: 1.18973149535723176502e4932.
+constexpr std::string_view kExtendedMaxDigits = "118973149535723176502";
+constexpr long long kExtendedMaxExponent = 4932;
+// Enough digits to round any decimal text to double correctly; the rest only says "nonzero".
+constexpr std::size_t kSignificantDigitLimit = 800;
+
+// Converts a collected number text (digits, one optional ".", an optional exponent mark with
+// optional sign and digits; commas already dropped). The range is decided on the decimal
+// exponent, so the outcome does not depend on the platform's long double.
+double ConvertNumber(const std::string& text) {
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  std::string digits;  // integer and fraction digits without the point
+  std::size_t integerDigits = 0;
+  while (i < n && IsDigit(text[i])) digits += text[i++];
+  integerDigits = digits.size();
+  if (i < n && text[i] == '.') {
+    ++i;
+    while (i < n && IsDigit(text[i])) digits += text[i++];
+  }
+  long long exponent = 0;
+  if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    // Exponent digits are taken only while the exponent is below 500; any left over are an
+    // error, whatever their value.
+    while (i < n && IsDigit(text[i]) && exponent < 500) exponent = exponent * 10 + (text[i++] - '0');
+    if (i < n && IsDigit(text[i])) throw FloatConversionError(text);
+    if (negative) exponent = -exponent;
+  }
+
+  const std::size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return 0;
+  std::size_t last = digits.find_last_not_of('0');
+  std::string_view significant(digits.data() + first, last - first + 1);
+  // value = d1.d2d3... x 10^scientific
+  const long long scientific =
+      static_cast<long long>(integerDigits) - static_cast<long long>(first) - 1 + exponent;
+
+  if (scientific > kExtendedMaxExponent ||
+      (scientific == kExtendedMaxExponent && significant > kExtendedMaxDigits)) {
+    throw FloatConversionError(text);
+  }
+  // Far below the smallest double: the underflow passes silently as zero.
+  if (scientific < -400) return 0;
+
+  std::string normal;
+  normal += significant[0];
+  normal += '.';
+  if (significant.size() > kSignificantDigitLimit) {
+    normal.append(significant.substr(1, kSignificantDigitLimit - 2));
+    normal += '1';
+  } else {
+    normal.append(significant.substr(1));
+  }
+  normal += 'e';
+  normal += std::to_string(scientific);
+
+  double value = 0;
+  const auto result = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    if (scientific > 0) throw FloatOverflowError();
+    return 0;
+  }
+  return value;
+}
+
+}  // namespace
+
+FloatConversionError::FloatConversionError(const std::string& numberText)
+    : AppError("'" + numberText + "' は浮動小数点数ではありません") {}
+FloatOverflowError::FloatOverflowError() : AppError("浮動小数点数のオーバーフロー") {}
+FloatInvalidOperationError::FloatInvalidOperationError()
+    : AppError("不正な浮動小数点数演算命令") {}
+FloatZeroDivideError::FloatZeroDivideError() : AppError("0 による浮動小数点数除算") {}
+
+double Factorial(double x) {
+  if (std::isnan(x)) throw FloatInvalidOperationError();
+  const double magnitude = std::trunc(std::fabs(x));
+  if (magnitude >= 2147483648.0) throw FloatOverflowError();
+  const int n = static_cast<int>(magnitude);
+  // 171! is the first beyond the double range.
+  if (n >= 171) throw FloatOverflowError();
+  double result = 1;
+  for (int i = 2; i <= n; ++i) result *= i;
+  return result;
+}
+
+Evaluator::Evaluator() { SetVariable("pi", std::acos(-1.0)); }
+
+void Evaluator::Evaluate(std::string_view text) {
+  VariableCount = 1;
+  Source.assign(text);
+  Position = 1;
+  nesting_ = 0;
+  NextToken();
+  if (Kind != kEnd) ParseStatements();
+  if (Kind != kEnd) {
+    Message = kWaiting;
+    ResultText.clear();
+  }
+}
+
+int Evaluator::FindVariable(std::string_view name) const {
+  // Names of a sheet tend to share their length and first letter ("v1", "v2"), so the last
+  // byte is compared before the whole name.
+  for (int i = 0; i < VariableCount; ++i) {
+    const std::string& candidate = Variables[i].Name;
+    if (candidate.size() == name.size() && (name.empty() || candidate.back() == name.back()) &&
+        candidate == name) {
+      return i;
+    }
+  }
+  return -1;
+}
+
+void Evaluator::SetVariable(std::string_view name, double value) {
+  const int index = FindVariable(name);
+  if (index >= 0) {
+    Variables[index].Value = value;
+  } else if (VariableCount < kMaxVariables) {
+    Variables[VariableCount].Name.assign(name);
+    Variables[VariableCount].Value = value;
+    ++VariableCount;
+  } else {
+    ResultText.clear();
+    Message = kTooManyVariables;
+  }
+}
+
+double Evaluator::GetVariable(std::string_view name) {
+  const int index = FindVariable(name);
+  if (index >= 0) return Variables[index].Value;
+  Fail(kUndefinedName);
+  return 0;
+}
+
+void Evaluator::Fail(const char* message) {
+  ResultText.clear();
+  Message = message;
+  Kind = kEnd;
+}
+
+char Evaluator::PeekByte() const { return Position <= Source.size() ? Source[Position - 1] : '\0'; }
+
+char Evaluator::ReadByte() {
+  const char c = PeekByte();
+  ++Position;
+  return c;
+}
+
+void Evaluator::NextToken() {
+  char c;
+  do {
+    c = ReadByte();
+  } while (c == ' ' || c == '\t' || c == '\n');
+
+  switch (c) {
+    case '@': Kind = kEnd; return;
+    case ';': Kind = kSeparator; return;
+    case '+': Kind = kPlus; return;
+    case '-': Kind = kMinus; return;
+    case '*': Kind = kTimes; return;
+    case '/': Kind = kDivide; return;
+    case '(': Kind = kOpen; return;
+    case ')': Kind = kClose; return;
+    case '=': Kind = kAssign; return;
+    case '^': Kind = kPower; return;
+    case '%': Kind = kRemainder; return;
+    case '!': Kind = kFactorial; return;
+    default: break;
+  }
+  if (IsDigit(c) || c == '.') {
+    ScanNumber(c);
+  } else if (IsLetter(c)) {
+    ScanName();
+  } else {
+    Kind = kNone;
+  }
+}
+
+void Evaluator::ScanNumber(char first) {
+  std::string text(1, first);
+  bool point = first == '.';
+  bool exponentMark = false;
+  for (;;) {
+    const char c = PeekByte();
+    if (c == ',') {
+      ++Position;
+      continue;
+    }
+    if (c == 'e' || c == 'E') {
+      if (exponentMark) return Malformed();
+      exponentMark = true;
+    } else if (c == '.') {
+      if (point || exponentMark) return Malformed();
+      point = true;
+    } else if (c == '+' || c == '-') {
+      // A sign belongs to the number only right after the exponent mark ("1e-5"); commas are
+      // invisible here as everywhere else in a number.
+      if (text.back() != 'e' && text.back() != 'E') break;
+    } else if (!IsDigit(c)) {
+      break;
+    }
+    text += c;
+    ++Position;
+  }
+  NumberValue = ConvertNumber(text);
+  Kind = kNumber;
+}
+
+void Evaluator::Malformed() {
+  ResultText.clear();
+  Kind = kNone;
+}
+
+void Evaluator::ScanName() {
+  const std::size_t start = Position - 2;  // index of the letter already read
+  while (IsLetter(PeekByte()) || IsDigit(PeekByte()) || PeekByte() == '_') ++Position;
+  const std::size_t length = Position - 1 - start;
+  TokenText.assign(Source, start, length);
+  Kind = length > kMaxNameLength ? kNone : kName;
+}
+
+bool Evaluator::OperandReady(std::uint32_t refused) {
+  NextToken();
+  if (KindBit(Kind) & refused) {
+    Kind = kNone;
+    return false;
+  }
+  return true;
+}
+
+void Evaluator::ParseStatements() {
+  for (;;) {
+    if (Kind != kSeparator) {
+      const Operand value = ParseSum();
+      if (Kind != kSeparator || !value) return;
+      // A statement closed by ";" with no error has a value.
+      Message.clear();
+      ResultText = FormatNumber(*value);
+    }
+    NextToken();
+  }
+}
+
+Evaluator::Operand Evaluator::ParseSum() {
+  Operand value = ParseProduct();
+  if (!value) return value;
+  while (Kind == kPlus || Kind == kMinus) {
+    const bool add = Kind == kPlus;
+    if (!OperandReady(kEndSeparatorOrSign)) return std::nullopt;
+    const Operand right = ParseProduct();
+    if (!right) return right;
+    const double left = *value;
+    value = Checked(add ? left + *right : left - *right, left, *right);
+  }
+  return value;
+}
+
+Evaluator::Operand Evaluator::ParseProduct() {
+  Operand value = ParsePower();
+  if (!value) return value;
+  while (Kind == kTimes || Kind == kDivide) {
+    const bool multiply = Kind == kTimes;
+    if (!OperandReady(kEndOrSeparator)) return std::nullopt;
+    const Operand right = ParsePower();
+    if (!right) return right;
+    const double left = *value;
+    if (multiply) {
+      value = Checked(left * *right, left, *right);
+    } else {
+      if (*right >= -1e-100 && *right <= 1e-100) {
+        Fail(kDivisionByZero);
+        return std::nullopt;
+      }
+      value = Checked(left / *right, left, *right);
+    }
+  }
+  return value;
+}
+
+Evaluator::Operand Evaluator::ParsePower() {
+  Operand value = ParsePrimary();
+  if (!value) return value;
+  for (;;) {
+    if (Kind == kPower || Kind == kRemainder) {
+      const bool power = Kind == kPower;
+      if (!OperandReady(kEndOrSeparator)) return std::nullopt;
+      const Operand right = ParsePrimary();
+      if (!right) return right;
+      const double left = *value;
+      if (power) {
+        if (left == 0 && *right < 0) throw FloatZeroDivideError();
+        value = Checked(std::pow(left, *right), left, *right);
+      } else {
+        value = *right == 0 ? 0.0 : Checked(std::fmod(left, *right), left, *right);
+      }
+    } else if (Kind == kFactorial) {
+      value = Factorial(*value);
+      NextToken();
+      return value;
+    } else {
+      return value;
+    }
+  }
+}
+
+Evaluator::Operand Evaluator::ParsePrimary() {
+  if (Kind == kEnd || Kind == kSeparator) return std::nullopt;
+  if (nesting_ >= kMaxNesting) {
+    Kind = kNone;
+    return std::nullopt;
+  }
+  struct Nest {
+    int& depth;
+    explicit Nest(int& d) : depth(d) { ++depth; }
+    ~Nest() { --depth; }
+  } nest(nesting_);
+
+  switch (Kind) {
+    case kNumber: {
+      const double value = NumberValue;
+      NextToken();
+      return value;
+    }
+    case kMinus: {
+      if (!OperandReady(kEndSeparatorOrSign)) return std::nullopt;
+      const Operand value = ParsePrimary();
+      if (!value) return value;
+      return -*value;
+    }
+    case kPlus:
+      if (!OperandReady(kEndSeparatorOrSign)) return std::nullopt;
+      return ParsePrimary();
+    case kOpen: {
+      if (!OperandReady(kEndOrSeparator)) return std::nullopt;
+      const Operand value = ParseSum();
+      // An error inside the parentheses ends as "unfinished", not with its own message.
+      if (!value || Kind != kClose) {
+        Kind = kNone;
+        return std::nullopt;
+      }
+      NextToken();
+      return value;
+    }
+    case kName: {
+      const int function = FindFunction(TokenText);
+      if (function >= 0) return CallFunction(function);
+      return VariableOrAssignment();
+    }
+    default:
+      Kind = kNone;
+      return std::nullopt;
+  }
+}
+
+Evaluator::Operand Evaluator::CallFunction(int function) {
+  if (!OperandReady(kEndOrSeparator)) return std::nullopt;
+  const Operand argument = ParsePrimary();
+  if (!argument) return argument;
+  const double x = *argument;
+  switch (function) {
+    case kSqrt:
+      if (!(x >= 0)) break;
+      return std::sqrt(x);
+    case kExp: return std::exp(x);
+    case kLog:
+      if (!(x > 0)) break;
+      return std::log(x);
+    case kLog10:
+      if (!(x > 0)) break;
+      return std::log10(x);
+    case kAbs: return std::fabs(x);
+    case kSin: return std::sin(x);
+    case kCos: return std::cos(x);
+    case kTan: return std::tan(x);
+    case kAsin:
+      if (!(x >= -1 && x <= 1)) break;
+      return std::asin(x);
+    case kAcos:
+      if (!(x >= -1 && x <= 1)) break;
+      return std::acos(x);
+    case kAtan: return std::atan(x);
+    case kCeil: return std::ceil(x);
+    case kFloor: return std::floor(x);
+    case kSinh: return std::sinh(x);
+    case kCosh: return std::cosh(x);
+    case kTanh: return std::tanh(x);
+    case kStep: return x >= 0 ? 1.0 : 0.0;
+  }
+  switch (function) {
+    case kSqrt: Fail(kSqrtNegative); break;
+    case kLog:
+    case kLog10: Fail(kLogNegative); break;
+    case kAsin: Fail(kAsinRange); break;
+    default: Fail(kAcosRange); break;
+  }
+  return std::nullopt;
+}
+
+Evaluator::Operand Evaluator::VariableOrAssignment() {
+  // The next token may be a name too, so the name is kept before reading it.
+  std::string name = TokenText;
+  NextToken();
+  if (Kind != kAssign) {
+    // The token after the name may itself be "@", so success is told by the lookup, not Kind.
+    const int index = FindVariable(name);
+    if (index < 0) {
+      GetVariable(name);
+      return std::nullopt;
+    }
+    return Variables[index].Value;
+  }
+  if (!OperandReady(kEndOrSeparator)) return std::nullopt;
+  const Operand value = ParseSum();
+  if (!value) return value;
+  SetVariable(name, *value);
+  return value;
+}
+
+}  // namespace quillpad
