@@ -49,19 +49,19 @@ class Reader {
     value = static_cast<std::int64_t>(u << shift) >> shift;
     return true;
   }
-  bool ShortString(std::string& out) {
+  bool ShortView(std::string_view& out) {
     std::uint8_t length;
+    return Byte(length) && Raw(length, out);
+  }
+  bool ShortString(std::string& out) {
     std::string_view raw;
-    if (!Byte(length) || !Raw(length, raw)) return false;
+    if (!ShortView(raw)) return false;
     out.assign(raw);
     return true;
   }
-  bool LongBytes(std::string& out) {
+  bool LongView(std::string_view& out) {
     std::uint64_t length;
-    std::string_view raw;
-    if (!Unsigned(4, length) || length > Left() || !Raw(static_cast<std::size_t>(length), raw)) return false;
-    out.assign(raw);
-    return true;
+    return Unsigned(4, length) && length <= Left() && Raw(static_cast<std::size_t>(length), out);
   }
 
  private:
@@ -70,6 +70,64 @@ class Reader {
 };
 
 bool ReadValue(Reader& in, ObjectValue& value, int depth);
+
+bool IsComplex(ValueTag tag) {
+  return tag == ValueTag::List || tag == ValueTag::Set || tag == ValueTag::Collection || tag == ValueTag::WString;
+}
+
+// Simple values in place; complex ones parsed into `scratch`.
+bool ReadValueRef(Reader& in, ValueRef& ref, ObjectValue& scratch, int depth) {
+  std::uint8_t tag;
+  if (!in.Peek(tag) || tag > static_cast<std::uint8_t>(ValueTag::Int64)) return false;
+  ref = ValueRef{};
+  ref.Tag = static_cast<ValueTag>(tag);
+  if (IsComplex(ref.Tag)) {
+    scratch = ObjectValue{};
+    if (!ReadValue(in, scratch, depth)) return false;
+    ref.Complex = &scratch;
+    return true;
+  }
+  in.Byte(tag);
+  std::string_view raw;
+  switch (ref.Tag) {
+    case ValueTag::Int8:
+      return in.Signed(1, ref.Int);
+    case ValueTag::Int16:
+      return in.Signed(2, ref.Int);
+    case ValueTag::Int32:
+      return in.Signed(4, ref.Int);
+    case ValueTag::Int64:
+    case ValueTag::Currency:
+      return in.Signed(8, ref.Int);
+    case ValueTag::Extended:
+      if (!in.Raw(10, raw)) return false;
+      ref.Float = ExtendedToDouble(reinterpret_cast<const unsigned char*>(raw.data()));
+      return true;
+    case ValueTag::Single: {
+      std::uint64_t bits;
+      if (!in.Unsigned(4, bits)) return false;
+      const std::uint32_t bits32 = static_cast<std::uint32_t>(bits);
+      float f;
+      std::memcpy(&f, &bits32, sizeof f);
+      ref.Float = f;
+      return true;
+    }
+    case ValueTag::Date: {
+      std::uint64_t bits;
+      if (!in.Unsigned(8, bits)) return false;
+      std::memcpy(&ref.Float, &bits, sizeof bits);
+      return true;
+    }
+    case ValueTag::String:
+    case ValueTag::Ident:
+      return in.ShortView(ref.Bytes);
+    case ValueTag::Binary:
+    case ValueTag::LString:
+      return in.LongView(ref.Bytes);
+    default:
+      return true;  // Null, False, True, Nil
+  }
+}
 
 bool ReadPropertyList(Reader& in, std::vector<ObjectProperty>& properties, int depth) {
   for (;;) {
@@ -86,15 +144,18 @@ bool ReadPropertyList(Reader& in, std::vector<ObjectProperty>& properties, int d
 bool ReadValue(Reader& in, ObjectValue& value, int depth) {
   if (depth > kMaxObjectDepth) return false;
   std::uint8_t tag;
-  if (!in.Byte(tag) || tag > static_cast<std::uint8_t>(ValueTag::Int64)) return false;
+  if (!in.Peek(tag) || tag > static_cast<std::uint8_t>(ValueTag::Int64)) return false;
+  if (!IsComplex(static_cast<ValueTag>(tag))) {
+    ValueRef ref;
+    ObjectValue unused;
+    if (!ReadValueRef(in, ref, unused, depth)) return false;
+    value = ref.ToValue();
+    return true;
+  }
+  in.Byte(tag);
   value.Tag = static_cast<ValueTag>(tag);
   std::string_view raw;
   switch (value.Tag) {
-    case ValueTag::Null:
-    case ValueTag::False:
-    case ValueTag::True:
-    case ValueTag::Nil:
-      return true;
     case ValueTag::List:
       for (;;) {
         std::uint8_t next;
@@ -107,40 +168,6 @@ bool ReadValue(Reader& in, ObjectValue& value, int depth) {
         if (!ReadValue(in, item, depth + 1)) return false;
         value.List.push_back(std::move(item));
       }
-    case ValueTag::Int8:
-      return in.Signed(1, value.Int);
-    case ValueTag::Int16:
-      return in.Signed(2, value.Int);
-    case ValueTag::Int32:
-      return in.Signed(4, value.Int);
-    case ValueTag::Int64:
-    case ValueTag::Currency:
-      return in.Signed(8, value.Int);
-    case ValueTag::Extended:
-      if (!in.Raw(10, raw)) return false;
-      value.Float = ExtendedToDouble(reinterpret_cast<const unsigned char*>(raw.data()));
-      return true;
-    case ValueTag::Single: {
-      std::uint64_t bits;
-      if (!in.Unsigned(4, bits)) return false;
-      const std::uint32_t bits32 = static_cast<std::uint32_t>(bits);
-      float f;
-      std::memcpy(&f, &bits32, sizeof f);
-      value.Float = f;
-      return true;
-    }
-    case ValueTag::Date: {
-      std::uint64_t bits;
-      if (!in.Unsigned(8, bits)) return false;
-      std::memcpy(&value.Float, &bits, sizeof bits);
-      return true;
-    }
-    case ValueTag::String:
-    case ValueTag::Ident:
-      return in.ShortString(value.Bytes);
-    case ValueTag::Binary:
-    case ValueTag::LString:
-      return in.LongBytes(value.Bytes);
     case ValueTag::Set:
       for (;;) {
         std::string name;
@@ -179,37 +206,68 @@ bool ReadValue(Reader& in, ObjectValue& value, int depth) {
         if (!ReadPropertyList(in, item.Properties, depth + 1)) return false;
         value.Items.push_back(std::move(item));
       }
+    default:
+      return false;
   }
-  return false;
 }
 
-bool ReadObject(Reader& in, ObjectNode& object, int depth) {
+bool ReadObject(Reader& in, ObjectImageHandler& handler, ObjectValue& scratch, int depth) {
   if (depth > kMaxObjectDepth) return false;
+  ObjectHeader header;
   std::uint8_t first;
   if (!in.Peek(first)) return false;
   if ((first & 0xF0) == 0xF0) {
     in.Byte(first);
-    object.Prefix = first;
+    header.Prefix = first;
     if (first & ObjectNode::kPrefixPosition) {
-      ObjectValue position;
-      if (!ReadValue(in, position, depth + 1) || !position.IsInteger()) return false;
-      object.Position = position.Int;
+      ValueRef position;
+      if (!ReadValueRef(in, position, scratch, depth + 1) || !position.IsInteger()) return false;
+      header.Position = position.Int;
     }
   }
-  if (!in.ShortString(object.ClassName) || !in.ShortString(object.Name)) return false;
-  if (!ReadPropertyList(in, object.Properties, depth)) return false;
+  if (!in.ShortView(header.ClassName) || !in.ShortView(header.Name)) return false;
+  handler.BeginObject(header);
+  for (;;) {
+    std::string_view name;
+    if (!in.ShortView(name)) return false;
+    if (name.empty()) break;
+    ValueRef value;
+    if (!ReadValueRef(in, value, scratch, depth)) return false;
+    handler.Property(name, value);
+  }
   for (;;) {
     std::uint8_t next;
     if (!in.Peek(next)) return false;
     if (next == 0) {
       in.Byte(next);
+      handler.EndObject();
       return true;
     }
-    ObjectNode child;
-    if (!ReadObject(in, child, depth + 1)) return false;
-    object.Children.push_back(std::move(child));
+    if (!ReadObject(in, handler, scratch, depth + 1)) return false;
   }
 }
+
+// Builds the in-memory tree from the reader's events.
+class NodeBuilder : public ObjectImageHandler {
+ public:
+  explicit NodeBuilder(ObjectNode& root) : root_(root) {}
+  void BeginObject(const ObjectHeader& header) override {
+    ObjectNode* node = stack_.empty() ? &root_ : &stack_.back()->Children.emplace_back();
+    node->Prefix = header.Prefix;
+    node->Position = header.Position;
+    node->ClassName = header.ClassName;
+    node->Name = header.Name;
+    stack_.push_back(node);
+  }
+  void Property(std::string_view name, const ValueRef& value) override {
+    stack_.back()->Properties.push_back(ObjectProperty{std::string(name), value.ToValue()});
+  }
+  void EndObject() override { stack_.pop_back(); }
+
+ private:
+  ObjectNode& root_;
+  std::vector<ObjectNode*> stack_;
+};
 
 void PutUnsigned(std::string& out, std::uint64_t value, std::size_t size) {
   for (std::size_t i = 0; i < size; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
@@ -384,33 +442,66 @@ ObjectValue ObjectValue::Colour(ColorValue color) {
   return Integer(color);
 }
 
-bool ObjectValue::IsInteger() const {
+bool ObjectValue::IsInteger() const { return ValueRef::Of(*this).IsInteger(); }
+std::optional<std::int64_t> ObjectValue::AsInteger() const { return ValueRef::Of(*this).AsInteger(); }
+std::optional<std::string> ObjectValue::AsText() const { return ValueRef::Of(*this).AsText(); }
+std::optional<std::string> ObjectValue::AsIdentifier() const {
+  if (auto name = ValueRef::Of(*this).AsIdentifier()) return std::string(*name);
+  return std::nullopt;
+}
+std::optional<bool> ObjectValue::AsBoolean() const { return ValueRef::Of(*this).AsBoolean(); }
+std::optional<ColorValue> ObjectValue::AsColour() const { return ValueRef::Of(*this).AsColour(); }
+
+ValueRef ValueRef::Of(const ObjectValue& value) {
+  ValueRef ref;
+  ref.Tag = value.Tag;
+  if (IsComplex(value.Tag)) {
+    ref.Complex = &value;
+  } else {
+    ref.Int = value.Int;
+    ref.Float = value.Float;
+    ref.Bytes = value.Bytes;
+  }
+  return ref;
+}
+
+ObjectValue ValueRef::ToValue() const {
+  if (Complex) return *Complex;
+  ObjectValue value;
+  value.Tag = Tag;
+  value.Int = Int;
+  value.Float = Float;
+  value.Bytes.assign(Bytes);
+  return value;
+}
+
+bool ValueRef::IsInteger() const {
   return Tag == ValueTag::Int8 || Tag == ValueTag::Int16 || Tag == ValueTag::Int32 || Tag == ValueTag::Int64;
 }
 
-std::optional<std::int64_t> ObjectValue::AsInteger() const {
+std::optional<std::int64_t> ValueRef::AsInteger() const {
   if (IsInteger()) return Int;
   return std::nullopt;
 }
 
-std::optional<std::string> ObjectValue::AsText() const {
-  if (Tag == ValueTag::String || Tag == ValueTag::LString) return Bytes;
-  if (Tag == ValueTag::WString) return Utf16ToCp932(Wide);
+std::optional<std::string> ValueRef::AsText() const {
+  if (Tag == ValueTag::String || Tag == ValueTag::LString) return std::string(Bytes);
+  if (Tag == ValueTag::WString && Complex) return Utf16ToCp932(Complex->Wide);
   return std::nullopt;
 }
 
-std::optional<std::string> ObjectValue::AsIdentifier() const {
+std::optional<std::string_view> ValueRef::AsIdentifier() const {
   if (Tag == ValueTag::Ident) return Bytes;
   return std::nullopt;
 }
 
-std::optional<bool> ObjectValue::AsBoolean() const {
+std::optional<bool> ValueRef::AsBoolean() const {
   if (Tag == ValueTag::True) return true;
   if (Tag == ValueTag::False) return false;
   return std::nullopt;
 }
 
-std::optional<ColorValue> ObjectValue::AsColour() const {
+std::optional<ColorValue> ValueRef::AsColour() const {
   if (Tag == ValueTag::Ident) return NameToColor(Bytes);
   if (IsInteger() && Int >= INT32_MIN && Int <= static_cast<std::int64_t>(UINT32_MAX)) {
     return static_cast<ColorValue>(static_cast<std::uint32_t>(Int));
@@ -429,15 +520,33 @@ void ObjectNode::Add(std::string name, ObjectValue value) {
   Properties.push_back(ObjectProperty{std::move(name), std::move(value)});
 }
 
-bool ReadObjectImage(std::string_view bytes, std::size_t& pos, ObjectNode& out) {
+bool ReadObjectImage(std::string_view bytes, std::size_t& pos, ObjectImageHandler& handler) {
   if (pos > bytes.size()) return false;
   Reader in(bytes, pos);
   std::string_view signature;
   if (!in.Raw(kSignature.size(), signature) || signature != kSignature) return false;
-  out = ObjectNode{};
-  if (!ReadObject(in, out, 0)) return false;
+  ObjectValue scratch;
+  if (!ReadObject(in, handler, scratch, 0)) return false;
   pos = in.Pos();
   return true;
+}
+
+bool ReadObjectImage(std::string_view bytes, std::size_t& pos, ObjectNode& out) {
+  out = ObjectNode{};
+  NodeBuilder builder(out);
+  return ReadObjectImage(bytes, pos, builder);
+}
+
+void ReplayObject(const ObjectNode& object, ObjectImageHandler& handler) {
+  ObjectHeader header;
+  header.Prefix = object.Prefix;
+  header.Position = object.Position;
+  header.ClassName = object.ClassName;
+  header.Name = object.Name;
+  handler.BeginObject(header);
+  for (const ObjectProperty& property : object.Properties) handler.Property(property.Name, ValueRef::Of(property.Value));
+  for (const ObjectNode& child : object.Children) ReplayObject(child, handler);
+  handler.EndObject();
 }
 
 std::optional<ObjectNode> ParseObjectImage(std::string_view bytes) {
@@ -456,6 +565,78 @@ std::string WriteObjectImage(const ObjectNode& object) {
   std::string out;
   AppendObjectImage(out, object);
   return out;
+}
+
+void ObjectImageWriter::Name(std::string_view name) { PutShortString(out_, name); }
+
+void ObjectImageWriter::BeginObject(std::string_view className, std::string_view name) {
+  if (depth_++ == 0) out_.append(kSignature);
+  PutShortString(out_, className);
+  PutShortString(out_, name);
+}
+
+void ObjectImageWriter::Integer(std::string_view name, std::int64_t value) {
+  Name(name);
+  PutValue(out_, ObjectValue::Integer(value));
+}
+
+void ObjectImageWriter::Text(std::string_view name, std::string_view bytes) {
+  Name(name);
+  if (bytes.size() <= 255) {
+    out_.push_back(static_cast<char>(ValueTag::String));
+    PutShortString(out_, bytes);
+  } else {
+    out_.push_back(static_cast<char>(ValueTag::LString));
+    PutLongBytes(out_, bytes);
+  }
+}
+
+void ObjectImageWriter::Identifier(std::string_view name, std::string_view identifier) {
+  Name(name);
+  out_.push_back(static_cast<char>(ValueTag::Ident));
+  PutShortString(out_, identifier);
+}
+
+void ObjectImageWriter::Boolean(std::string_view name, bool value) {
+  Name(name);
+  out_.push_back(static_cast<char>(value ? ValueTag::True : ValueTag::False));
+}
+
+void ObjectImageWriter::Colour(std::string_view name, ColorValue color) {
+  if (auto colorName = ColorToName(color)) {
+    Identifier(name, *colorName);
+  } else {
+    Integer(name, color);
+  }
+}
+
+void ObjectImageWriter::Binary(std::string_view name, std::string_view prefix, std::string_view bytes) {
+  Name(name);
+  out_.push_back(static_cast<char>(ValueTag::Binary));
+  PutUnsigned(out_, prefix.size() + bytes.size(), 4);
+  out_.append(prefix);
+  out_.append(bytes);
+}
+
+void ObjectImageWriter::Set(std::string_view name, const std::vector<std::string_view>& names) {
+  Name(name);
+  out_.push_back(static_cast<char>(ValueTag::Set));
+  for (std::string_view item : names) {
+    if (!item.empty()) PutShortString(out_, item);
+  }
+  out_.push_back('\0');
+}
+
+void ObjectImageWriter::Value(std::string_view name, const ObjectValue& value) {
+  Name(name);
+  PutValue(out_, value);
+}
+
+void ObjectImageWriter::EndProperties() { out_.push_back('\0'); }
+
+void ObjectImageWriter::EndObject() {
+  out_.push_back('\0');
+  --depth_;
 }
 
 double ExtendedToDouble(const unsigned char bytes[10]) {

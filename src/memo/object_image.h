@@ -102,6 +102,71 @@ struct ObjectNode {
 // Nesting deeper than this (children, lists, collections) is treated as damage.
 constexpr int kMaxObjectDepth = 32;
 
+// One property value as the streaming reader hands it over, without copying: simple values
+// in place, lists, sets, collections and wide strings parsed into `Complex`.
+struct ValueRef {
+  ValueTag Tag = ValueTag::Null;
+  std::int64_t Int = 0;
+  double Float = 0;
+  std::string_view Bytes;  // String, LString, Ident, Binary
+  const ObjectValue* Complex = nullptr;
+
+  static ValueRef Of(const ObjectValue& value);
+  ObjectValue ToValue() const;
+
+  bool IsInteger() const;
+  std::optional<std::int64_t> AsInteger() const;
+  std::optional<std::string> AsText() const;  // tags 6, 12, 18
+  std::optional<std::string_view> AsIdentifier() const;
+  std::optional<bool> AsBoolean() const;
+  std::optional<ColorValue> AsColour() const;
+};
+
+struct ObjectHeader {
+  std::optional<std::uint8_t> Prefix;
+  std::int64_t Position = 0;
+  std::string_view ClassName;
+  std::string_view Name;
+};
+
+// Receives an object image as it is read: BeginObject, its properties, its children (nested
+// BeginObject ... EndObject), EndObject. After a failed read the events seen are to be dropped.
+class ObjectImageHandler {
+ public:
+  virtual ~ObjectImageHandler() = default;
+  virtual void BeginObject(const ObjectHeader& header) = 0;
+  virtual void Property(std::string_view name, const ValueRef& value) = 0;
+  virtual void EndObject() = 0;
+};
+
+// Streams one object image starting at `pos` into `handler`; same rules as below.
+bool ReadObjectImage(std::string_view bytes, std::size_t& pos, ObjectImageHandler& handler);
+// Sends an in-memory object through a handler, as if it had been read.
+void ReplayObject(const ObjectNode& object, ObjectImageHandler& handler);
+
+// Writes an object image straight into a byte string, in the order of the calls:
+// BeginObject, properties, EndProperties, children, EndObject.
+class ObjectImageWriter {
+ public:
+  explicit ObjectImageWriter(std::string& out) : out_(out) {}
+  void BeginObject(std::string_view className, std::string_view name);  // signature first at top
+  void Integer(std::string_view name, std::int64_t value);
+  void Text(std::string_view name, std::string_view bytes);  // tag 6 or 12 by length
+  void Identifier(std::string_view name, std::string_view identifier);
+  void Boolean(std::string_view name, bool value);
+  void Colour(std::string_view name, ColorValue color);
+  void Binary(std::string_view name, std::string_view prefix, std::string_view bytes);  // prefix + bytes
+  void Set(std::string_view name, const std::vector<std::string_view>& names);
+  void Value(std::string_view name, const ObjectValue& value);
+  void EndProperties();
+  void EndObject();
+
+ private:
+  void Name(std::string_view name);
+  std::string& out_;
+  int depth_ = 0;
+};
+
 // Reads one object image starting at `pos` (signature included). On success `pos` is just past
 // it; on failure `pos` is unchanged and `out` is unspecified. Never reads past `bytes`.
 bool ReadObjectImage(std::string_view bytes, std::size_t& pos, ObjectNode& out);
