@@ -1,0 +1,43 @@
+// Arbitrary bytes through the object-image reader, the memo-record layer and the text form.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "memo/memo_record.h"
+#include "memo/object_text.h"
+
+using namespace quillpad;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+  // Whatever a damaged file holds, a record read from it is written and read back unchanged.
+  const MemoFileContents contents = ReadMemoFile(bytes);
+  for (MemoRecord record : contents.Records) {
+    if (record.ParentFont) record.Font = DefaultMemoFont();  // not stored for such memos
+    const MemoFileContents again = ReadMemoFile(WriteMemoRecord(record));
+    MemoRecord back = again.Records.empty() ? MemoRecord{} : again.Records[0];
+    if (back.ParentFont) back.Font = DefaultMemoFont();
+    if (again.Partial || again.Records.size() != 1 || !(back == record)) std::abort();
+  }
+
+  // The streaming record reader and the one over the in-memory tree agree.
+  std::size_t pos = 0;
+  ObjectNode object;
+  if (ReadObjectImage(bytes, pos, object)) {
+    if (contents.Records.empty() || !(MemoRecordFromObject(object) == contents.Records[0])) std::abort();
+  }
+
+  FontSpec font;
+  ReadMemoFontFile(bytes, font);
+  ReadMemoColorFile(bytes);
+
+  std::string text;
+  ObjectImagesToText(bytes, text);
+  std::string loaded;
+  std::string error;
+  TextToObjectImages(text, loaded, error);
+  TextToObjectImages(bytes, loaded, error);
+  return 0;
+}

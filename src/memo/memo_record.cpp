@@ -1,0 +1,546 @@
+#include "memo/memo_record.h"
+
+#include <array>
+#include <utility>
+
+#include "base/text.h"
+
+namespace quillpad {
+
+namespace {
+
+constexpr std::string_view kMemoClass = "TMemoForm";
+constexpr std::string_view kLabelClass = "TLabel";
+constexpr std::string_view kLabelName = "MemoLabel";
+constexpr std::string_view kImageClass = "TImage";
+constexpr std::string_view kImageName = "ClipImage";
+constexpr std::string_view kBitmapClass = "TBitmap";
+
+constexpr std::array<std::pair<unsigned, std::string_view>, 4> kFontStyles{{
+    {kFsBold, "fsBold"},
+    {kFsItalic, "fsItalic"},
+    {kFsUnderline, "fsUnderline"},
+    {kFsStrikeOut, "fsStrikeOut"},
+}};
+
+// A record as it reads when the file stores nothing for a field: the values the writer leaves
+// out (0, empty, False, the class defaults).
+MemoRecord AbsentRecord() {
+  MemoRecord record;
+  record.ClientWidth = 0;
+  record.ClientHeight = 0;
+  record.Color = kClBtnFace;
+  record.LabelLeft = 0;
+  record.LabelTop = 0;
+  return record;
+}
+
+// Picture.Data starts with the graphic class and the byte count of the BMP image that follows.
+std::string PicturePrefix(std::size_t bitmapSize) {
+  std::string prefix;
+  prefix.push_back(static_cast<char>(kBitmapClass.size()));
+  prefix.append(kBitmapClass);
+  const std::uint32_t size = static_cast<std::uint32_t>(bitmapSize);
+  for (int i = 0; i < 4; ++i) prefix.push_back(static_cast<char>((size >> (8 * i)) & 0xFF));
+  return prefix;
+}
+
+// The BMP image inside a Picture.Data payload; empty for other graphic classes and for a byte
+// count that does not fit the payload.
+std::string BitmapFromPictureData(std::string_view data) {
+  if (data.empty()) return {};
+  const std::size_t nameLength = static_cast<std::uint8_t>(data[0]);
+  if (data.size() < 1 + nameLength + 4 || data.substr(1, nameLength) != kBitmapClass) return {};
+  std::size_t pos = 1 + nameLength;
+  std::uint32_t size = 0;
+  for (int i = 3; i >= 0; --i) size = (size << 8) | static_cast<std::uint8_t>(data[pos + i]);
+  pos += 4;
+  if (size > data.size() - pos) return {};
+  return std::string(data.substr(pos, size));
+}
+
+// Builds an ObjectNode from the same calls the byte writer takes.
+class NodeSink {
+ public:
+  explicit NodeSink(ObjectNode& root) : root_(root) {}
+  // Adds further properties to an object that already exists.
+  static NodeSink Into(ObjectNode& object) {
+    NodeSink sink(object);
+    sink.stack_.push_back(&object);
+    return sink;
+  }
+  void BeginObject(std::string_view className, std::string_view name) {
+    ObjectNode* node = stack_.empty() ? &root_ : &stack_.back()->Children.emplace_back();
+    node->ClassName = className;
+    node->Name = name;
+    stack_.push_back(node);
+  }
+  void Integer(std::string_view name, std::int64_t value) { Add(name, ObjectValue::Integer(value)); }
+  void Text(std::string_view name, std::string_view bytes) { Add(name, ObjectValue::Text(std::string(bytes))); }
+  void Identifier(std::string_view name, std::string_view id) { Add(name, ObjectValue::Identifier(std::string(id))); }
+  void Boolean(std::string_view name, bool value) { Add(name, ObjectValue::Boolean(value)); }
+  void Colour(std::string_view name, ColorValue color) { Add(name, ObjectValue::Colour(color)); }
+  void Binary(std::string_view name, std::string_view prefix, std::string_view bytes) {
+    Add(name, ObjectValue::BinaryData(std::string(prefix) + std::string(bytes)));
+  }
+  void Set(std::string_view name, const std::vector<std::string_view>& names) {
+    Add(name, ObjectValue::SetOf(std::vector<std::string>(names.begin(), names.end())));
+  }
+  void EndProperties() {}
+  void EndObject() { stack_.pop_back(); }
+
+ private:
+  void Add(std::string_view name, ObjectValue value) { stack_.back()->Add(std::string(name), std::move(value)); }
+  ObjectNode& root_;
+  std::vector<ObjectNode*> stack_;
+};
+
+template <typename Sink>
+void EmitFont(Sink& sink, const FontSpec& font) {
+  if (auto name = CharsetToName(font.Charset)) {
+    sink.Identifier("Font.Charset", *name);
+  } else {
+    sink.Integer("Font.Charset", font.Charset);
+  }
+  sink.Colour("Font.Color", font.Color);
+  sink.Integer("Font.Height", font.Height);
+  sink.Text("Font.Name", font.Name);
+  std::vector<std::string_view> styles;
+  for (const auto& [flag, name] : kFontStyles) {
+    if (font.Style & flag) styles.push_back(name);
+  }
+  sink.Set("Font.Style", styles);
+}
+
+// The one description of a memo's stored properties and their order; a value equal to its
+// default is left out.
+template <typename Sink>
+void EmitMemo(Sink& sink, const MemoRecord& record, std::string_view objectName) {
+  auto integer = [&sink](std::string_view name, std::int64_t value) {
+    if (value != 0) sink.Integer(name, value);
+  };
+  sink.BeginObject(kMemoClass, objectName);
+  integer("Left", record.Left);
+  integer("Top", record.Top);
+  sink.Boolean("HorzScrollBar.Visible", false);
+  sink.Boolean("VertScrollBar.Visible", false);
+  if (record.BorderStyle == MemoBorder::SizeToolWin) sink.Boolean("AutoScroll", false);
+  if (record.BorderStyle == MemoBorder::None) sink.Identifier("BorderStyle", "bsNone");
+  if (record.BorderStyle == MemoBorder::SizeToolWin) sink.Identifier("BorderStyle", "bsSizeToolWin");
+  if (!record.StampText.empty()) sink.Text("Caption", record.StampText);
+  integer("ClientHeight", record.ClientHeight);
+  integer("ClientWidth", record.ClientWidth);
+  // Written even when it is the class default, so that every colour survives a reload.
+  sink.Colour("Color", record.Color);
+  if (record.HandCursor) sink.Identifier("Cursor", "crHandPoint");
+  if (record.ParentFont) {
+    sink.Boolean("ParentFont", true);
+  } else {
+    EmitFont(sink, record.Font);
+  }
+  if (record.StayOnTop) sink.Identifier("FormStyle", "fsStayOnTop");
+  sink.Boolean("OldCreateOrder", false);
+  sink.Boolean("ShowHint", true);
+  integer("Tag", static_cast<int>(record.Kind));
+  sink.Boolean("UseDockManager", true);
+  if (record.Visible) sink.Boolean("Visible", true);
+  sink.Identifier("OnActivate", "FormActivate");
+  sink.Identifier("OnClose", "FormClose");
+  sink.Identifier("OnCreate", "FormCreate");
+  sink.Identifier("OnDeactivate", "FormDeactivate");
+  sink.Identifier("OnMouseDown", "FormMouseDown");
+  sink.Identifier("OnPaint", "FormPaint");
+  sink.Integer("PixelsPerInch", 96);
+  sink.Integer("TextHeight", 12);
+  sink.EndProperties();
+
+  sink.BeginObject(kLabelClass, kLabelName);
+  integer("Left", record.LabelLeft);
+  integer("Top", record.LabelTop);
+  integer("Width", record.LabelWidth);
+  integer("Height", record.LabelHeight);
+  if (!record.Text.empty()) sink.Text("Caption", record.Text);
+  sink.Boolean("ShowAccelChar", false);
+  if (record.PositionFixed) sink.Integer("Tag", 1);
+  sink.Boolean("Transparent", true);
+  sink.EndProperties();
+  sink.EndObject();
+
+  sink.BeginObject(kImageClass, kImageName);
+  sink.Identifier("Align", "alClient");
+  sink.Boolean("AutoSize", true);
+  sink.Boolean("Center", true);
+  if (!record.PictureHint.empty()) sink.Text("Hint", record.PictureHint);
+  if (!record.Picture.empty()) sink.Binary("Picture.Data", PicturePrefix(record.Picture.size()), record.Picture);
+  if (record.Kind == MemoKind::mkImage) sink.Boolean("ShowHint", true);
+  sink.Boolean("Stretch", true);
+  sink.Identifier("OnMouseDown", "ClipImageMouseDown");
+  sink.EndProperties();
+  sink.EndObject();
+
+  sink.EndObject();
+}
+
+// Applies one Font.* property; a value of the wrong kind gives the baseline's value, as if the
+// property were absent. False for other names.
+bool ApplyFontProperty(std::string_view name, const ValueRef& value, FontSpec& font, const FontSpec& baseline) {
+  if (name == "Font.Charset") {
+    font.Charset = baseline.Charset;
+    if (auto id = value.AsIdentifier()) {
+      if (auto charset = NameToCharset(*id)) font.Charset = *charset;
+    } else if (auto number = value.AsInteger(); number && *number >= 0 && *number <= 255) {
+      font.Charset = static_cast<int>(*number);
+    }
+  } else if (name == "Font.Color") {
+    font.Color = value.AsColour().value_or(baseline.Color);
+  } else if (name == "Font.Height") {
+    auto v = value.AsInteger();
+    font.Height = v && *v >= INT32_MIN && *v <= INT32_MAX ? static_cast<int>(*v) : baseline.Height;
+  } else if (name == "Font.Name") {
+    auto text = value.AsText();
+    font.Name = text ? std::move(*text) : baseline.Name;
+  } else if (name == "Font.Style") {
+    font.Style = baseline.Style;
+    if (value.Tag == ValueTag::Set && value.Complex) {
+      font.Style = 0;
+      for (const std::string& item : value.Complex->Set) {
+        for (const auto& [flag, styleName] : kFontStyles) {
+          if (item == styleName) font.Style |= flag;
+        }
+      }
+    }
+  } else {
+    return false;
+  }
+  return true;
+}
+
+int IntOr(const ValueRef& value, int fallback) {
+  auto v = value.AsInteger();
+  return v && *v >= INT32_MIN && *v <= INT32_MAX ? static_cast<int>(*v) : fallback;
+}
+
+std::string TextOr(const ValueRef& value) { return value.AsText().value_or(std::string()); }
+
+// Fills a record from the reader's events. Each known property sets its field; the last one of
+// a name wins, and a value of the wrong kind leaves the field as if nothing were stored.
+class MemoRecordBuilder : public ObjectImageHandler {
+ public:
+  MemoRecord Record = AbsentRecord();
+
+  void BeginObject(const ObjectHeader& header) override {
+    ++depth_;
+    if (depth_ != 2) return;
+    part_ = Part::Other;
+    if (!seenLabel_ && (header.ClassName == kLabelClass || header.Name == kLabelName)) {
+      part_ = Part::Label;
+      seenLabel_ = true;
+    } else if (!seenImage_ && (header.ClassName == kImageClass || header.Name == kImageName)) {
+      part_ = Part::Image;
+      seenImage_ = true;
+    }
+  }
+
+  void Property(std::string_view name, const ValueRef& value) override {
+    if (depth_ == 1) {
+      Window(name, value);
+    } else if (depth_ == 2 && part_ == Part::Label) {
+      Label(name, value);
+    } else if (depth_ == 2 && part_ == Part::Image) {
+      Image(name, value);
+    }
+  }
+
+  void EndObject() override { --depth_; }
+
+ private:
+  enum class Part { Other, Label, Image };
+
+  enum class Field {
+    Other, Left, Top, ClientWidth, ClientHeight, BorderStyle, Caption, Color,
+    ParentFont, FormStyle, Tag, Cursor, Visible, Font,
+  };
+
+  // Most stored properties are fixed values nobody reads; the length sorts them out quickly.
+  static Field WindowField(std::string_view n) {
+    switch (n.size()) {
+      case 3:
+        return n == "Top" ? Field::Top : n == "Tag" ? Field::Tag : Field::Other;
+      case 4:
+        return n == "Left" ? Field::Left : Field::Other;
+      case 5:
+        return n == "Color" ? Field::Color : Field::Other;
+      case 6:
+        return n == "Cursor" ? Field::Cursor : Field::Other;
+      case 7:
+        return n == "Caption" ? Field::Caption : n == "Visible" ? Field::Visible : Field::Other;
+      case 9:
+        return n == "FormStyle" ? Field::FormStyle : n == "Font.Name" ? Field::Font : Field::Other;
+      case 10:
+        return n == "ParentFont" ? Field::ParentFont
+               : n == "Font.Color" || n == "Font.Style" ? Field::Font
+                                                        : Field::Other;
+      case 11:
+        return n == "ClientWidth" ? Field::ClientWidth
+               : n == "BorderStyle" ? Field::BorderStyle
+               : n == "Font.Height" ? Field::Font
+                                    : Field::Other;
+      case 12:
+        return n == "ClientHeight" ? Field::ClientHeight : n == "Font.Charset" ? Field::Font : Field::Other;
+      default:
+        return Field::Other;
+    }
+  }
+
+  void Window(std::string_view name, const ValueRef& value) {
+    MemoRecord& r = Record;
+    switch (WindowField(name)) {
+      case Field::Other:
+        break;
+      case Field::Left:
+        r.Left = IntOr(value, 0);
+        break;
+      case Field::Top:
+        r.Top = IntOr(value, 0);
+        break;
+      case Field::ClientWidth:
+        r.ClientWidth = IntOr(value, 0);
+        break;
+      case Field::ClientHeight:
+        r.ClientHeight = IntOr(value, 0);
+        break;
+      case Field::BorderStyle: {
+        const auto id = value.AsIdentifier();
+        r.BorderStyle = id == "bsNone"          ? MemoBorder::None
+                        : id == "bsSizeToolWin" ? MemoBorder::SizeToolWin
+                                                : MemoBorder::Dialog;
+        break;
+      }
+      case Field::Caption:
+        r.StampText = TextOr(value);
+        break;
+      case Field::Color:
+        r.Color = value.AsColour().value_or(kClBtnFace);
+        break;
+      case Field::ParentFont:
+        r.ParentFont = value.AsBoolean().value_or(false);
+        break;
+      case Field::FormStyle:
+        r.StayOnTop = value.AsIdentifier() == "fsStayOnTop";
+        break;
+      case Field::Tag: {
+        const int kind = IntOr(value, 0);
+        r.Kind = kind >= 0 && kind <= 4 ? static_cast<MemoKind>(kind) : MemoKind::mkNormal;
+        break;
+      }
+      case Field::Cursor:
+        r.HandCursor = value.AsIdentifier() == "crHandPoint";
+        break;
+      case Field::Visible:
+        r.Visible = value.AsBoolean().value_or(false);
+        break;
+      case Field::Font: {
+        static const FontSpec baseline = DefaultMemoFont();
+        ApplyFontProperty(name, value, r.Font, baseline);
+        break;
+      }
+    }
+  }
+
+  void Label(std::string_view name, const ValueRef& value) {
+    MemoRecord& r = Record;
+    if (name == "Caption") {
+      r.Text = TextOr(value);
+    } else if (name == "Left") {
+      r.LabelLeft = IntOr(value, 0);
+    } else if (name == "Top") {
+      r.LabelTop = IntOr(value, 0);
+    } else if (name == "Width") {
+      r.LabelWidth = IntOr(value, 0);
+    } else if (name == "Height") {
+      r.LabelHeight = IntOr(value, 0);
+    } else if (name == "Tag") {
+      r.PositionFixed = IntOr(value, 0) == 1;
+    }
+  }
+
+  void Image(std::string_view name, const ValueRef& value) {
+    if (name == "Picture.Data") {
+      Record.Picture = value.Tag == ValueTag::Binary ? BitmapFromPictureData(value.Bytes) : std::string();
+    } else if (name == "Hint") {
+      Record.PictureHint = TextOr(value);
+    }
+  }
+
+  int depth_ = 0;
+  Part part_ = Part::Other;
+  bool seenLabel_ = false;
+  bool seenImage_ = false;
+};
+
+// Reads the Font.* values of a style file over a starting font.
+class FontBuilder : public ObjectImageHandler {
+ public:
+  explicit FontBuilder(const FontSpec& start) : Font(start), baseline_(start) {}
+  FontSpec Font;
+  void BeginObject(const ObjectHeader&) override { ++depth_; }
+  void Property(std::string_view name, const ValueRef& value) override {
+    if (depth_ == 1) ApplyFontProperty(name, value, Font, baseline_);
+  }
+  void EndObject() override { --depth_; }
+
+ private:
+  FontSpec baseline_;
+  int depth_ = 0;
+};
+
+}  // namespace
+
+FontSpec DefaultMemoFont() {
+  FontSpec font;
+  font.Charset = kShiftJisCharset;
+  font.Color = kClWhite;
+  font.Height = -12;
+  font.Name = "ＭＳ Ｐゴシック";
+  font.Style = 0;
+  return font;
+}
+
+std::string MemoObjectName(std::size_t index) {
+  if (index == 0) return std::string(kUnknownStamp);
+  return std::string(kUnknownStamp) + "_" + IntToStr(static_cast<long long>(index));
+}
+
+void AddFontProperties(ObjectNode& object, const FontSpec& font) {
+  NodeSink sink = NodeSink::Into(object);
+  EmitFont(sink, font);
+}
+
+void ReadFontProperties(const ObjectNode& object, FontSpec& font) {
+  FontBuilder builder(font);
+  ReplayObject(object, builder);
+  font = builder.Font;
+}
+
+ObjectNode MemoRecordToObject(const MemoRecord& record, std::string_view objectName) {
+  ObjectNode form;
+  NodeSink sink(form);
+  EmitMemo(sink, record, objectName);
+  return form;
+}
+
+MemoRecord MemoRecordFromObject(const ObjectNode& object) {
+  MemoRecordBuilder builder;
+  ReplayObject(object, builder);
+  return std::move(builder.Record);
+}
+
+std::string WriteMemoRecord(const MemoRecord& record, std::string_view objectName) {
+  std::string out;
+  ObjectImageWriter writer(out);
+  EmitMemo(writer, record, objectName);
+  return out;
+}
+
+MemoFileContents ReadMemoFile(std::string_view bytes) {
+  MemoFileContents contents;
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    MemoRecordBuilder builder;
+    if (!ReadObjectImage(bytes, pos, builder)) {
+      contents.Partial = true;
+      break;
+    }
+    contents.Records.push_back(std::move(builder.Record));
+  }
+  return contents;
+}
+
+std::string WriteMemoFile(const std::vector<MemoRecord>& records) {
+  std::size_t size = 0;
+  for (const MemoRecord& record : records) size += 700 + record.Text.size() + record.Picture.size();
+  std::string out;
+  out.reserve(size);
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    ObjectImageWriter writer(out);
+    EmitMemo(writer, records[i], MemoObjectName(i));
+  }
+  return out;
+}
+
+std::string WriteMemoFontFile(const FontSpec& font) {
+  std::string out;
+  ObjectImageWriter writer(out);
+  writer.BeginObject("TFontDialog", "FontDialog1");
+  EmitFont(writer, font);
+  writer.EndProperties();
+  writer.EndObject();
+  return out;
+}
+
+bool ReadMemoFontFile(std::string_view bytes, FontSpec& font) {
+  std::size_t pos = 0;
+  FontBuilder builder(font);
+  if (!ReadObjectImage(bytes, pos, builder)) return false;
+  font = builder.Font;
+  return true;
+}
+
+std::string WriteMemoColorFile(ColorValue color) {
+  ObjectNode dialog;
+  dialog.ClassName = "TColorDialog";
+  dialog.Name = "ColorDialog1";
+  dialog.Add("Color", ObjectValue::Colour(color));
+  return WriteObjectImage(dialog);
+}
+
+std::optional<ColorValue> ReadMemoColorFile(std::string_view bytes) {
+  std::size_t pos = 0;
+  ObjectNode object;
+  if (!ReadObjectImage(bytes, pos, object)) return std::nullopt;
+  if (const ObjectValue* value = object.Find("Color")) return value->AsColour();
+  return std::nullopt;
+}
+
+std::string DateTimeText(std::string_view shortDateFormat, std::string_view longTimeFormat, DateTime value) {
+  return FormatDateTime(shortDateFormat, value) + " " + FormatDateTime(longTimeFormat, value);
+}
+
+std::string StampLine(std::string_view stampText) {
+  if (stampText == kUnknownStamp) return "[更新日時：不明]";
+  return "[更新日時：" + std::string(stampText) + "]";
+}
+
+std::string SaveLine(std::string_view now) { return "[保存日時：" + std::string(now) + "]"; }
+
+std::string DeleteLine(std::string_view now) { return "[削除日時：" + std::string(now) + "]"; }
+
+std::string AppendLogEntry(const std::optional<std::string>& existingLog, const MemoRecord& memo,
+                           std::string_view now) {
+  std::vector<std::string> lines;
+  if (existingLog) lines = SplitLines(*existingLog);
+  if (!lines.empty() && !Trim(lines.back()).empty()) lines.emplace_back();
+  lines.push_back(StampLine(memo.StampText));
+  lines.push_back(DeleteLine(now));
+  lines.push_back(memo.Text);
+  return JoinLines(lines);
+}
+
+std::string MemoTextExport(const MemoRecord& memo, std::string_view now) {
+  return JoinLines({StampLine(memo.StampText), SaveLine(now), memo.Text});
+}
+
+std::string AllMemosTextExport(const std::vector<MemoRecord>& memos, std::string_view now) {
+  std::vector<std::string> lines;
+  for (const MemoRecord& memo : memos) {
+    lines.push_back(StampLine(memo.StampText));
+    lines.push_back(SaveLine(now));
+    if (memo.Kind != MemoKind::mkImage) {
+      lines.push_back(memo.Text);
+      lines.emplace_back();
+    }
+  }
+  return JoinLines(lines);
+}
+
+}  // namespace quillpad
