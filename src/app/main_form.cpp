@@ -57,6 +57,7 @@ TMainForm::~TMainForm() {
 }
 
 ui::MenuItem* TMainForm::Item(const char* name) const { return Find<ui::MenuItem>(name); }
+ui::ToolButton* TMainForm::Button(const char* name) const { return Find<ui::ToolButton>(name); }
 
 platform::Profile TMainForm::Ini() { return platform::Profile(system_.Files(), JoinPath(ProgramDir, FileNames::kIni)); }
 
@@ -118,7 +119,7 @@ void TMainForm::LoadSettings() {
 void TMainForm::ApplySettings() {
   // Check marks and captions take the loaded values.
   Item("ShowBorder")->SetChecked(bShowBorder);
-  tbEdit->FindButton("ShowBorderBtn")->SetDown(bShowBorder);
+  Button("ShowBorderBtn")->SetDown(bShowBorder);
   // Radio items: marking clears the others; none marked when all four read false.
   const char* const bg[] = {"BgNormal", "BgErase", "BgGradation", "BgMarquee"};
   const bool marks[] = {bBgNormal, bBgErase, bBgGradation, bBgMarquee};

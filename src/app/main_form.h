@@ -19,10 +19,11 @@
 #include "ui/status_bar.h"
 #include "ui/std_controls.h"
 #include "ui/timer.h"
-#include "ui/tool_bar.h"
-#include "ui/date_picker.h"
-#include "ui/list_controls.h"
+#include "ui/cool_bar.h"
+#include "ui/date_time_picker.h"
+#include "ui/list_box.h"
 #include "ui/splitter.h"
+#include "ui/tool_bar.h"
 
 namespace quillpad {
 
@@ -101,6 +102,7 @@ class TMainForm : public ui::Form, public Settings {
   ui::Timer* Timer3 = nullptr;
 
   ui::MenuItem* Item(const char* name) const;
+  ui::ToolButton* Button(const char* name) const;
 
   // --- Start, idle, timer, shutdown ------------------------------------------------------
   void FormCreate();

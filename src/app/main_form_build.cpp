@@ -44,14 +44,15 @@ void TMainForm::BuildMenus() {
 
 void TMainForm::BuildToolBar(ui::ToolBar& bar, std::span<const ToolRow> rows) {
   for (const ToolRow& row : rows) {
-    ui::ToolButton* button = bar.AddButton(row.Name);
-    if (row.Flags & TfSeparator) {
-      button->SetStyle(ui::ToolButtonStyle::Separator);
-      continue;
-    }
+    const ui::ToolButtonStyle style = (row.Flags & TfSeparator) ? ui::ToolButtonStyle::Separator
+                                      : (row.Flags & TfCheck)   ? ui::ToolButtonStyle::Check
+                                      : (row.Flags & TfDropDown) ? ui::ToolButtonStyle::DropDown
+                                                                 : ui::ToolButtonStyle::Button;
+    auto* button = new ui::ToolButton(this, &bar, style);
+    button->Name = row.Name;
+    if (style == ui::ToolButtonStyle::Separator) continue;
     button->SetHint(row.Hint);
-    if (row.Flags & TfCheck) button->SetStyle(ui::ToolButtonStyle::Check);
-    if (row.Flags & TfDropDown) button->SetStyle(ui::ToolButtonStyle::DropDown);
+    button->SetCaption(ui::GetShortHint(row.Hint));
     button->SetDown((row.Flags & TfDown) != 0);
     if (row.Handler) {
       const MainHandler handler = row.Handler;
@@ -67,8 +68,8 @@ void TMainForm::BuildToolBars() {
   tbEdit = new ui::ToolBar(this, CoolBar1);
   tbEdit->Name = "tbEdit";
   BuildToolBar(*tbEdit, EditToolBarRows());
-  tbMain->FindButton("JustifyBtn")->DropdownMenu = JustifyPopupMenu;
-  tbEdit->FindButton("DateTimeBtn")->DropdownMenu = pmDateTime;
+  Button("JustifyBtn")->DropdownMenu = JustifyPopupMenu;
+  Button("DateTimeBtn")->DropdownMenu = pmDateTime;
   for (ui::ToolBar* bar : {tbMain, tbEdit}) {
     bar->SetFlat(true);
     CoolBar1->AddBand(bar);

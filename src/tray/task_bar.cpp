@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "base/text.h"
-#include "ui/popup_menu.h"
+#include "ui/menu_item.h"
 
 namespace quillpad {
 

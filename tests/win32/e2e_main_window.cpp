@@ -1,0 +1,127 @@
+// End-to-end check of the main window under Wine: one instance only, the tray's new-memo action,
+// the calculating editor, the settings written at exit, and the start-up time against an empty
+// program built the same way.
+//   e2e_main_window.exe QUILLPAD_EXE EMPTY_EXE
+#include <shellapi.h>
+
+#include "e2e_support.h"
+
+using namespace quillpad::e2e;
+
+namespace {
+
+constexpr UINT kTrayMessage = 0x8064;
+
+// Milliseconds from process creation until its message loop first waits for input.
+double TimeToIdle(Process& process, const std::wstring& exe, const std::wstring& folder) {
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  if (!Start(process, exe, folder)) return -1;
+  WaitForInputIdle(process.Info.hProcess, 20000);
+  QueryPerformanceCounter(&end);
+  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+HWND MainWindow(DWORD pid) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    for (HWND hwnd : ProcessWindows(pid, L"QuillpadForm")) {
+      if (TextOf(hwnd).rfind(L"Quillpad - ", 0) == 0) found = hwnd;
+    }
+    return found != nullptr;
+  });
+  return found;
+}
+
+HWND ResultsPane(HWND main) {
+  for (HWND edit : ChildWindows(main, L"Edit")) {
+    if (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) return edit;
+  }
+  return nullptr;
+}
+
+void TrayClick(DWORD pid) {
+  const auto trays = ProcessWindows(pid, L"QuillpadTray");
+  if (trays.empty()) return;
+  SendMessageW(trays[0], kTrayMessage, 1, WM_LBUTTONDOWN);
+  SendMessageW(trays[0], kTrayMessage, 1, WM_LBUTTONUP);
+}
+
+bool Holds(const std::string& text, const std::string& line) { return text.find(line + "\r\n") != std::string::npos; }
+
+}  // namespace
+
+int main() {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (argc < 3) {
+    std::printf("usage: e2e_main_window QUILLPAD_EXE EMPTY_EXE\n");
+    return 2;
+  }
+  const std::wstring exe = argv[1];
+  const std::wstring empty = argv[2];
+  const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
+  const std::wstring ini = folder + L"\\Quillpad.ini";
+  const std::wstring shot = std::wstring(argv[0]).substr(0, std::wstring(argv[0]).size() - 4) + L".bmp";
+
+  Process blank;
+  const double emptyMs = TimeToIdle(blank, empty, folder);
+  PostThreadMessageW(blank.Info.dwThreadId, WM_QUIT, 0, 0);
+  blank.Wait();
+
+  // First run in an empty program folder.
+  {
+    Process app;
+    const double firstMs = TimeToIdle(app, exe, folder);
+    HWND main = MainWindow(app.Info.dwProcessId);
+    Check(main != nullptr, "the main window exists");
+    Check(main && !IsWindowVisible(main), "the main window starts hidden");
+    Check(!ProcessWindows(app.Info.dwProcessId, L"QuillpadTray").empty(), "the tray icon's window exists");
+
+    Process second;
+    Check(Start(second, exe, folder) && second.Wait() == 1, "a second start ends at once with exit code 1");
+
+    TrayClick(app.Info.dwProcessId);
+    Check(WaitFor([&] { return main && IsWindowVisible(main); }), "a tray click shows the editor (new memo)");
+    const auto editors = ChildWindows(main, L"RICHEDIT");
+    Check(!editors.empty(), "the editor is a rich edit control");
+    HWND pane = ResultsPane(main);
+    Check(pane != nullptr, "the results pane exists");
+    if (!editors.empty()) {
+      for (wchar_t c : std::wstring(L"a=3*4;\ra/5")) SendMessageW(editors[0], WM_CHAR, c, 1);
+    }
+    Check(pane && WaitFor([&] { return TextOf(pane) == L"2.4"; }), "the results pane shows 2.4");
+    Check(SaveScreenshot(shot), "screenshot saved");
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    Check(app.Wait() == 0, "the program ends with exit code 0 when its window closes");
+    const std::string text = ReadFileBytes(ini);
+    Check(text.rfind("[FORM]\r\n", 0) == 0, "Quillpad.ini starts with the FORM section");
+    Check(Holds(text, "iTaskTrayClick=2") && Holds(text, "bSeparateNumber=1") && Holds(text, "asLogFile=Quillpad.log"),
+          "Quillpad.ini holds the written keys");
+    Check(Holds(text, "asWorkDir=" + ToCp932(folder)), "asWorkDir is the program folder");
+    std::printf("start-up to idle: empty program %.1f ms, first start %.1f ms (ratio %.2f)\n", emptyMs, firstMs,
+                firstMs / emptyMs);
+
+    // Second run with the settings of the first, and another tray click action.
+    std::string edited = text;
+    edited.replace(edited.find("iTaskTrayClick=2"), 16, "iTaskTrayClick=3");
+    WriteFileBytes(ini, edited);
+  }
+  {
+    Process app;
+    const double againMs = TimeToIdle(app, exe, folder);
+    HWND main = MainWindow(app.Info.dwProcessId);
+    TrayClick(app.Info.dwProcessId);
+    Sleep(200);
+    Check(main && !IsWindowVisible(main), "with iTaskTrayClick=3 a tray click toggles the memos, not the editor");
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    Check(app.Wait() == 0, "the second run ends with exit code 0");
+    const std::string text = ReadFileBytes(ini);
+    Check(Holds(text, "bShowMemo=0") && Holds(text, "iTaskTrayClick=3"), "the toggled memo state is written at exit");
+    std::printf("start-up to idle with a settings file: %.1f ms (ratio %.2f)\n", againMs, againMs / emptyMs);
+  }
+  std::printf("%s\n", failures ? "e2e_main_window: FAILED" : "e2e_main_window: passed");
+  return failures ? 1 : 0;
+}
