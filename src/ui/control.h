@@ -65,7 +65,7 @@ class Control : public Component {
   Point ClientToScreen(Point p) const;
 
   Align GetAlign() const { return align_; }
-  void SetAlign(Align align);
+  virtual void SetAlign(Align align);
   // Docks the children again (after the client area changed).
   void Realign();
 

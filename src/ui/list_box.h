@@ -1,0 +1,63 @@
+// List boxes: the items live here, the user's selection in the peer. FileListBox lists the files
+// of a folder that match a mask, through the platform's FileSystem.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace quillpad::ui {
+
+class ListBox : public Control {
+ public:
+  ListBox(Component* owner, Control* parent);
+
+  const std::vector<std::string>& Items() const { return items_; }
+  void SetItems(std::vector<std::string> items);
+  void AddItem(const std::string& item);
+  void Clear() { SetItems({}); }
+  int Count() const { return static_cast<int>(items_.size()); }
+
+  bool MultiSelect() const { return style_.MultiSelect; }
+  void SetMultiSelect(bool on);
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool on);
+
+  int ItemIndex() const { return P().ItemIndex(); }
+  void SetItemIndex(int index) { P().SetItemIndex(index); }
+  bool Selected(int index) const { return P().ItemSelected(index); }
+  void SetSelected(int index, bool selected) { P().SetItemSelected(index, selected); }
+  int SelCount() const;
+  std::function<void()> OnSelectionChange;
+
+ protected:
+  void DoSelectionChange() override {
+    if (OnSelectionChange) OnSelectionChange();
+  }
+
+ private:
+  std::vector<std::string> items_;
+  platform::WindowStyle style_;
+  bool sorted_ = false;
+};
+
+class FileListBox : public ListBox {
+ public:
+  FileListBox(Component* owner, Control* parent) : ListBox(owner, parent) {}
+
+  const std::string& Directory() const { return directory_; }
+  void SetDirectory(const std::string& folder);
+  const std::string& Mask() const { return mask_; }
+  void SetMask(const std::string& mask);
+  // Lists again (files only, sorted by name).
+  void Update();
+  // Full path of an item.
+  std::string FileName(int index) const;
+
+ private:
+  std::string directory_;
+  std::string mask_ = "*.*";
+};
+
+}  // namespace quillpad::ui

@@ -1,0 +1,148 @@
+#include "ui/tool_bar.h"
+
+#include <algorithm>
+
+#include "ui/application.h"
+#include "ui/menu_item.h"
+
+namespace quillpad::ui {
+
+ToolButton::ToolButton(Component* owner, ToolBar* bar, ToolButtonStyle style)
+    : Component(owner), bar_(bar), style_(style) {
+  bar_->buttons_.push_back(this);
+  Changed();
+}
+
+ToolButton::~ToolButton() {
+  if (bar_) {
+    std::erase(bar_->buttons_, this);
+    bar_->ButtonsChanged();
+  }
+}
+
+int ToolButton::Index() const {
+  const auto& all = bar_->buttons_;
+  return static_cast<int>(std::find(all.begin(), all.end(), this) - all.begin());
+}
+
+void ToolButton::Changed() {
+  if (bar_) bar_->ButtonsChanged();
+}
+
+void ToolButton::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  Changed();
+}
+
+void ToolButton::SetHint(const std::string& hint) {
+  hint_ = hint;
+  Changed();
+}
+
+void ToolButton::SetDown(bool down) {
+  down_ = down;
+  Changed();
+}
+
+void ToolButton::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  Changed();
+}
+
+void ToolButton::Click() {
+  if (!enabled_ || style_ == ToolButtonStyle::Separator) return;
+  if (style_ == ToolButtonStyle::Check) SetDown(!down_);
+  if (OnClick) OnClick();
+}
+
+platform::ToolButtonSpec ToolButton::Spec() const {
+  platform::ToolButtonSpec spec;
+  spec.Caption = caption_;
+  spec.Hint = GetShortHint(hint_);
+  spec.Separator = style_ == ToolButtonStyle::Separator;
+  spec.Check = style_ == ToolButtonStyle::Check;
+  spec.Down = down_;
+  spec.Enabled = enabled_;
+  spec.DropDown = style_ == ToolButtonStyle::DropDown;
+  return spec;
+}
+
+ToolBar::ToolBar(Component* owner, Control* parent) : Control(owner, parent, platform::WindowClass::ToolBar) {
+  SetHeight(buttonHeight_ + 2);
+}
+
+ToolBar::~ToolBar() {
+  // Buttons may outlive the bar (they belong to the form): cut them loose.
+  for (ToolButton* b : buttons_) b->bar_ = nullptr;
+}
+
+void ToolBar::ButtonsChanged() {
+  std::vector<platform::ToolButtonSpec> specs;
+  for (const ToolButton* b : buttons_) specs.push_back(b->Spec());
+  P().SetButtons(specs);
+}
+
+void ToolBar::SetButtonSize(int width, int height) {
+  buttonWidth_ = width;
+  buttonHeight_ = height;
+  SetHeight(height + 2);
+}
+
+Rect ToolBar::ButtonRect(int index) const {
+  int x = 0;
+  for (int i = 0; i < ButtonCount(); ++i) {
+    const ToolButton* b = buttons_[static_cast<std::size_t>(i)];
+    int w = buttonWidth_;
+    if (b->style_ == ToolButtonStyle::Separator) w = kSeparatorWidth;
+    if (b->style_ == ToolButtonStyle::DropDown) w += kDropDownArrow;
+    if (i == index) return {x, 0, x + w, buttonHeight_};
+    x += w;
+  }
+  return {};
+}
+
+int ToolBar::ButtonAt(Point p) const {
+  for (int i = 0; i < ButtonCount(); ++i) {
+    const Rect r = ButtonRect(i);
+    if (p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom) {
+      return buttons_[static_cast<std::size_t>(i)]->style_ == ToolButtonStyle::Separator ? -1 : i;
+    }
+  }
+  return -1;
+}
+
+void ToolBar::SetFlat(bool flat) {
+  flat_ = flat;
+  platform::WindowStyle style;
+  style.Border = platform::BorderStyle::None;
+  style.Caption = false;
+  style.Flat = flat;
+  P().SetStyle(style);
+}
+
+void ToolBar::DoClick(int index) {
+  if (index >= 0) {
+    if (index < ButtonCount()) Buttons(index)->Click();
+    return;
+  }
+  // The drop-down arrow: the button's menu below it.
+  const int button = -index - 1;
+  if (button >= ButtonCount()) return;
+  ToolButton* b = Buttons(button);
+  if (!b->enabled_ || !b->DropdownMenu) return;
+  const Rect r = ButtonRect(button);
+  const Point at = ClientToScreen({r.Left, r.Bottom});
+  b->DropdownMenu->Popup(at.X, at.Y, this);
+}
+
+void ToolBar::DoMouseMove(Point p, unsigned shift) {
+  const int index = ButtonAt(p);
+  if (index < 0) {
+    Control::DoMouseMove(p, shift);
+    return;
+  }
+  Application::Instance().SetHint(Buttons(index)->hint_);
+  if (OnMouseMove) OnMouseMove(shift, p.X, p.Y);
+}
+
+}  // namespace quillpad::ui
