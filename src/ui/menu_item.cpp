@@ -178,6 +178,10 @@ platform::MenuItemSpec MenuItem::Spec() const {
 
 Menu::Menu(Component* owner) : Component(owner), root_(new MenuItem(this)) { root_->menu_ = this; }
 
+// Items of an ownerless menu belong to the menu: they go while it is still a Menu, so their
+// change notices do not reach a half-destroyed object.
+Menu::~Menu() { DestroyComponents(); }
+
 bool Menu::DispatchShortCut(ShortCut value) {
   MenuItem* item = root_->FindByShortCut(value);
   if (!item || !item->Enabled()) return false;

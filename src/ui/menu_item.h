@@ -89,6 +89,7 @@ class MenuItem : public Component {
 class Menu : public Component {
  public:
   explicit Menu(Component* owner);
+  ~Menu() override;
   MenuItem& Items() { return *root_; }
   MenuItem* Add(const std::string& caption, const std::string& name = "", ShortCut shortCut = 0) {
     return root_->Add(caption, name, shortCut);
