@@ -883,10 +883,21 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       Paint();
       result = 0;
       return true;
-    case WM_ERASEBKGND:
+    case WM_ERASEBKGND: {
       if (!IsCustom()) return false;
-      result = 1;  // WM_PAINT fills everything
+      // Our own WM_PAINT fills everything; but tool bars and other see-through children ask
+      // their parent to erase under them with their own device context.
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      if (WindowFromDC(dc) != hwnd_) {
+        RECT clip{};
+        GetClipBox(dc, &clip);
+        HBRUSH brush = CreateSolidBrush(ToColorRef(hasBackground_ ? background_ : (0x80000000u | COLOR_BTNFACE)));
+        ::FillRect(dc, &clip, brush);
+        DeleteObject(brush);
+      }
+      result = 1;
       return true;
+    }
     case WM_SETCURSOR:
       if (cursor_ && reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT) {
         ::SetCursor(cursor_);
