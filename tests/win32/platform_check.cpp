@@ -72,11 +72,22 @@ class CheckSystem : public w32::Win32System {
 };
 
 constexpr int kNewMemo = 101;
+constexpr int kAbout = 104;
+constexpr int kPopupShow = 201;
+constexpr int kPopupExit = 202;
 constexpr int kShow = 102;
 constexpr int kFailing = 103;
 
+// A plain form that asks to be closed; the test decides what closing means.
+struct DialogEvents : qp::WindowEvents {
+  std::atomic<bool> closeAsked{false};
+  void OnClose() override { closeAsked = true; }
+};
+
 struct FormEvents : qp::WindowEvents {
   std::atomic<int> lastMenu{0};
+  std::atomic<bool> modalReturned{false};
+  std::atomic<bool> modalOthersDisabled{false};
   std::atomic<int> menuCount{0};
   std::atomic<int> f5{0};
   std::atomic<bool> closed{false};
@@ -85,6 +96,19 @@ struct FormEvents : qp::WindowEvents {
     lastMenu = id;
     ++menuCount;
     if (id == kFailing) throw std::runtime_error("メモを保存できません");
+    if (id == kAbout) {
+      // A modal dialog inside a handler: the nested loop runs until the dialog asks to close.
+      DialogEvents events;
+      auto dialog = system->Windows().CreateWindow(qp::WindowClass::Form, nullptr, events);
+      qp::WindowStyle style;
+      style.Border = qp::BorderStyle::Dialog;
+      style.MinimizeBox = style.MaximizeBox = false;
+      dialog->SetStyle(style);
+      dialog->SetText("バージョン情報");
+      dialog->SetBounds({200, 200, 420, 320});
+      system->Windows().RunModal(*dialog, [&] { return events.closeAsked.load(); });
+      modalReturned = true;
+    }
   }
   bool OnKeyDown(int key, unsigned) override {
     if (key != VK_F5) return false;
@@ -112,6 +136,20 @@ struct EditEvents : qp::WindowEvents {
     std::lock_guard<std::mutex> lock(mutex);
     return lastText;
   }
+};
+
+struct ClickEvents : qp::WindowEvents {
+  qp::Window* peer = nullptr;
+  std::atomic<int> clicks{0};
+  std::atomic<int> lastIndex{-99};
+  std::atomic<int> selectionChanges{0};
+  std::atomic<bool> checked{false};
+  void OnClick(int index) override {
+    lastIndex = index;
+    if (peer) checked = peer->ItemSelected(0);
+    ++clicks;
+  }
+  void OnSelectionChange() override { ++selectionChanges; }
 };
 
 struct PaintEvents : qp::WindowEvents {
@@ -214,8 +252,36 @@ qp::MenuItemSpec Item(int id, const std::string& caption, const std::string& sho
 
 const wchar_t kTitle[] = L"Quillpad 検査";
 
+struct Controls {
+  ClickEvents button, check, list;
+  std::atomic<int> popupResult{-1};
+};
+
+void DriveControls(Controls& controls) {
+  HWND form = WaitForWindow(w32::kFormClass, L"コントロール検査");
+  Check(form != nullptr, "controls form found");
+  HWND button = FindWindowExW(form, nullptr, L"BUTTON", L"実行");
+  Check(button != nullptr, "button found by its caption");
+  SendMessageW(button, BM_CLICK, 0, 0);
+  Check(WaitFor([&] { return controls.button.clicks == 1; }) && controls.button.lastIndex == 0, "button click");
+  HWND check = FindWindowExW(form, nullptr, L"BUTTON", L"有効");
+  SendMessageW(check, BM_CLICK, 0, 0);
+  Check(WaitFor([&] { return controls.check.clicks == 1; }) && controls.check.checked, "check box click checks it");
+  HWND list = FindWindowExW(form, nullptr, L"LISTBOX", nullptr);
+  Check(list != nullptr, "list box found");
+  RECT item{};
+  SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+  const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
+  PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(list, WM_LBUTTONUP, 0, at);
+  Check(WaitFor([&] { return controls.list.selectionChanges > 0; }), "clicking a list item reports the selection");
+  Check(WaitFor([&] { return controls.list.lastIndex == 1; }), "list click reports the item index",
+        std::to_string(controls.list.lastIndex.load()));
+}
+
 void Drive(CheckSystem& system, FormEvents& form, EditEvents& edit, std::atomic<unsigned>& trayMessage,
-           const std::wstring& screenshot) {
+           Controls& controls, const std::wstring& screenshot) {
+  DriveControls(controls);
   HWND formHwnd = WaitForWindow(w32::kFormClass, kTitle);
   Check(formHwnd != nullptr, "form found by class and title");
   if (!formHwnd) return;
@@ -275,8 +341,31 @@ void Drive(CheckSystem& system, FormEvents& form, EditEvents& edit, std::atomic<
   PostMessageW(tray, w32::kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
   Check(WaitFor([&] { return trayMessage == WM_LBUTTONDOWN; }), "tray callback reports the mouse message");
 
+  // The tray menu: opened on the right button's release, chosen with the keyboard.
+  PostMessageW(tray, w32::kTrayCallbackMessage, 1, WM_RBUTTONUP);
+  HWND popup = nullptr;
+  WaitFor([&] { return (popup = FindWindowW(L"#32768", nullptr)) != nullptr && IsWindowVisible(popup); });
+  Check(popup != nullptr, "the pop-up menu opened");
+  PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
+  Check(WaitFor([&] { return controls.popupResult != -1; }) && controls.popupResult == kPopupExit,
+        "the chosen pop-up item comes back from TrackPopupMenu", std::to_string(controls.popupResult.load()));
+
+  // A modal dialog: the other windows are disabled while it runs, enabled again afterwards.
+  PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(kAbout, 0), 0);
+  HWND dialog = WaitForWindow(w32::kFormClass, L"バージョン情報");
+  Check(dialog != nullptr, "the modal dialog shows");
+  Check(WaitFor([&] { return !IsWindowEnabled(formHwnd); }), "the main form is disabled while the dialog runs");
+  PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(kShow, 0), 0);
+  Check(WaitFor([&] { return form.lastMenu == kShow; }), "posted messages still run in the nested loop");
   Sleep(300);  // let the windows paint before the picture
   Check(SaveScreenshot(screenshot), "screenshot saved");
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
+  Check(WaitFor([&] { return form.modalReturned.load(); }), "RunModal returns once done() answers true");
+  Check(IsWindowEnabled(formHwnd), "the main form is enabled again");
+  Check(WaitFor([&] { return !IsWindow(dialog); }), "the dialog window is gone with its peer");
+
   PostMessageW(formHwnd, WM_CLOSE, 0, 0);
   Check(WaitFor([&] { return form.closed.load(); }), "WM_CLOSE reaches OnClose");
 }
@@ -437,8 +526,73 @@ int main() {
 
   auto tray = system.CreateTrayIcon();
   std::atomic<unsigned> trayMessage{0};
-  tray->OnCallback = [&](unsigned message, qp::Point) { trayMessage = message; };
+  Controls controls;
+  tray->OnCallback = [&](unsigned message, qp::Point cursor) {
+    trayMessage = message;
+    if (message == WM_RBUTTONUP) {
+      std::vector<qp::MenuItemSpec> items{Item(kPopupShow, "メモを表示(&S)"), Item(kPopupExit, "終了(&X)")};
+      controls.popupResult = windows.TrackPopupMenu(items, cursor, nullptr);
+    }
+  };
   Check(tray->Add("Quillpad 検査"), "tray icon added (Shell_NotifyIconW answered TRUE)");
+
+  // A second form with the small controls.
+  qp::WindowEvents plain;
+  auto controlForm = windows.CreateWindow(qp::WindowClass::Form, nullptr, plain);
+  qp::WindowStyle toolStyle;
+  toolStyle.Border = qp::BorderStyle::ToolWindow;
+  controlForm->SetStyle(toolStyle);
+  controlForm->SetText("コントロール検査");
+  controlForm->SetBounds({690, 40, 1010, 420});
+  auto label = windows.CreateWindow(qp::WindowClass::Label, controlForm.get(), plain);
+  label->SetText("ラベル：予定表");
+  label->SetBounds({8, 8, 200, 26});
+  auto button = windows.CreateWindow(qp::WindowClass::Button, controlForm.get(), controls.button);
+  button->SetText("実行");
+  button->SetBounds({8, 30, 100, 56});
+  auto check = windows.CreateWindow(qp::WindowClass::CheckBox, controlForm.get(), controls.check);
+  controls.check.peer = check.get();
+  check->SetText("有効");
+  check->SetBounds({110, 30, 220, 56});
+  auto edit = windows.CreateWindow(qp::WindowClass::Edit, controlForm.get(), plain);
+  edit->SetBounds({8, 62, 300, 86});
+  edit->SetText("一行ソ表");
+  CheckBytes(edit->Text(), "一行ソ表", "edit text round trip");
+  edit->SetSelection(4, 2);
+  edit->GetSelection(start, length);
+  Check(start == 4 && length == 2, "edit byte selection");
+  auto memo = windows.CreateWindow(qp::WindowClass::Memo, controlForm.get(), plain);
+  memo->SetBounds({8, 92, 300, 150});
+  memo->SetText("1行目\r\nソ2行目");
+  CheckBytes(memo->Text(), "1行目\r\nソ2行目", "memo text round trip");
+  memo->SetSelection(7, 2);
+  memo->GetSelection(start, length);
+  Check(start == 7 && length == 2, "memo selection after CR LF");
+  qp::WindowStyle wrap;
+  wrap.WordWrap = true;
+  memo->SetStyle(wrap);  // made again with word wrap
+  CheckBytes(memo->Text(), "1行目\r\nソ2行目", "memo text kept when word wrap changes");
+  auto list = windows.CreateWindow(qp::WindowClass::ListBox, controlForm.get(), controls.list);
+  list->SetBounds({8, 156, 300, 240});
+  list->SetItems({"一月", "二月", "三月", "四月"});
+  qp::WindowStyle multi;
+  multi.MultiSelect = true;
+  list->SetStyle(multi);  // made again with extended selection
+  list->SetItemSelected(0, true);
+  list->SetItemSelected(2, true);
+  Check(list->ItemSelected(0) && !list->ItemSelected(1) && list->ItemSelected(2), "multi-select list keeps items and selections");
+  auto date = windows.CreateWindow(qp::WindowClass::DatePicker, controlForm.get(), plain);
+  date->SetBounds({8, 246, 200, 270});
+  date->SetDate(quillpad::EncodeDate(2026, 12, 7));
+  int y = 0, m = 0, d = 0;
+  quillpad::DecodeDate(date->Date(), y, m, d);
+  Check(y == 2026 && m == 12 && d == 7, "date picker round trip");
+  check->SetItemSelected(0, false);
+  Check(!check->ItemSelected(0), "check box state through item 0");
+  const qp::Size extent = windows.TextExtent("表示", qp::FontSpec{});
+  Check(extent.Width > 0 && extent.Height > 0, "text extent of Japanese text",
+        std::to_string(extent.Width) + "x" + std::to_string(extent.Height));
+  controlForm->SetVisible(true);
 
   std::atomic<int> ticks{0};
   const int timer = system.StartTimer(30, [&] { ++ticks; });
@@ -458,7 +612,7 @@ int main() {
   screenshot.replace(screenshot.size() - 4, 4, L".bmp");
 
   std::thread driver(Drive, std::ref(system), std::ref(formEvents), std::ref(editEvents), std::ref(trayMessage),
-                     screenshot);
+                     std::ref(controls), screenshot);
   const int exitCode = system.RunMessageLoop([&] {
     ++idleCalls;
     return true;
