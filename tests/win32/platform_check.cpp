@@ -73,6 +73,8 @@ class CheckSystem : public w32::Win32System {
 
 constexpr int kNewMemo = 101;
 constexpr int kAbout = 104;
+constexpr int kOpen = 105;
+constexpr int kSave = 106;
 constexpr int kPopupShow = 201;
 constexpr int kPopupExit = 202;
 constexpr int kShow = 102;
@@ -87,7 +89,10 @@ struct DialogEvents : qp::WindowEvents {
 struct FormEvents : qp::WindowEvents {
   std::atomic<int> lastMenu{0};
   std::atomic<bool> modalReturned{false};
-  std::atomic<bool> modalOthersDisabled{false};
+  std::string dialogFolder;  // set before the loop runs
+  std::atomic<bool> dialogDone{false};
+  std::atomic<bool> dialogAnswer{false};
+  qp::FileDialogOptions dialogResult;  // read by the driver only after dialogDone
   std::atomic<int> menuCount{0};
   std::atomic<int> f5{0};
   std::atomic<bool> closed{false};
@@ -96,6 +101,18 @@ struct FormEvents : qp::WindowEvents {
     lastMenu = id;
     ++menuCount;
     if (id == kFailing) throw std::runtime_error("メモを保存できません");
+    if (id == kOpen || id == kSave) {
+      qp::FileDialogOptions options;
+      options.Title = id == kOpen ? "メモを開く" : "メモを保存";
+      options.Filter = "テキスト (*.txt)|*.txt|すべて (*.*)|*.*";
+      options.InitialDir = dialogFolder;
+      options.DefaultExt = "txt";
+      options.AllowMultiSelect = id == kOpen;
+      options.OverwritePrompt = id == kSave;
+      dialogAnswer = id == kOpen ? system->OpenFileDialog(options) : system->SaveFileDialog(options);
+      dialogResult = options;
+      dialogDone = true;
+    }
     if (id == kAbout) {
       // A modal dialog inside a handler: the nested loop runs until the dialog asks to close.
       DialogEvents events;
@@ -340,6 +357,31 @@ void Drive(CheckSystem& system, FormEvents& form, EditEvents& edit, std::atomic<
   Check(tray != nullptr, "tray window found by class");
   PostMessageW(tray, w32::kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
   Check(WaitFor([&] { return trayMessage == WM_LBUTTONDOWN; }), "tray callback reports the mouse message");
+
+  // The system's file dialogs: the filter list, the folder and the chosen names come back.
+  for (const bool open : {true, false}) {
+    form.dialogDone = false;
+    PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(open ? kOpen : kSave, 0), 0);
+    HWND dialog = WaitForWindow(L"#32770", open ? L"メモを開く" : L"メモを保存");
+    Check(dialog != nullptr, open ? "open dialog shows with its title" : "save dialog shows with its title");
+    if (!dialog) continue;
+    Sleep(200);
+    // The file name field is a combo box (explorer style) or an edit; both take WM_SETTEXT.
+    HWND name = GetDlgItem(dialog, 0x47C);
+    if (!name) name = GetDlgItem(dialog, 0x480);
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(open ? L"\"a.txt\" \"表示.txt\"" : L"新規メモ"));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    Check(WaitFor([&] { return form.dialogDone.load(); }) && form.dialogAnswer, "the dialog answered OK");
+    std::string names;
+    for (const auto& n : form.dialogResult.FileNames) names += n + "|";
+    const std::string folder = form.dialogFolder + "\\";
+    if (open) {
+      CheckBytes(names, folder + "a.txt|" + folder + "表示.txt|", "multi-selection gives full paths");
+    } else {
+      CheckBytes(form.dialogResult.FileName, folder + "新規メモ.txt", "save dialog adds the default extension");
+    }
+    Check(form.dialogResult.FilterIndex == 1, "filter index");
+  }
 
   // The tray menu: opened on the right button's release, chosen with the keyboard.
   PostMessageW(tray, w32::kTrayCallbackMessage, 1, WM_RBUTTONUP);
@@ -603,6 +645,14 @@ int main() {
     system.Quit(2);
   });
 
+  {
+    wchar_t tempPath[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, tempPath);
+    formEvents.dialogFolder = quillpad::JoinPath(quillpad::ExcludeTrailingBackslash(w32::Narrow(tempPath)), "ダイアログ");
+    system.Files().CreateFolder(formEvents.dialogFolder);
+    system.Files().WriteFileAtomic(quillpad::JoinPath(formEvents.dialogFolder, "a.txt"), "a");
+    system.Files().WriteFileAtomic(quillpad::JoinPath(formEvents.dialogFolder, "表示.txt"), "b");
+  }
   form->SetVisible(true);
   rich->SetFocus();
 
