@@ -194,7 +194,11 @@ class Window {
   // Date pickers.
   virtual void SetDate(DateTime date) = 0;
   virtual DateTime Date() = 0;
+
+  // Check boxes: the mark shown. A click is only reported (OnClick); the ui decides the mark.
+  virtual void SetChecked(bool /*checked*/) {}
 };
+
 
 class WindowSystem {
  public:
