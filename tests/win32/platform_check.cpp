@@ -163,7 +163,11 @@ struct ClickEvents : qp::WindowEvents {
   std::atomic<bool> checked{false};
   void OnClick(int index) override {
     lastIndex = index;
-    if (peer) checked = peer->ItemSelected(0);
+    if (peer) {
+      // The toolkit owns the mark of a check box; the control only reports the click.
+      peer->SetChecked(!peer->ItemSelected(0));
+      checked = peer->ItemSelected(0);
+    }
     ++clicks;
   }
   void OnSelectionChange() override { ++selectionChanges; }
@@ -283,7 +287,8 @@ void DriveControls(Controls& controls) {
   Check(WaitFor([&] { return controls.button.clicks == 1; }) && controls.button.lastIndex == 0, "button click");
   HWND check = FindWindowExW(form, nullptr, L"BUTTON", L"有効");
   SendMessageW(check, BM_CLICK, 0, 0);
-  Check(WaitFor([&] { return controls.check.clicks == 1; }) && controls.check.checked, "check box click checks it");
+  Check(WaitFor([&] { return controls.check.clicks == 1; }) && controls.check.checked,
+        "check box click reported; the handler's mark shows");
   HWND list = FindWindowExW(form, nullptr, L"LISTBOX", nullptr);
   Check(list != nullptr, "list box found");
   RECT item{};
@@ -544,10 +549,15 @@ int main() {
   rich->SetText(initial);
   CheckBytes(rich->Text(), initial, "SetText/Text round trip with CR LF");
   Check(editEvents.changes == 1, "a program's text change is reported once");
+  rich->ReplaceSelection("x");
+  Check(rich->Modified() && rich->CanUndo(), "an edit is modified and can be undone");
   rich->SetText(initial);
-  Check(editEvents.changes == 1, "setting the same text reports nothing");
-  rich->SetSelection(2, 4);  // 示ソ
+  Check(editEvents.changes == 3, "every SetText reports one change");
+  Check(!rich->Modified() && !rich->CanUndo(), "SetText starts fresh: not modified, nothing to undo");
   int start = -1, length = -1;
+  rich->GetSelection(start, length);
+  Check(start == 0 && length == 0, "SetText puts the caret at the start");
+  rich->SetSelection(2, 4);  // 示ソ
   rich->GetSelection(start, length);
   Check(start == 2 && length == 4, "byte selection round trip", std::to_string(start) + "," + std::to_string(length));
   CHARRANGE range{};
@@ -563,7 +573,7 @@ int main() {
   rich->SetSelection(6, 2);
   rich->ReplaceSelection("／");
   CheckBytes(rich->Text(), "表示ソ／能力 abc\r\n", "replace selection across a line break");
-  Check(editEvents.changes == 2, "replacing the selection reports one change");
+  Check(editEvents.changes == 4, "replacing the selection reports one change");
   Check(rich->CanUndo(), "the replacement can be undone");
 
   auto tray = system.CreateTrayIcon();
@@ -629,8 +639,10 @@ int main() {
   int y = 0, m = 0, d = 0;
   quillpad::DecodeDate(date->Date(), y, m, d);
   Check(y == 2026 && m == 12 && d == 7, "date picker round trip");
-  check->SetItemSelected(0, false);
-  Check(!check->ItemSelected(0), "check box state through item 0");
+  check->SetChecked(true);
+  Check(check->ItemSelected(0), "check box mark set by the program");
+  check->SetChecked(false);
+  Check(!check->ItemSelected(0), "check box mark cleared by the program");
   const qp::Size extent = windows.TextExtent("表示", qp::FontSpec{});
   Check(extent.Width > 0 && extent.Height > 0, "text extent of Japanese text",
         std::to_string(extent.Width) + "x" + std::to_string(extent.Height));

@@ -141,7 +141,7 @@ DWORD Win32Window::ControlStyle() const {
     case WindowClass::PaintBox: return s | WS_CLIPCHILDREN;
     case WindowClass::Label: return s | SS_LEFT;
     case WindowClass::Button: return s | WS_TABSTOP | BS_PUSHBUTTON;
-    case WindowClass::CheckBox: return s | WS_TABSTOP | BS_AUTOCHECKBOX;
+    case WindowClass::CheckBox: return s | WS_TABSTOP | BS_CHECKBOX;  // the toolkit sets the mark
     case WindowClass::Edit: return s | WS_TABSTOP | ES_AUTOHSCROLL | (style_.ReadOnly ? ES_READONLY : 0);
     case WindowClass::Memo:
       return s | WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL |
@@ -336,14 +336,9 @@ void Win32Window::SetEnabled(bool enabled) {
   if (hwnd_) EnableWindow(hwnd_, enabled);
 }
 
-void Win32Window::FireChangeIf(const std::string& before) {
-  if (Text() != before) events_.OnChange();
-}
-
-void Win32Window::SetTextSilently(const std::wstring& text) {
-  ++silentChange_;
-  SetWindowTextW(hwnd_, text.c_str());
-  --silentChange_;
+void Win32Window::FireEdited() {
+  events_.OnChange();
+  events_.OnSelectionChange();
 }
 
 void Win32Window::SetText(const std::string& text) {
@@ -352,15 +347,19 @@ void Win32Window::SetText(const std::string& text) {
     SendMessageW(hwnd_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
     return;
   }
-  if (IsTextControl()) {
-    // The native controls differ in whether a program's text change notifies; report it once,
-    // and only when the text really changed.
-    const std::string before = Text();
-    SetTextSilently(Wide(text));
-    FireChangeIf(before);
+  if (!IsTextControl()) {
+    SetWindowTextW(hwnd_, Wide(text).c_str());
     return;
   }
+  // New text is a fresh start: no undo, not modified, caret at the start. The native controls
+  // differ in what they notify for it, so it is reported here, once.
+  ++silentChange_;
   SetWindowTextW(hwnd_, Wide(text).c_str());
+  SendMessageW(hwnd_, EM_EMPTYUNDOBUFFER, 0, 0);
+  SendMessageW(hwnd_, EM_SETMODIFY, FALSE, 0);
+  SendMessageW(hwnd_, EM_SETSEL, 0, 0);
+  --silentChange_;
+  FireEdited();
 }
 
 std::wstring Win32Window::RawText() {
@@ -456,11 +455,10 @@ void Win32Window::GetSelection(int& start, int& length) {
 
 void Win32Window::ReplaceSelection(const std::string& text) {
   if (!hwnd_ || !IsTextControl()) return;
-  const std::string before = Text();
   ++silentChange_;
   SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Wide(text).c_str()));
   --silentChange_;
-  FireChangeIf(before);
+  FireEdited();
 }
 
 bool Win32Window::CanUndo() { return hwnd_ && SendMessageW(hwnd_, EM_CANUNDO, 0, 0); }
@@ -601,9 +599,7 @@ void Win32Window::SetItems(const std::vector<std::string>& items) {
 
 void Win32Window::SetItemSelected(int index, bool selected) {
   if (!hwnd_) return;
-  if (cls_ == WindowClass::CheckBox) {
-    SendMessageW(hwnd_, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
-  } else if (cls_ == WindowClass::ListBox) {
+  if (cls_ == WindowClass::ListBox) {
     if (style_.MultiSelect) {
       SendMessageW(hwnd_, LB_SETSEL, selected, index);
     } else {
@@ -635,6 +631,10 @@ void Win32Window::SetItemIndex(int index) {
   } else {
     SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   }
+}
+
+void Win32Window::SetChecked(bool checked) {
+  if (hwnd_ && cls_ == WindowClass::CheckBox) SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 // --- status bars, tool bars, date pickers ---
@@ -808,7 +808,7 @@ void Win32Window::HandleCommandFromChild(int code, int id) {
 bool Win32Window::HandleNotifyFromChild(NMHDR* header, LRESULT& result) {
   switch (cls_) {
     case WindowClass::RichEdit:
-      if (header->code == EN_SELCHANGE) events_.OnSelectionChange();
+      if (header->code == EN_SELCHANGE && silentChange_ == 0) events_.OnSelectionChange();
       return false;
     case WindowClass::ToolBar:
       if (header->code == TBN_DROPDOWN) {
@@ -914,7 +914,10 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
     case WM_MOVE: events_.OnMoved(Bounds()); return false;
     case WM_SIZE: events_.OnResized(Bounds()); return false;
     case WM_ACTIVATE: events_.OnActivate(LOWORD(wParam) != WA_INACTIVE); return false;
-    case WM_SHOWWINDOW: events_.OnShowChanged(wParam != 0); return false;
+    case WM_SHOWWINDOW:
+      // lParam 0: ShowWindow itself, not an owner being minimised or restored.
+      if (lParam == 0) events_.OnShowChanged(wParam != 0);
+      return false;
     case WM_CLOSE:
       // The toolkit decides whether closing hides or destroys; the native window stays.
       if (events_.OnCloseQuery()) events_.OnClose();

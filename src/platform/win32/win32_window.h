@@ -73,7 +73,7 @@ class Win32Window : public Window {
   void Copy() override;
   void Paste() override;
 
-  // List boxes; a check box answers index 0 with its check mark.
+  // List boxes; a check box also answers ItemSelected(0) with its mark.
   void SetItems(const std::vector<std::string>& items) override;
   void SetItemSelected(int index, bool selected) override;
   bool ItemSelected(int index) override;
@@ -85,6 +85,7 @@ class Win32Window : public Window {
   void SetButtons(const std::vector<ToolButtonSpec>& buttons) override;
   void SetDate(DateTime date) override;
   DateTime Date() override;
+  void SetChecked(bool checked) override;
 
   // Tool bars: the tool tip window that asks for hints, and the hint for a command id.
   HWND ToolTipWindow() const;
@@ -107,11 +108,11 @@ class Win32Window : public Window {
   bool IsCustom() const;
   bool IsTextControl() const;
   bool IsRichEdit() const { return cls_ == WindowClass::RichEdit; }
-  void SetTextSilently(const std::wstring& text);
   std::wstring RawText();
   int ByteToChar(int byteOffset);
   int CharToByte(const std::wstring& raw, int charPos);
-  void FireChangeIf(const std::string& before);
+  // A program's edit: native notifications are held back and reported once afterwards.
+  void FireEdited();
   void ApplyRichEditColours();
 
   Win32WindowSystem& system_;
