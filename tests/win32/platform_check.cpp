@@ -6,6 +6,7 @@
 #include "platform/win32/wide.h"
 
 #include <richedit.h>
+#include <shlobj.h>
 
 #include <atomic>
 #include <cstdio>
@@ -87,6 +88,14 @@ struct DialogEvents : qp::WindowEvents {
 };
 
 struct FormEvents : qp::WindowEvents {
+  std::mutex mutex;
+  std::vector<std::string> dropped;
+  qp::Point dropPoint;
+  void OnDropFiles(const std::vector<std::string>& paths, qp::Point client) override {
+    std::lock_guard<std::mutex> lock(mutex);
+    dropped = paths;
+    dropPoint = client;
+  }
   std::atomic<int> lastMenu{0};
   std::atomic<bool> modalReturned{false};
   std::string dialogFolder;  // set before the loop runs
@@ -140,6 +149,11 @@ struct FormEvents : qp::WindowEvents {
 
 struct EditEvents : qp::WindowEvents {
   qp::Window* peer = nullptr;
+  std::atomic<int> contextX{-1}, contextY{-1};
+  void OnContextMenu(qp::Point screen) override {
+    contextY = screen.Y;
+    contextX = screen.X;
+  }
   std::atomic<int> changes{0};
   std::atomic<int> f5Seen{0};
   std::mutex mutex;
@@ -175,6 +189,16 @@ struct ClickEvents : qp::WindowEvents {
 
 struct PaintEvents : qp::WindowEvents {
   std::atomic<int> paints{0};
+  std::atomic<int> downX{-1}, downY{-1}, upCount{0};
+  std::atomic<unsigned> downShift{99};
+  std::atomic<bool> right{false};
+  void OnMouseDown(qp::MouseButton button, qp::Point client, unsigned shift) override {
+    right = button == qp::MouseButton::Right;
+    downShift = shift;
+    downY = client.Y;
+    downX = client.X;
+  }
+  void OnMouseUp(qp::MouseButton, qp::Point, unsigned) override { ++upCount; }
   void OnPaint(qp::Canvas& canvas) override {
     ++paints;
     const qp::Size s = canvas.CanvasSize();
@@ -301,8 +325,8 @@ void DriveControls(Controls& controls) {
         std::to_string(controls.list.lastIndex.load()));
 }
 
-void Drive(CheckSystem& system, FormEvents& form, EditEvents& edit, std::atomic<unsigned>& trayMessage,
-           Controls& controls, const std::wstring& screenshot) {
+void Drive(CheckSystem& system, FormEvents& form, EditEvents& edit, PaintEvents& paint,
+           std::atomic<unsigned>& trayMessage, Controls& controls, const std::wstring& screenshot) {
   DriveControls(controls);
   HWND formHwnd = WaitForWindow(w32::kFormClass, kTitle);
   Check(formHwnd != nullptr, "form found by class and title");
@@ -356,6 +380,40 @@ void Drive(CheckSystem& system, FormEvents& form, EditEvents& edit, std::atomic<
   Check(WaitFor([&] { return form.f5 == 1; }), "a key for the rich edit is offered to its form");
   PostMessageW(rich, WM_KEYDOWN, 'Q', 1);  // translated into a character by the loop
   Check(WaitFor([&] { return edit.changes > changesBeforeKey; }), "keys the form leaves reach the control");
+
+  // Files dropped from the shell: an HDROP block as the shell builds it.
+  const std::wstring files = std::wstring(L"C:\\メモ\\表示.txt") + L'\0' + L"D:\\a b.bmp" + L'\0' + L'\0';
+  HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + files.size() * sizeof(wchar_t));
+  auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+  header->pFiles = sizeof(DROPFILES);
+  header->pt = {40, 50};
+  header->fWide = TRUE;
+  std::copy(files.begin(), files.end(), reinterpret_cast<wchar_t*>(header + 1));
+  GlobalUnlock(drop);
+  PostMessageW(formHwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  Check(WaitFor([&] {
+          std::lock_guard<std::mutex> lock(form.mutex);
+          return form.dropped.size() == 2;
+        }),
+        "dropped files arrive");
+  {
+    std::lock_guard<std::mutex> lock(form.mutex);
+    if (form.dropped.size() == 2) {
+      CheckBytes(form.dropped[0] + "|" + form.dropped[1], "C:\\メモ\\表示.txt|D:\\a b.bmp", "dropped paths in CP932");
+      Check(form.dropPoint == qp::Point{40, 50}, "drop point");
+    }
+  }
+
+  // Mouse on the paint box and the context menu key on the editor.
+  HWND paintBox = FindWindowExW(formHwnd, nullptr, w32::kPanelClass, nullptr);
+  Check(paintBox != nullptr, "paint box found by class");
+  PostMessageW(paintBox, WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, MAKELPARAM(12, 7));
+  PostMessageW(paintBox, WM_RBUTTONUP, MK_SHIFT, MAKELPARAM(12, 7));
+  Check(WaitFor([&] { return paint.upCount == 1; }) && paint.downX == 12 && paint.downY == 7 && paint.right &&
+            paint.downShift == qp::SsShift,
+        "mouse down and up with button, point and shift");
+  PostMessageW(rich, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(rich), MAKELPARAM(300, 200));
+  Check(WaitFor([&] { return edit.contextX == 300 && edit.contextY == 200; }), "context menu request with its point");
 
   // The tray's callback message, as the shell sends it for a click.
   HWND tray = FindWindowW(w32::kTrayWindowClass, nullptr);
@@ -493,6 +551,9 @@ int main() {
   FormEvents formEvents;
   formEvents.system = &system;
   auto form = windows.CreateWindow(qp::WindowClass::Form, nullptr, formEvents);
+  qp::WindowStyle mainStyle;
+  mainStyle.AcceptFiles = true;
+  form->SetStyle(mainStyle);
   form->SetText("Quillpad 検査");
   form->SetBounds({60, 40, 660, 460});
 
@@ -673,7 +734,7 @@ int main() {
   std::wstring screenshot = exePath;
   screenshot.replace(screenshot.size() - 4, 4, L".bmp");
 
-  std::thread driver(Drive, std::ref(system), std::ref(formEvents), std::ref(editEvents), std::ref(trayMessage),
+  std::thread driver(Drive, std::ref(system), std::ref(formEvents), std::ref(editEvents), std::ref(paintEvents), std::ref(trayMessage),
                      std::ref(controls), screenshot);
   const int exitCode = system.RunMessageLoop([&] {
     ++idleCalls;
