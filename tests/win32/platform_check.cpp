@@ -3,10 +3,11 @@
 // end-to-end driver will (FindWindowW, menu captions, posted commands, typed text) while the
 // program's handlers record what arrives. Prints one line per check; exit code 1 on any failure.
 // Leaves a screenshot of the screen beside the exe (<name>.bmp).
-#include "platform/win32/wide.h"
-
+// clang-format off
+#include "platform/win32/wide.h"  // <windows.h> first
 #include <richedit.h>
 #include <shlobj.h>
+// clang-format on
 
 #include <atomic>
 #include <cstdio>
@@ -44,13 +45,15 @@ std::string Hex(const std::string& bytes) {
 
 void Check(bool ok, const char* what, const std::string& detail = {}) {
   std::lock_guard<std::mutex> lock(printLock);
-  std::printf("%s %s%s%s\n", ok ? "ok  " : "FAIL", what, detail.empty() ? "" : ": ", detail.c_str());
+  std::printf("%s %s%s%s\n", ok ? "ok  " : "FAIL", what, detail.empty() ? "" : ": ",
+              detail.c_str());
   std::fflush(stdout);
   if (!ok) ++failures;
 }
 
 void CheckBytes(const std::string& got, const std::string& want, const char* what) {
-  Check(got == want, what, got == want ? std::string() : "got [" + Hex(got) + "] want [" + Hex(want) + "]");
+  Check(got == want, what,
+        got == want ? std::string() : "got [" + Hex(got) + "] want [" + Hex(want) + "]");
 }
 
 // The test's own system: errors that reach the loop are counted instead of shown in a box.
@@ -118,7 +121,8 @@ struct FormEvents : qp::WindowEvents {
       options.DefaultExt = "txt";
       options.AllowMultiSelect = id == kOpen;
       options.OverwritePrompt = id == kSave;
-      dialogAnswer = id == kOpen ? system->OpenFileDialog(options) : system->SaveFileDialog(options);
+      dialogAnswer =
+          id == kOpen ? system->OpenFileDialog(options) : system->SaveFileDialog(options);
       dialogResult = options;
       dialogDone = true;
     }
@@ -269,8 +273,8 @@ bool SaveScreenshot(const std::wstring& path) {
   info.biCompression = BI_RGB;
   const DWORD row = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
   std::vector<char> pixels(static_cast<std::size_t>(row) * static_cast<std::size_t>(h));
-  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-            DIB_RGB_COLORS);
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(),
+            reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
@@ -278,10 +282,12 @@ bool SaveScreenshot(const std::wstring& path) {
   file.bfType = 0x4D42;
   file.bfOffBits = sizeof(file) + sizeof(info);
   file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
   if (out == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  bool ok = WriteFile(out, &file, sizeof(file), &written, nullptr) && WriteFile(out, &info, sizeof(info), &written, nullptr) &&
+  bool ok = WriteFile(out, &file, sizeof(file), &written, nullptr) &&
+            WriteFile(out, &info, sizeof(info), &written, nullptr) &&
             WriteFile(out, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
   CloseHandle(out);
   return ok;
@@ -308,7 +314,8 @@ void DriveControls(Controls& controls) {
   HWND button = FindWindowExW(form, nullptr, L"BUTTON", L"実行");
   Check(button != nullptr, "button found by its caption");
   SendMessageW(button, BM_CLICK, 0, 0);
-  Check(WaitFor([&] { return controls.button.clicks == 1; }) && controls.button.lastIndex == 0, "button click");
+  Check(WaitFor([&] { return controls.button.clicks == 1; }) && controls.button.lastIndex == 0,
+        "button click");
   HWND check = FindWindowExW(form, nullptr, L"BUTTON", L"有効");
   SendMessageW(check, BM_CLICK, 0, 0);
   Check(WaitFor([&] { return controls.check.clicks == 1; }) && controls.check.checked,
@@ -320,7 +327,8 @@ void DriveControls(Controls& controls) {
   const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
   PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageW(list, WM_LBUTTONUP, 0, at);
-  Check(WaitFor([&] { return controls.list.selectionChanges > 0; }), "clicking a list item reports the selection");
+  Check(WaitFor([&] { return controls.list.selectionChanges > 0; }),
+        "clicking a list item reports the selection");
   Check(WaitFor([&] { return controls.list.lastIndex == 1; }), "list click reports the item index",
         std::to_string(controls.list.lastIndex.load()));
 }
@@ -339,7 +347,8 @@ void Drive(CheckSystem& system, FormEvents& form, EditEvents& edit, PaintEvents&
   SendMessageW(rich, EM_SETSEL, 0, -1);
   SendMessageW(rich, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"表示ソ\r\n能力テスト"));
   Check(WaitFor([&] { return edit.changes > before; }), "replacing text fires the change event");
-  CheckBytes(edit.LastText(), "表示ソ\r\n能力テスト", "typed Japanese reads back as CP932 with CR LF");
+  CheckBytes(edit.LastText(), "表示ソ\r\n能力テスト",
+             "typed Japanese reads back as CP932 with CR LF");
   const std::string text = edit.LastText();
   Check(text.size() > 5 && static_cast<unsigned char>(text[4]) == 0x83 && text[5] == 0x5C,
         "the trail byte 0x5C of the katakana so survives");
@@ -354,7 +363,8 @@ void Drive(CheckSystem& system, FormEvents& form, EditEvents& edit, PaintEvents&
   SendMessageW(rich, WM_GETTEXT, 255, reinterpret_cast<LPARAM>(buffer));
   std::wstring seen = buffer;
   if (seen.find(L"\r\n") == std::wstring::npos) seen.replace(seen.find(L'\r'), 1, L"\r\n");
-  Check(seen == L"表示ソ\r\n能力テストX", "WM_GETTEXT sees the same text", w32::Narrow(buffer) == "" ? "empty" : "");
+  Check(seen == L"表示ソ\r\n能力テストX", "WM_GETTEXT sees the same text",
+        w32::Narrow(buffer) == "" ? "empty" : "");
 
   // Menu commands found by caption, posted like a click.
   HMENU menu = GetMenu(formHwnd);
@@ -362,12 +372,14 @@ void Drive(CheckSystem& system, FormEvents& form, EditEvents& edit, PaintEvents&
   const int showId = FindMenuCommand(menu, L"表示(&V)");
   Check(showId == kShow, "menu item found by caption", "id " + std::to_string(showId));
   PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(showId, 0), 0);
-  Check(WaitFor([&] { return form.lastMenu == kShow; }), "posted menu command reaches OnMenuCommand");
+  Check(WaitFor([&] { return form.lastMenu == kShow; }),
+        "posted menu command reaches OnMenuCommand");
 
   // A handler's error is reported and the loop goes on.
   const int failingId = FindMenuCommand(menu, L"ソース保存(&S)");
   PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(failingId, 0), 0);
-  Check(WaitFor([&] { return system.errors > 0; }), "an error thrown by a handler reaches ShowError");
+  Check(WaitFor([&] { return system.errors > 0; }),
+        "an error thrown by a handler reaches ShowError");
   CheckBytes(system.LastError(), "メモを保存できません", "the error text arrives unchanged");
   const int count = form.menuCount;
   PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(kNewMemo, 0), 0);
@@ -379,10 +391,12 @@ void Drive(CheckSystem& system, FormEvents& form, EditEvents& edit, PaintEvents&
   PostMessageW(rich, WM_KEYDOWN, VK_F5, 1);
   Check(WaitFor([&] { return form.f5 == 1; }), "a key for the rich edit is offered to its form");
   PostMessageW(rich, WM_KEYDOWN, 'Q', 1);  // translated into a character by the loop
-  Check(WaitFor([&] { return edit.changes > changesBeforeKey; }), "keys the form leaves reach the control");
+  Check(WaitFor([&] { return edit.changes > changesBeforeKey; }),
+        "keys the form leaves reach the control");
 
   // Files dropped from the shell: an HDROP block as the shell builds it.
-  const std::wstring files = std::wstring(L"C:\\メモ\\表示.txt") + L'\0' + L"D:\\a b.bmp" + L'\0' + L'\0';
+  const std::wstring files =
+      std::wstring(L"C:\\メモ\\表示.txt") + L'\0' + L"D:\\a b.bmp" + L'\0' + L'\0';
   HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + files.size() * sizeof(wchar_t));
   auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
   header->pFiles = sizeof(DROPFILES);
@@ -399,7 +413,8 @@ void Drive(CheckSystem& system, FormEvents& form, EditEvents& edit, PaintEvents&
   {
     std::lock_guard<std::mutex> lock(form.mutex);
     if (form.dropped.size() == 2) {
-      CheckBytes(form.dropped[0] + "|" + form.dropped[1], "C:\\メモ\\表示.txt|D:\\a b.bmp", "dropped paths in CP932");
+      CheckBytes(form.dropped[0] + "|" + form.dropped[1], "C:\\メモ\\表示.txt|D:\\a b.bmp",
+                 "dropped paths in CP932");
       Check(form.dropPoint == qp::Point{40, 50}, "drop point");
     }
   }
@@ -409,39 +424,47 @@ void Drive(CheckSystem& system, FormEvents& form, EditEvents& edit, PaintEvents&
   Check(paintBox != nullptr, "paint box found by class");
   PostMessageW(paintBox, WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, MAKELPARAM(12, 7));
   PostMessageW(paintBox, WM_RBUTTONUP, MK_SHIFT, MAKELPARAM(12, 7));
-  Check(WaitFor([&] { return paint.upCount == 1; }) && paint.downX == 12 && paint.downY == 7 && paint.right &&
-            paint.downShift == qp::SsShift,
+  Check(WaitFor([&] { return paint.upCount == 1; }) && paint.downX == 12 && paint.downY == 7 &&
+            paint.right && paint.downShift == qp::SsShift,
         "mouse down and up with button, point and shift");
   PostMessageW(rich, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(rich), MAKELPARAM(300, 200));
-  Check(WaitFor([&] { return edit.contextX == 300 && edit.contextY == 200; }), "context menu request with its point");
+  Check(WaitFor([&] { return edit.contextX == 300 && edit.contextY == 200; }),
+        "context menu request with its point");
 
   // The tray's callback message, as the shell sends it for a click.
   HWND tray = FindWindowW(w32::kTrayWindowClass, nullptr);
   Check(tray != nullptr, "tray window found by class");
   PostMessageW(tray, w32::kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
-  Check(WaitFor([&] { return trayMessage == WM_LBUTTONDOWN; }), "tray callback reports the mouse message");
+  Check(WaitFor([&] { return trayMessage == WM_LBUTTONDOWN; }),
+        "tray callback reports the mouse message");
 
   // The system's file dialogs: the filter list, the folder and the chosen names come back.
   for (const bool open : {true, false}) {
     form.dialogDone = false;
     PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(open ? kOpen : kSave, 0), 0);
     HWND dialog = WaitForWindow(L"#32770", open ? L"メモを開く" : L"メモを保存");
-    Check(dialog != nullptr, open ? "open dialog shows with its title" : "save dialog shows with its title");
+    Check(dialog != nullptr,
+          open ? "open dialog shows with its title" : "save dialog shows with its title");
     if (!dialog) continue;
     Sleep(200);
     // The file name field is a combo box (explorer style) or an edit; both take WM_SETTEXT.
     HWND name = GetDlgItem(dialog, 0x47C);
     if (!name) name = GetDlgItem(dialog, 0x480);
-    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(open ? L"\"a.txt\" \"表示.txt\"" : L"新規メモ"));
-    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-    Check(WaitFor([&] { return form.dialogDone.load(); }) && form.dialogAnswer, "the dialog answered OK");
+    SendMessageW(name, WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(open ? L"\"a.txt\" \"表示.txt\"" : L"新規メモ"));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    Check(WaitFor([&] { return form.dialogDone.load(); }) && form.dialogAnswer,
+          "the dialog answered OK");
     std::string names;
     for (const auto& n : form.dialogResult.FileNames) names += n + "|";
     const std::string folder = form.dialogFolder + "\\";
     if (open) {
-      CheckBytes(names, folder + "a.txt|" + folder + "表示.txt|", "multi-selection gives full paths");
+      CheckBytes(names, folder + "a.txt|" + folder + "表示.txt|",
+                 "multi-selection gives full paths");
     } else {
-      CheckBytes(form.dialogResult.FileName, folder + "新規メモ.txt", "save dialog adds the default extension");
+      CheckBytes(form.dialogResult.FileName, folder + "新規メモ.txt",
+                 "save dialog adds the default extension");
     }
     Check(form.dialogResult.FilterIndex == 1, "filter index");
   }
@@ -449,25 +472,31 @@ void Drive(CheckSystem& system, FormEvents& form, EditEvents& edit, PaintEvents&
   // The tray menu: opened on the right button's release, chosen with the keyboard.
   PostMessageW(tray, w32::kTrayCallbackMessage, 1, WM_RBUTTONUP);
   HWND popup = nullptr;
-  WaitFor([&] { return (popup = FindWindowW(L"#32768", nullptr)) != nullptr && IsWindowVisible(popup); });
+  WaitFor([&] {
+    return (popup = FindWindowW(L"#32768", nullptr)) != nullptr && IsWindowVisible(popup);
+  });
   Check(popup != nullptr, "the pop-up menu opened");
   PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
   PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
   PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
   Check(WaitFor([&] { return controls.popupResult != -1; }) && controls.popupResult == kPopupExit,
-        "the chosen pop-up item comes back from TrackPopupMenu", std::to_string(controls.popupResult.load()));
+        "the chosen pop-up item comes back from TrackPopupMenu",
+        std::to_string(controls.popupResult.load()));
 
   // A modal dialog: the other windows are disabled while it runs, enabled again afterwards.
   PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(kAbout, 0), 0);
   HWND dialog = WaitForWindow(w32::kFormClass, L"バージョン情報");
   Check(dialog != nullptr, "the modal dialog shows");
-  Check(WaitFor([&] { return !IsWindowEnabled(formHwnd); }), "the main form is disabled while the dialog runs");
+  Check(WaitFor([&] { return !IsWindowEnabled(formHwnd); }),
+        "the main form is disabled while the dialog runs");
   PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(kShow, 0), 0);
-  Check(WaitFor([&] { return form.lastMenu == kShow; }), "posted messages still run in the nested loop");
+  Check(WaitFor([&] { return form.lastMenu == kShow; }),
+        "posted messages still run in the nested loop");
   Sleep(300);  // let the windows paint before the picture
   Check(SaveScreenshot(screenshot), "screenshot saved");
   PostMessageW(dialog, WM_CLOSE, 0, 0);
-  Check(WaitFor([&] { return form.modalReturned.load(); }), "RunModal returns once done() answers true");
+  Check(WaitFor([&] { return form.modalReturned.load(); }),
+        "RunModal returns once done() answers true");
   Check(IsWindowEnabled(formHwnd), "the main form is enabled again");
   Check(WaitFor([&] { return !IsWindow(dialog); }), "the dialog window is gone with its peer");
 
@@ -481,34 +510,39 @@ void CheckServices(CheckSystem& system) {
   CheckBytes(ConvertDatePicture(L"yyyy/MM/dd"), "yyyy/mm/dd", "short date picture");
   CheckBytes(ConvertDatePicture(L"H:mm:ss"), "h:nn:ss", "24-hour time picture");
   CheckBytes(ConvertDatePicture(L"hh:mm:ss tt"), "hh:nn:ss", "AM/PM mark dropped");
-  CheckBytes(ConvertDatePicture(L"yyyy'年'M'月'd'日'"), "yyyy\"年\"m\"月\"d\"日\"", "quoted literals");
+  CheckBytes(ConvertDatePicture(L"yyyy'年'M'月'd'日'"), "yyyy\"年\"m\"月\"d\"日\"",
+             "quoted literals");
   CheckBytes(ConvertDatePicture(L"d/M/yy"), "d/m/yy", "short letters");
   const std::string date = system.ShortDateFormat(), time = system.LongTimeFormat();
-  Check(date.find("yy") != std::string::npos && date.find('m') != std::string::npos, "system short date format",
-        date);
+  Check(date.find("yy") != std::string::npos && date.find('m') != std::string::npos,
+        "system short date format", date);
   Check(time.find("nn") != std::string::npos, "system long time format uses nn for minutes", time);
 
   Check(w32::MatchesMask(L"20261207.txt", L"202612*.txt"), "mask with prefix");
   Check(!w32::MatchesMask(L"memo.txtx", L"*.txt"), "mask does not match a longer extension");
   Check(w32::MatchesMask(L"MEMO.TXT", L"*.txt"), "mask ignores case");
   Check(w32::MatchesMask(L"noext", L"*.*"), "*.* matches a name without a dot");
-  Check(w32::MatchesMask(L"a1.dat", L"a?.dat") && !w32::MatchesMask(L"a12.dat", L"a?.dat"), "? is one character");
+  Check(w32::MatchesMask(L"a1.dat", L"a?.dat") && !w32::MatchesMask(L"a12.dat", L"a?.dat"),
+        "? is one character");
 
   const std::string exe = system.ExecutablePath();
-  Check(exe.size() > 4 && exe.substr(exe.size() - 4) == ".exe", "executable path", Cp932ToUtf8(exe));
+  Check(exe.size() > 4 && exe.substr(exe.size() - 4) == ".exe", "executable path",
+        Cp932ToUtf8(exe));
 
   // Files: a Japanese folder and names, one with the trail byte 0x5C (表).
   auto& fs = system.Files();
   wchar_t tempPath[MAX_PATH] = {};
   GetTempPathW(MAX_PATH, tempPath);
-  const std::string folder = quillpad::JoinPath(quillpad::ExcludeTrailingBackslash(w32::Narrow(tempPath)),
-                                                "メモ検査" + std::to_string(GetCurrentProcessId()));
+  const std::string folder =
+      quillpad::JoinPath(quillpad::ExcludeTrailingBackslash(w32::Narrow(tempPath)),
+                         "メモ検査" + std::to_string(GetCurrentProcessId()));
   Check(fs.CreateFolder(folder) && fs.FolderExists(folder), "create a Japanese folder");
   Check(fs.CreateFolder(folder), "creating an existing folder answers true");
   const std::string file = quillpad::JoinPath(folder, "表示.txt");
   const std::string content = "一行目\r\nソ\\表\r\n";
   Check(fs.WriteFileAtomic(file, content), "atomic write");
-  Check(fs.FileExists(file) && !fs.FolderExists(file) && !fs.FileExists(folder), "file and folder kinds");
+  Check(fs.FileExists(file) && !fs.FolderExists(file) && !fs.FileExists(folder),
+        "file and folder kinds");
   std::string read;
   Check(fs.ReadFile(file, read, 1 << 20), "read back");
   CheckBytes(read, content, "file bytes");
@@ -517,8 +551,10 @@ void CheckServices(CheckSystem& system) {
   Check(fs.ReadFile(file, read) && read == "短い", "replaced content");
   Check(fs.AppendFile(file, "追加") && fs.ReadFile(file, read) && read == "短い追加", "append");
   Check(fs.CopyFile(file, quillpad::JoinPath(folder, "写し.txt"), true), "copy");
-  Check(!fs.CopyFile(file, quillpad::JoinPath(folder, "写し.txt"), true), "copy refuses an existing target");
-  Check(fs.RenameFile(quillpad::JoinPath(folder, "写し.txt"), quillpad::JoinPath(folder, "b.TXT")), "rename");
+  Check(!fs.CopyFile(file, quillpad::JoinPath(folder, "写し.txt"), true),
+        "copy refuses an existing target");
+  Check(fs.RenameFile(quillpad::JoinPath(folder, "写し.txt"), quillpad::JoinPath(folder, "b.TXT")),
+        "rename");
   fs.WriteFileAtomic(quillpad::JoinPath(folder, "c.txtx"), "x");
   const auto entries = fs.ListFolder(folder, "*.txt");
   std::string names;
@@ -527,7 +563,8 @@ void CheckServices(CheckSystem& system) {
   Check(entries.size() == 2 && entries[1].Size == 8, "listed size");
   Check(fs.DeleteFile(file) && !fs.FileExists(file), "delete");
   Check(!fs.ReadFile(file, read), "reading a missing file fails");
-  for (const auto& e : fs.ListFolder(folder, "*")) fs.DeleteFile(quillpad::JoinPath(folder, e.Name));
+  for (const auto& e : fs.ListFolder(folder, "*"))
+    fs.DeleteFile(quillpad::JoinPath(folder, e.Name));
   RemoveDirectoryW(w32::Wide(folder).c_str());
 
   system.GetClipboard().SetText("クリップ表示\r\n");
@@ -538,7 +575,8 @@ void CheckServices(CheckSystem& system) {
 
   const qp::Rect work = system.WorkArea();
   const qp::Size screen = system.ScreenSize();
-  Check(work.Width() > 0 && work.Width() <= screen.Width && work.Height() <= screen.Height, "work area inside screen");
+  Check(work.Width() > 0 && work.Width() <= screen.Width && work.Height() <= screen.Height,
+        "work area inside screen");
 }
 
 }  // namespace
@@ -603,7 +641,8 @@ int main() {
   paint->SetBounds({0, client.Height - 24 - 40, client.Width, client.Height - 24});
   status->SetBounds({0, client.Height - 24, client.Width, client.Height});
   const qp::Size nonClient = form->NonClientExtent();
-  Check(nonClient.Width > 0 && nonClient.Height > 20, "non-client extent includes caption and menu");
+  Check(nonClient.Width > 0 && nonClient.Height > 20,
+        "non-client extent includes caption and menu");
 
   // The peer's own conversions: bytes in, bytes out, selections in bytes.
   const std::string initial = "表示ソ\r\n能力 abc\r\n";
@@ -614,15 +653,18 @@ int main() {
   Check(rich->Modified() && rich->CanUndo(), "an edit is modified and can be undone");
   rich->SetText(initial);
   Check(editEvents.changes == 3, "every SetText reports one change");
-  Check(!rich->Modified() && !rich->CanUndo(), "SetText starts fresh: not modified, nothing to undo");
+  Check(!rich->Modified() && !rich->CanUndo(),
+        "SetText starts fresh: not modified, nothing to undo");
   int start = -1, length = -1;
   rich->GetSelection(start, length);
   Check(start == 0 && length == 0, "SetText puts the caret at the start");
   rich->SetSelection(2, 4);  // 示ソ
   rich->GetSelection(start, length);
-  Check(start == 2 && length == 4, "byte selection round trip", std::to_string(start) + "," + std::to_string(length));
+  Check(start == 2 && length == 4, "byte selection round trip",
+        std::to_string(start) + "," + std::to_string(length));
   CHARRANGE range{};
-  SendMessageW(static_cast<w32::Win32Window*>(rich.get())->Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  SendMessageW(static_cast<w32::Win32Window*>(rich.get())->Handle(), EM_EXGETSEL, 0,
+               reinterpret_cast<LPARAM>(&range));
   Check(range.cpMin == 1 && range.cpMax == 3, "byte offsets become character positions");
   rich->SetSelection(8, 2);  // 能 after the line break
   rich->GetSelection(start, length);
@@ -643,7 +685,8 @@ int main() {
   tray->OnCallback = [&](unsigned message, qp::Point cursor) {
     trayMessage = message;
     if (message == WM_RBUTTONUP) {
-      std::vector<qp::MenuItemSpec> items{Item(kPopupShow, "メモを表示(&S)"), Item(kPopupExit, "終了(&X)")};
+      std::vector<qp::MenuItemSpec> items{Item(kPopupShow, "メモを表示(&S)"),
+                                          Item(kPopupExit, "終了(&X)")};
       controls.popupResult = windows.TrackPopupMenu(items, cursor, nullptr);
     }
   };
@@ -693,7 +736,8 @@ int main() {
   list->SetStyle(multi);  // made again with extended selection
   list->SetItemSelected(0, true);
   list->SetItemSelected(2, true);
-  Check(list->ItemSelected(0) && !list->ItemSelected(1) && list->ItemSelected(2), "multi-select list keeps items and selections");
+  Check(list->ItemSelected(0) && !list->ItemSelected(1) && list->ItemSelected(2),
+        "multi-select list keeps items and selections");
   auto date = windows.CreateWindow(qp::WindowClass::DatePicker, controlForm.get(), plain);
   date->SetBounds({8, 246, 200, 270});
   date->SetDate(quillpad::EncodeDate(2026, 12, 7));
@@ -721,7 +765,8 @@ int main() {
   {
     wchar_t tempPath[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, tempPath);
-    formEvents.dialogFolder = quillpad::JoinPath(quillpad::ExcludeTrailingBackslash(w32::Narrow(tempPath)), "ダイアログ");
+    formEvents.dialogFolder =
+        quillpad::JoinPath(quillpad::ExcludeTrailingBackslash(w32::Narrow(tempPath)), "ダイアログ");
     system.Files().CreateFolder(formEvents.dialogFolder);
     system.Files().WriteFileAtomic(quillpad::JoinPath(formEvents.dialogFolder, "a.txt"), "a");
     system.Files().WriteFileAtomic(quillpad::JoinPath(formEvents.dialogFolder, "表示.txt"), "b");
@@ -734,8 +779,8 @@ int main() {
   std::wstring screenshot = exePath;
   screenshot.replace(screenshot.size() - 4, 4, L".bmp");
 
-  std::thread driver(Drive, std::ref(system), std::ref(formEvents), std::ref(editEvents), std::ref(paintEvents), std::ref(trayMessage),
-                     std::ref(controls), screenshot);
+  std::thread driver(Drive, std::ref(system), std::ref(formEvents), std::ref(editEvents),
+                     std::ref(paintEvents), std::ref(trayMessage), std::ref(controls), screenshot);
   const int exitCode = system.RunMessageLoop([&] {
     ++idleCalls;
     return true;

@@ -11,10 +11,13 @@ std::wstring Wide(std::string_view cp932) {
 }
 
 std::string Narrow(std::wstring_view utf16) {
-  return Utf16ToCp932(std::u16string_view(reinterpret_cast<const char16_t*>(utf16.data()), utf16.size()));
+  return Utf16ToCp932(
+      std::u16string_view(reinterpret_cast<const char16_t*>(utf16.data()), utf16.size()));
 }
 
-std::string Narrow(const wchar_t* utf16) { return utf16 ? Narrow(std::wstring_view(utf16)) : std::string(); }
+std::string Narrow(const wchar_t* utf16) {
+  return utf16 ? Narrow(std::wstring_view(utf16)) : std::string();
+}
 
 unsigned ShiftState() {
   unsigned shift = 0;

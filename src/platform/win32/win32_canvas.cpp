@@ -18,7 +18,9 @@ std::vector<CachedEntry>& Cache() {
   return cache;
 }
 
-RECT ToRect(const Rect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
+RECT ToRect(const Rect& r) {
+  return RECT{r.Left, r.Top, r.Right, r.Bottom};
+}
 
 }  // namespace
 
@@ -32,8 +34,8 @@ HFONT CachedFont(const FontSpec& font) {
   HFONT handle = CreateFontW(font.Height, 0, 0, 0, (font.Style & FsBold) ? FW_BOLD : FW_NORMAL,
                              (font.Style & FsItalic) != 0, (font.Style & FsUnderline) != 0,
                              (font.Style & FsStrikeOut) != 0, static_cast<DWORD>(font.Charset),
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             face.substr(0, LF_FACESIZE - 1).c_str());
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             DEFAULT_PITCH | FF_DONTCARE, face.substr(0, LF_FACESIZE - 1).c_str());
   if (!handle) handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   Cache().push_back({key, handle});
   return handle;
@@ -62,7 +64,8 @@ void Win32Canvas::Line(Point from, Point to, Color color) {
   DeleteObject(pen);
 }
 
-void Win32Canvas::TextOut(Point at, std::string_view text, const FontSpec& font, bool opaque, Color background) {
+void Win32Canvas::TextOut(Point at, std::string_view text, const FontSpec& font, bool opaque,
+                          Color background) {
   const std::wstring w = Wide(text);
   HGDIOBJ old = SelectObject(dc_, CachedFont(font));
   SetTextColor(dc_, ToColorRef(font.TextColor));
@@ -87,6 +90,8 @@ Size MeasureText(HDC dc, std::string_view text, const FontSpec& font) {
   return {s.cx, s.cy};
 }
 
-Size Win32Canvas::TextExtent(std::string_view text, const FontSpec& font) { return MeasureText(dc_, text, font); }
+Size Win32Canvas::TextExtent(std::string_view text, const FontSpec& font) {
+  return MeasureText(dc_, text, font);
+}
 
 }  // namespace quillpad::platform::win32

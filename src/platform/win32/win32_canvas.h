@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/win32/wide.h"
-
 #include "platform/window.h"
 
 namespace quillpad::platform::win32 {
@@ -16,7 +15,8 @@ class Win32Canvas : public Canvas {
   void FillRect(const Rect& r, Color color) override;
   void FrameRect(const Rect& r, Color color) override;
   void Line(Point from, Point to, Color color) override;
-  void TextOut(Point at, std::string_view text, const FontSpec& font, bool opaque, Color background) override;
+  void TextOut(Point at, std::string_view text, const FontSpec& font, bool opaque,
+               Color background) override;
   Size TextExtent(std::string_view text, const FontSpec& font) override;
   Size CanvasSize() override { return size_; }
 

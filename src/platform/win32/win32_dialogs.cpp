@@ -1,7 +1,8 @@
 // The system's open and save dialogs.
-#include "platform/win32/win32_system.h"
-
+// clang-format off
+#include "platform/win32/win32_system.h"  // <windows.h> first
 #include <commdlg.h>
+// clang-format on
 
 #include "platform/win32/wide.h"
 
@@ -65,7 +66,8 @@ bool RunDialog(FileDialogOptions& options, bool save) {
   } else {
     std::wstring folder = parts[0];
     if (folder.back() != L'\\') folder += L'\\';
-    for (std::size_t i = 1; i < parts.size(); ++i) options.FileNames.push_back(Narrow(folder + parts[i]));
+    for (std::size_t i = 1; i < parts.size(); ++i)
+      options.FileNames.push_back(Narrow(folder + parts[i]));
   }
   options.FileName = options.FileNames.front();
   return true;
@@ -73,7 +75,11 @@ bool RunDialog(FileDialogOptions& options, bool save) {
 
 }  // namespace
 
-bool Win32System::OpenFileDialog(FileDialogOptions& options) { return RunDialog(options, false); }
-bool Win32System::SaveFileDialog(FileDialogOptions& options) { return RunDialog(options, true); }
+bool Win32System::OpenFileDialog(FileDialogOptions& options) {
+  return RunDialog(options, false);
+}
+bool Win32System::SaveFileDialog(FileDialogOptions& options) {
+  return RunDialog(options, true);
+}
 
 }  // namespace quillpad::platform::win32

@@ -34,7 +34,8 @@ bool WriteAll(HANDLE h, const std::string& bytes) {
   while (done < bytes.size()) {
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
     DWORD written = 0;
-    if (!::WriteFile(h, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+    if (!::WriteFile(h, bytes.data() + done, chunk, &written, nullptr) || written == 0)
+      return false;
     done += written;
   }
   return true;
@@ -85,9 +86,10 @@ bool Win32FileSystem::CreateFolder(const std::string& path) {
   return FolderExists(path);
 }
 
-bool Win32FileSystem::ReadFile(const std::string& path, std::string& bytes, std::uint64_t maxBytes) {
-  Handle h(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+bool Win32FileSystem::ReadFile(const std::string& path, std::string& bytes,
+                               std::uint64_t maxBytes) {
+  Handle h(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!h.ok()) return false;
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(h.get(), &size) || size.QuadPart < 0) return false;
@@ -110,11 +112,13 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& bytes, std:
 bool Win32FileSystem::WriteFileAtomic(const std::string& path, const std::string& bytes) {
   const std::string folder = ExtractFileDir(path);
   wchar_t temp[MAX_PATH + 1] = {};
-  // Creates a unique empty file in the target's own folder, so the final move never crosses volumes.
+  // Creates a unique empty file in the target's own folder, so the final move never crosses
+  // volumes.
   if (!GetTempFileNameW(folder.empty() ? L"." : Wide(folder).c_str(), L"qp", 0, temp)) return false;
   bool ok;
   {
-    Handle h(CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    Handle h(CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                         nullptr));
     ok = h.ok() && WriteAll(h.get(), bytes) && FlushFileBuffers(h.get());
   }
   if (ok) {
@@ -130,7 +134,8 @@ bool Win32FileSystem::AppendFile(const std::string& path, const std::string& byt
   return h.ok() && WriteAll(h.get(), bytes);
 }
 
-std::vector<FileEntry> Win32FileSystem::ListFolder(const std::string& folder, const std::string& mask) {
+std::vector<FileEntry> Win32FileSystem::ListFolder(const std::string& folder,
+                                                   const std::string& mask) {
   std::vector<FileEntry> entries;
   const std::wstring wideMask = Wide(mask);
   WIN32_FIND_DATAW data{};
@@ -139,7 +144,8 @@ std::vector<FileEntry> Win32FileSystem::ListFolder(const std::string& folder, co
   do {
     const std::wstring_view name = data.cFileName;
     if (name == L"." || name == L"..") continue;
-    // The system also matches short 8.3 names ("*.htm" finding ".html"); keep long-name matches only.
+    // The system also matches short 8.3 names ("*.htm" finding ".html"); keep long-name matches
+    // only.
     if (!MatchesMask(name, wideMask)) continue;
     FileEntry e;
     e.Name = Narrow(name);
@@ -155,7 +161,9 @@ std::vector<FileEntry> Win32FileSystem::ListFolder(const std::string& folder, co
   return entries;
 }
 
-bool Win32FileSystem::DeleteFile(const std::string& path) { return DeleteFileW(Wide(path).c_str()); }
+bool Win32FileSystem::DeleteFile(const std::string& path) {
+  return DeleteFileW(Wide(path).c_str());
+}
 
 bool Win32FileSystem::CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
   return CopyFileW(Wide(from).c_str(), Wide(to).c_str(), failIfExists);

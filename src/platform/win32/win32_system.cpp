@@ -56,13 +56,28 @@ std::string ConvertDatePicture(std::wstring_view picture) {
       continue;
     }
     switch (c) {
-      case L'y': out += run >= 3 ? "yyyy" : "yy"; break;
-      case L'M': out += run == 1 ? "m" : "mm"; break;
-      case L'd': if (run <= 2) out += run == 1 ? "d" : "dd"; break;
-      case L'h': case L'H': out += run == 1 ? "h" : "hh"; break;
-      case L'm': out += run == 1 ? "n" : "nn"; break;
-      case L's': out += run == 1 ? "s" : "ss"; break;
-      case L't': case L'g': break;  // AM/PM marks and eras have no letters of ours
+      case L'y':
+        out += run >= 3 ? "yyyy" : "yy";
+        break;
+      case L'M':
+        out += run == 1 ? "m" : "mm";
+        break;
+      case L'd':
+        if (run <= 2) out += run == 1 ? "d" : "dd";
+        break;
+      case L'h':
+      case L'H':
+        out += run == 1 ? "h" : "hh";
+        break;
+      case L'm':
+        out += run == 1 ? "n" : "nn";
+        break;
+      case L's':
+        out += run == 1 ? "s" : "ss";
+        break;
+      case L't':
+      case L'g':
+        break;  // AM/PM marks and eras have no letters of ours
       default:
         if ((c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || c == L'"') {
           AppendQuoted(out, std::wstring(run, c));
@@ -85,8 +100,8 @@ Win32System::Win32System() : instance_(GetModuleHandleW(nullptr)), clipboard_(nu
   wc.lpszClassName = kUtilityClass;
   RegisterClassExW(&wc);
   // A hidden top-level window (not message-only) so the e2e driver can find it with FindWindowW.
-  utility_ = CreateWindowExW(WS_EX_TOOLWINDOW, kUtilityClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                             instance_, this);
+  utility_ = CreateWindowExW(WS_EX_TOOLWINDOW, kUtilityClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                             nullptr, instance_, this);
   clipboard_ = Win32Clipboard(utility_);
   windows_ = std::make_unique<Win32WindowSystem>(*this);
 }
@@ -98,7 +113,9 @@ Win32System::~Win32System() {
   if (instanceLock_) CloseHandle(instanceLock_);
 }
 
-WindowSystem& Win32System::Windows() { return *windows_; }
+WindowSystem& Win32System::Windows() {
+  return *windows_;
+}
 
 LRESULT CALLBACK Win32System::UtilityProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
@@ -132,8 +149,12 @@ DateTime Win32System::Now() {
   return EncodeDateTime(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
 }
 
-std::string Win32System::ShortDateFormat() { return LocaleString(LOCALE_SSHORTDATE); }
-std::string Win32System::LongTimeFormat() { return LocaleString(LOCALE_STIMEFORMAT); }
+std::string Win32System::ShortDateFormat() {
+  return LocaleString(LOCALE_SSHORTDATE);
+}
+std::string Win32System::LongTimeFormat() {
+  return LocaleString(LOCALE_STIMEFORMAT);
+}
 
 std::string Win32System::ExecutablePath() {
   std::wstring buffer(MAX_PATH, L'\0');
@@ -147,7 +168,8 @@ std::string Win32System::ExecutablePath() {
 
 int Win32System::StartTimer(int intervalMs, std::function<void()> tick) {
   const UINT_PTR id = nextTimer_++;
-  if (!SetTimer(utility_, id, static_cast<UINT>(intervalMs > 0 ? intervalMs : 1), nullptr)) return 0;
+  if (!SetTimer(utility_, id, static_cast<UINT>(intervalMs > 0 ? intervalMs : 1), nullptr))
+    return 0;
   timers_[id] = std::move(tick);
   return static_cast<int>(id);
 }
@@ -160,7 +182,8 @@ void Win32System::StopTimer(int id) {
 void Win32System::Dispatch(MSG& msg) {
   try {
     // Shortcut keys go to the program before the focused control sees them.
-    if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && windows_->OfferKey(msg)) return;
+    if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && windows_->OfferKey(msg))
+      return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   } catch (const std::exception& e) {
@@ -223,7 +246,9 @@ bool Win32System::PumpUntil(const std::function<bool()>& done) {
   }
 }
 
-void Win32System::Quit(int exitCode) { PostQuitMessage(exitCode); }
+void Win32System::Quit(int exitCode) {
+  PostQuitMessage(exitCode);
+}
 
 Rect Win32System::WorkArea() {
   RECT r{};
@@ -231,7 +256,9 @@ Rect Win32System::WorkArea() {
   return {r.left, r.top, r.right, r.bottom};
 }
 
-Size Win32System::ScreenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+Size Win32System::ScreenSize() {
+  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
 
 Size Win32System::FullScreenSize() {
   return {GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};

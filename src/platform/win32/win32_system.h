@@ -2,12 +2,11 @@
 // WinMain and hands it to the program.
 #pragma once
 
-#include "platform/win32/wide.h"
-
 #include <map>
 #include <memory>
 
 #include "platform/system.h"
+#include "platform/win32/wide.h"
 #include "platform/win32/win32_file_system.h"
 
 namespace quillpad::platform::win32 {

@@ -16,8 +16,8 @@ Win32TrayIcon::Win32TrayIcon(Win32System& system) : system_(system) {
   wc.hInstance = system.Instance();
   wc.lpszClassName = kTrayWindowClass;
   RegisterClassExW(&wc);  // fails harmlessly when already registered
-  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kTrayWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                          system.Instance(), this);
+  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kTrayWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                          nullptr, system.Instance(), this);
   icon_ = LoadIconW(system.Instance(), MAKEINTRESOURCEW(1));
   if (!icon_) icon_ = LoadIconW(nullptr, IDI_APPLICATION);
 }
@@ -80,6 +80,8 @@ LRESULT CALLBACK Win32TrayIcon::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
   return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-std::unique_ptr<TrayIcon> Win32System::CreateTrayIcon() { return std::make_unique<Win32TrayIcon>(*this); }
+std::unique_ptr<TrayIcon> Win32System::CreateTrayIcon() {
+  return std::make_unique<Win32TrayIcon>(*this);
+}
 
 }  // namespace quillpad::platform::win32

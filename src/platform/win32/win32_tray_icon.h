@@ -1,9 +1,10 @@
 // The notification-area icon with its own hidden window for the callback message.
 #pragma once
 
-#include "platform/win32/wide.h"
-
+// clang-format off
+#include "platform/win32/wide.h"  // <windows.h> first
 #include <shellapi.h>
+// clang-format on
 
 #include "platform/system.h"
 

@@ -23,9 +23,16 @@ constexpr wchar_t kPeerProperty[] = L"QuillpadPeer";
 
 MouseButton ButtonOf(UINT msg) {
   switch (msg) {
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return MouseButton::Right;
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK: return MouseButton::Middle;
-    default: return MouseButton::Left;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+      return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+      return MouseButton::Middle;
+    default:
+      return MouseButton::Left;
   }
 }
 
@@ -39,14 +46,22 @@ unsigned MouseShift(WPARAM wParam) {
 
 LPCWSTR CursorId(CursorKind kind) {
   switch (kind) {
-    case CursorKind::IBeam: return IDC_IBEAM;
-    case CursorKind::Hand: return IDC_HAND;
-    case CursorKind::SizeAll: return IDC_SIZEALL;
-    case CursorKind::SizeWE: return IDC_SIZEWE;
-    case CursorKind::SizeNS: return IDC_SIZENS;
-    case CursorKind::Cross: return IDC_CROSS;
-    case CursorKind::Wait: return IDC_WAIT;
-    case CursorKind::Arrow: break;
+    case CursorKind::IBeam:
+      return IDC_IBEAM;
+    case CursorKind::Hand:
+      return IDC_HAND;
+    case CursorKind::SizeAll:
+      return IDC_SIZEALL;
+    case CursorKind::SizeWE:
+      return IDC_SIZEWE;
+    case CursorKind::SizeNS:
+      return IDC_SIZENS;
+    case CursorKind::Cross:
+      return IDC_CROSS;
+    case CursorKind::Wait:
+      return IDC_WAIT;
+    case CursorKind::Arrow:
+      break;
   }
   return IDC_ARROW;
 }
@@ -99,7 +114,8 @@ HMENU BuildMenu(const std::vector<MenuItemSpec>& items, bool popup) {
   return menu;
 }
 
-Win32Window::Win32Window(Win32WindowSystem& system, WindowClass cls, Win32Window* parent, WindowEvents& events)
+Win32Window::Win32Window(Win32WindowSystem& system, WindowClass cls, Win32Window* parent,
+                         WindowEvents& events)
     : system_(system), cls_(cls), events_(events) {
   if (cls_ != WindowClass::Form) {
     // A control without a parent still needs one; the hidden utility window keeps it out of sight.
@@ -138,26 +154,35 @@ DWORD Win32Window::ControlStyle() const {
   DWORD s = WS_CHILD | WS_CLIPSIBLINGS;
   switch (cls_) {
     case WindowClass::Panel:
-    case WindowClass::PaintBox: return s | WS_CLIPCHILDREN;
-    case WindowClass::Label: return s | SS_LEFT;
-    case WindowClass::Button: return s | WS_TABSTOP | BS_PUSHBUTTON;
-    case WindowClass::CheckBox: return s | WS_TABSTOP | BS_CHECKBOX;  // the toolkit sets the mark
-    case WindowClass::Edit: return s | WS_TABSTOP | ES_AUTOHSCROLL | (style_.ReadOnly ? ES_READONLY : 0);
+    case WindowClass::PaintBox:
+      return s | WS_CLIPCHILDREN;
+    case WindowClass::Label:
+      return s | SS_LEFT;
+    case WindowClass::Button:
+      return s | WS_TABSTOP | BS_PUSHBUTTON;
+    case WindowClass::CheckBox:
+      return s | WS_TABSTOP | BS_CHECKBOX;  // the toolkit sets the mark
+    case WindowClass::Edit:
+      return s | WS_TABSTOP | ES_AUTOHSCROLL | (style_.ReadOnly ? ES_READONLY : 0);
     case WindowClass::Memo:
       return s | WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL |
-             (style_.WordWrap ? 0 : (WS_HSCROLL | ES_AUTOHSCROLL)) | (style_.ReadOnly ? ES_READONLY : 0);
+             (style_.WordWrap ? 0 : (WS_HSCROLL | ES_AUTOHSCROLL)) |
+             (style_.ReadOnly ? ES_READONLY : 0);
     case WindowClass::RichEdit:
-      return s | WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_VSCROLL |
-             WS_HSCROLL | ES_NOHIDESEL | (style_.ReadOnly ? ES_READONLY : 0);
+      return s | WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
+             WS_VSCROLL | WS_HSCROLL | ES_NOHIDESEL | (style_.ReadOnly ? ES_READONLY : 0);
     case WindowClass::ListBox:
       return s | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
              (style_.MultiSelect ? LBS_EXTENDEDSEL : 0);
     case WindowClass::ToolBar:
-      return s | TBSTYLE_TOOLTIPS | TBSTYLE_LIST | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER |
-             (style_.Flat ? TBSTYLE_FLAT : 0);
-    case WindowClass::StatusBar: return s | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
-    case WindowClass::DatePicker: return s | WS_TABSTOP | DTS_SHORTDATEFORMAT;
-    case WindowClass::Form: break;
+      return s | TBSTYLE_TOOLTIPS | TBSTYLE_LIST | CCS_NORESIZE | CCS_NOPARENTALIGN |
+             CCS_NODIVIDER | (style_.Flat ? TBSTYLE_FLAT : 0);
+    case WindowClass::StatusBar:
+      return s | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
+    case WindowClass::DatePicker:
+      return s | WS_TABSTOP | DTS_SHORTDATEFORMAT;
+    case WindowClass::Form:
+      break;
   }
   return s;
 }
@@ -166,39 +191,58 @@ void Win32Window::Create() {
   HINSTANCE instance = system_.System().Instance();
   if (cls_ == WindowClass::Form) {
     // Owner-less: every form of ours is a top-level window of its own.
-    hwnd_ = CreateWindowExW(0, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 320,
-                            240, nullptr, nullptr, instance, this);
+    hwnd_ = CreateWindowExW(0, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 320, 240, nullptr, nullptr, instance, this);
     ApplyFormStyle();
     return;
   }
   controlId_ = system_.NextControlId();
   const auto menuId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_));
   if (IsCustom()) {
-    hwnd_ = CreateWindowExW(0, kPanelClass, L"", ControlStyle() | WS_VISIBLE, 0, 0, 0, 0, parentHwnd_, menuId,
-                            instance, this);
+    hwnd_ = CreateWindowExW(0, kPanelClass, L"", ControlStyle() | WS_VISIBLE, 0, 0, 0, 0,
+                            parentHwnd_, menuId, instance, this);
     return;
   }
   const wchar_t* className = L"STATIC";
   DWORD exStyle = 0;
   switch (cls_) {
     case WindowClass::Button:
-    case WindowClass::CheckBox: className = L"BUTTON"; break;
+    case WindowClass::CheckBox:
+      className = L"BUTTON";
+      break;
     case WindowClass::Edit:
-    case WindowClass::Memo: className = L"EDIT"; exStyle = WS_EX_CLIENTEDGE; break;
-    case WindowClass::RichEdit: className = MSFTEDIT_CLASS; exStyle = WS_EX_CLIENTEDGE; break;
-    case WindowClass::ListBox: className = L"LISTBOX"; exStyle = WS_EX_CLIENTEDGE; break;
-    case WindowClass::ToolBar: className = TOOLBARCLASSNAMEW; break;
-    case WindowClass::StatusBar: className = STATUSCLASSNAMEW; break;
-    case WindowClass::DatePicker: className = DATETIMEPICK_CLASSW; break;
-    default: break;
+    case WindowClass::Memo:
+      className = L"EDIT";
+      exStyle = WS_EX_CLIENTEDGE;
+      break;
+    case WindowClass::RichEdit:
+      className = MSFTEDIT_CLASS;
+      exStyle = WS_EX_CLIENTEDGE;
+      break;
+    case WindowClass::ListBox:
+      className = L"LISTBOX";
+      exStyle = WS_EX_CLIENTEDGE;
+      break;
+    case WindowClass::ToolBar:
+      className = TOOLBARCLASSNAMEW;
+      break;
+    case WindowClass::StatusBar:
+      className = STATUSCLASSNAMEW;
+      break;
+    case WindowClass::DatePicker:
+      className = DATETIMEPICK_CLASSW;
+      break;
+    default:
+      break;
   }
-  hwnd_ = CreateWindowExW(exStyle, className, L"", ControlStyle() | WS_VISIBLE, 0, 0, 0, 0, parentHwnd_, menuId,
-                          instance, nullptr);
+  hwnd_ = CreateWindowExW(exStyle, className, L"", ControlStyle() | WS_VISIBLE, 0, 0, 0, 0,
+                          parentHwnd_, menuId, instance, nullptr);
   if (!hwnd_) return;
   SetPropW(hwnd_, kPeerProperty, this);
-  oldProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Window::ControlProc)));
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(hasFont_ ? font_ : FontSpec{})), FALSE);
+  oldProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+      hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Window::ControlProc)));
+  SendMessageW(hwnd_, WM_SETFONT,
+               reinterpret_cast<WPARAM>(CachedFont(hasFont_ ? font_ : FontSpec{})), FALSE);
   switch (cls_) {
     case WindowClass::RichEdit:
       // Plain text with multi-level undo; must be set while the control is still empty.
@@ -208,13 +252,16 @@ void Win32Window::Create() {
       SendMessageW(hwnd_, EM_SETTARGETDEVICE, 0, style_.WordWrap ? 0 : 1);
       break;
     case WindowClass::Edit:
-    case WindowClass::Memo: SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0); break;
+    case WindowClass::Memo:
+      SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
+      break;
     case WindowClass::ToolBar:
       SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
       SendMessageW(hwnd_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
       SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -247,15 +294,31 @@ void Win32Window::Recreate() {
 
 void Win32Window::ApplyFormStyle() {
   const LONG_PTR current = GetWindowLongPtrW(hwnd_, GWL_STYLE);
-  DWORD style = WS_CLIPCHILDREN | static_cast<DWORD>(current & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE));
+  DWORD style =
+      WS_CLIPCHILDREN |
+      static_cast<DWORD>(current & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE));
   DWORD ex = 0;
   switch (style_.Border) {
-    case BorderStyle::None: break;
-    case BorderStyle::Single: style |= WS_CAPTION; break;
-    case BorderStyle::Sizeable: style |= WS_CAPTION | WS_THICKFRAME; break;
-    case BorderStyle::Dialog: style |= WS_CAPTION; ex |= WS_EX_DLGMODALFRAME; break;
-    case BorderStyle::ToolWindow: style |= WS_CAPTION; ex |= WS_EX_TOOLWINDOW; break;
-    case BorderStyle::SizeToolWindow: style |= WS_CAPTION | WS_THICKFRAME; ex |= WS_EX_TOOLWINDOW; break;
+    case BorderStyle::None:
+      break;
+    case BorderStyle::Single:
+      style |= WS_CAPTION;
+      break;
+    case BorderStyle::Sizeable:
+      style |= WS_CAPTION | WS_THICKFRAME;
+      break;
+    case BorderStyle::Dialog:
+      style |= WS_CAPTION;
+      ex |= WS_EX_DLGMODALFRAME;
+      break;
+    case BorderStyle::ToolWindow:
+      style |= WS_CAPTION;
+      ex |= WS_EX_TOOLWINDOW;
+      break;
+    case BorderStyle::SizeToolWindow:
+      style |= WS_CAPTION | WS_THICKFRAME;
+      ex |= WS_EX_TOOLWINDOW;
+      break;
   }
   if (style_.Border != BorderStyle::None) {
     if (!style_.Caption) style &= ~WS_DLGFRAME;  // keeps the border line, drops the title bar
@@ -284,7 +347,8 @@ void Win32Window::SetStyle(const WindowStyle& style) {
              (cls_ == WindowClass::Memo && old.WordWrap != style.WordWrap)) {
     Recreate();
   } else {
-    if (IsTextControl() && old.ReadOnly != style.ReadOnly) SendMessageW(hwnd_, EM_SETREADONLY, style.ReadOnly, 0);
+    if (IsTextControl() && old.ReadOnly != style.ReadOnly)
+      SendMessageW(hwnd_, EM_SETREADONLY, style.ReadOnly, 0);
     if (IsRichEdit() && old.WordWrap != style.WordWrap)
       SendMessageW(hwnd_, EM_SETTARGETDEVICE, 0, style.WordWrap ? 0 : 1);
     if (cls_ == WindowClass::ToolBar && old.Flat != style.Flat) {
@@ -298,14 +362,17 @@ void Win32Window::SetStyle(const WindowStyle& style) {
 }
 
 void Win32Window::SetBounds(const Rect& b) {
-  if (hwnd_) SetWindowPos(hwnd_, nullptr, b.Left, b.Top, b.Width(), b.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+  if (hwnd_)
+    SetWindowPos(hwnd_, nullptr, b.Left, b.Top, b.Width(), b.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Rect Win32Window::Bounds() {
   RECT r{};
   if (!hwnd_) return {};
   GetWindowRect(hwnd_, &r);
-  if (cls_ != WindowClass::Form) MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+  if (cls_ != WindowClass::Form)
+    MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
   return {r.left, r.top, r.right, r.bottom};
 }
 
@@ -403,7 +470,8 @@ std::string Win32Window::Text() {
 // Byte offset into Text() -> character position in the control.
 int Win32Window::ByteToChar(int byteOffset) {
   const std::string text = Text();
-  std::size_t b = static_cast<std::size_t>(std::clamp(byteOffset, 0, static_cast<int>(text.size())));
+  std::size_t b =
+      static_cast<std::size_t>(std::clamp(byteOffset, 0, static_cast<int>(text.size())));
   if (b < text.size() && IsTrailByteAt(text, b)) --b;  // never inside a double-byte character
   const std::string_view prefix(text.data(), b);
   int chars = static_cast<int>(Cp932ToUtf16(prefix).size());
@@ -417,7 +485,8 @@ int Win32Window::ByteToChar(int byteOffset) {
 }
 
 int Win32Window::CharToByte(const std::wstring& raw, int charPos) {
-  const std::size_t p = static_cast<std::size_t>(std::clamp(charPos, 0, static_cast<int>(raw.size())));
+  const std::size_t p =
+      static_cast<std::size_t>(std::clamp(charPos, 0, static_cast<int>(raw.size())));
   const std::wstring_view prefix(raw.data(), p);
   int bytes = static_cast<int>(Narrow(prefix).size());
   if (IsRichEdit()) bytes += static_cast<int>(std::count(prefix.begin(), prefix.end(), L'\r'));
@@ -461,7 +530,9 @@ void Win32Window::ReplaceSelection(const std::string& text) {
   FireEdited();
 }
 
-bool Win32Window::CanUndo() { return hwnd_ && SendMessageW(hwnd_, EM_CANUNDO, 0, 0); }
+bool Win32Window::CanUndo() {
+  return hwnd_ && SendMessageW(hwnd_, EM_CANUNDO, 0, 0);
+}
 void Win32Window::Undo() {
   if (hwnd_) SendMessageW(hwnd_, EM_UNDO, 0, 0);
 }
@@ -471,7 +542,9 @@ void Win32Window::ClearUndo() {
 void Win32Window::SetModified(bool modified) {
   if (hwnd_) SendMessageW(hwnd_, EM_SETMODIFY, modified, 0);
 }
-bool Win32Window::Modified() { return hwnd_ && SendMessageW(hwnd_, EM_GETMODIFY, 0, 0); }
+bool Win32Window::Modified() {
+  return hwnd_ && SendMessageW(hwnd_, EM_GETMODIFY, 0, 0);
+}
 void Win32Window::ScrollToCaret() {
   if (hwnd_) SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
 }
@@ -489,7 +562,8 @@ void Win32Window::SetFont(const FontSpec& font) {
   hasFont_ = true;
   font_ = font;
   if (!hwnd_) return;
-  if (!IsCustom()) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(font)), TRUE);
+  if (!IsCustom())
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(font)), TRUE);
   if (IsRichEdit()) ApplyRichEditColours();
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -529,8 +603,9 @@ void Win32Window::SetToolTip(const std::string& text) {
   info.lpszText = toolTipText_.data();
   if (!toolTip_) {
     if (toolTipText_.empty()) return;
-    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
                                system_.System().Instance(), nullptr);
     SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     return;
@@ -546,7 +621,8 @@ void Win32Window::SetToolTip(const std::string& text) {
 
 void Win32Window::SetTopmost(bool topmost) {
   if (hwnd_)
-    SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Win32Window::BringToFront() {
@@ -561,7 +637,9 @@ void Win32Window::SetFocus() {
   if (hwnd_) ::SetFocus(hwnd_);
 }
 
-bool Win32Window::HasFocus() { return hwnd_ && GetFocus() == hwnd_; }
+bool Win32Window::HasFocus() {
+  return hwnd_ && GetFocus() == hwnd_;
+}
 
 void Win32Window::Invalidate() {
   if (hwnd_) InvalidateRect(hwnd_, nullptr, IsCustom() ? FALSE : TRUE);
@@ -592,7 +670,8 @@ void Win32Window::SetItems(const std::vector<std::string>& items) {
   if (!hwnd_) return;
   SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
   SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
-  for (const auto& item : items) SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+  for (const auto& item : items)
+    SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
   SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -603,7 +682,8 @@ void Win32Window::SetItemSelected(int index, bool selected) {
     if (style_.MultiSelect) {
       SendMessageW(hwnd_, LB_SETSEL, selected, index);
     } else {
-      SendMessageW(hwnd_, LB_SETCURSEL, selected ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
+      SendMessageW(hwnd_, LB_SETCURSEL,
+                   selected ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
     }
   }
 }
@@ -611,7 +691,8 @@ void Win32Window::SetItemSelected(int index, bool selected) {
 bool Win32Window::ItemSelected(int index) {
   if (!hwnd_) return false;
   if (cls_ == WindowClass::CheckBox) return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  if (cls_ == WindowClass::ListBox) return SendMessageW(hwnd_, LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
+  if (cls_ == WindowClass::ListBox)
+    return SendMessageW(hwnd_, LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
   return false;
 }
 
@@ -634,7 +715,8 @@ void Win32Window::SetItemIndex(int index) {
 }
 
 void Win32Window::SetChecked(bool checked) {
-  if (hwnd_ && cls_ == WindowClass::CheckBox) SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (hwnd_ && cls_ == WindowClass::CheckBox)
+    SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 // --- status bars, tool bars, date pickers ---
@@ -657,7 +739,8 @@ void Win32Window::SetPanels(const std::vector<int>& widths) {
 
 void Win32Window::SetPanelText(int index, const std::string& text) {
   if (!hwnd_ || cls_ != WindowClass::StatusBar) return;
-  SendMessageW(hwnd_, SB_SETTEXTW, static_cast<WPARAM>(index & 0xFF), reinterpret_cast<LPARAM>(Wide(text).c_str()));
+  SendMessageW(hwnd_, SB_SETTEXTW, static_cast<WPARAM>(index & 0xFF),
+               reinterpret_cast<LPARAM>(Wide(text).c_str()));
 }
 
 void Win32Window::SetButtons(const std::vector<ToolButtonSpec>& buttons) {
@@ -680,7 +763,8 @@ void Win32Window::SetButtons(const std::vector<ToolButtonSpec>& buttons) {
       continue;
     }
     t.iBitmap = I_IMAGENONE;
-    t.fsStyle = BTNS_AUTOSIZE | BTNS_SHOWTEXT | (b.Check ? BTNS_CHECK : 0) | (b.DropDown ? BTNS_DROPDOWN : 0);
+    t.fsStyle = BTNS_AUTOSIZE | BTNS_SHOWTEXT | (b.Check ? BTNS_CHECK : 0) |
+                (b.DropDown ? BTNS_DROPDOWN : 0);
     t.fsState = (b.Enabled ? TBSTATE_ENABLED : 0) | (b.Down ? TBSTATE_CHECKED : 0);
     t.iString = reinterpret_cast<INT_PTR>(buttonTexts_[i].c_str());
   }
@@ -707,14 +791,16 @@ void Win32Window::SetDate(DateTime date) {
 DateTime Win32Window::Date() {
   if (!hwnd_ || cls_ != WindowClass::DatePicker) return {};
   SYSTEMTIME t{};
-  if (SendMessageW(hwnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&t)) != GDT_VALID) return {};
+  if (SendMessageW(hwnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&t)) != GDT_VALID)
+    return {};
   return EncodeDateTime(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
 }
 
 // --- messages ---
 
 LRESULT Win32Window::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  return oldProc_ ? CallWindowProcW(oldProc_, hwnd_, msg, wParam, lParam) : DefWindowProcW(hwnd_, msg, wParam, lParam);
+  return oldProc_ ? CallWindowProcW(oldProc_, hwnd_, msg, wParam, lParam)
+                  : DefWindowProcW(hwnd_, msg, wParam, lParam);
 }
 
 LRESULT Win32Window::Route(Win32Window* self, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -723,7 +809,8 @@ LRESULT Win32Window::Route(Win32Window* self, HWND hwnd, UINT msg, WPARAM wParam
     const WNDPROC old = self->oldProc_;
     self->hwnd_ = nullptr;
     self->oldProc_ = nullptr;
-    return old ? CallWindowProcW(old, hwnd, msg, wParam, lParam) : DefWindowProcW(hwnd, msg, wParam, lParam);
+    return old ? CallWindowProcW(old, hwnd, msg, wParam, lParam)
+               : DefWindowProcW(hwnd, msg, wParam, lParam);
   }
   LRESULT result = 0;
   try {
@@ -738,7 +825,8 @@ LRESULT Win32Window::Route(Win32Window* self, HWND hwnd, UINT msg, WPARAM wParam
 
 LRESULT CALLBACK Win32Window::CustomProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
-    auto* self = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    auto* self =
+        static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->hwnd_ = hwnd;
     SetPropW(hwnd, kPeerProperty, self);
   }
@@ -801,7 +889,8 @@ void Win32Window::HandleCommandFromChild(int code, int id) {
     case WindowClass::ToolBar:
       if (code == BN_CLICKED && id >= kToolButtonBase) events_.OnClick(id - kToolButtonBase);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -822,7 +911,8 @@ bool Win32Window::HandleNotifyFromChild(NMHDR* header, LRESULT& result) {
       if (header->code == DTN_DATETIMECHANGE) events_.OnDateChange();
       if (header->code == DTN_CLOSEUP) events_.OnDateCloseUp();
       return false;
-    default: return false;
+    default:
+      return false;
   }
 }
 
@@ -831,7 +921,8 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
     case WM_COMMAND:
       if (lParam != 0) {
         // Notifications of a child control come to its parent: hand them to the child's peer.
-        if (Win32Window* child = FromHandle(reinterpret_cast<HWND>(lParam)); child && child != this) {
+        if (Win32Window* child = FromHandle(reinterpret_cast<HWND>(lParam));
+            child && child != this) {
           child->HandleCommandFromChild(HIWORD(wParam), LOWORD(wParam));
           result = 0;
           return true;
@@ -891,7 +982,8 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       if (WindowFromDC(dc) != hwnd_) {
         RECT clip{};
         GetClipBox(dc, &clip);
-        HBRUSH brush = CreateSolidBrush(ToColorRef(hasBackground_ ? background_ : (0x80000000u | COLOR_BTNFACE)));
+        HBRUSH brush = CreateSolidBrush(
+            ToColorRef(hasBackground_ ? background_ : (0x80000000u | COLOR_BTNFACE)));
         ::FillRect(dc, &clip, brush);
         DeleteObject(brush);
       }
@@ -911,9 +1003,15 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       result = answer;
       return true;
     }
-    case WM_MOVE: events_.OnMoved(Bounds()); return false;
-    case WM_SIZE: events_.OnResized(Bounds()); return false;
-    case WM_ACTIVATE: events_.OnActivate(LOWORD(wParam) != WA_INACTIVE); return false;
+    case WM_MOVE:
+      events_.OnMoved(Bounds());
+      return false;
+    case WM_SIZE:
+      events_.OnResized(Bounds());
+      return false;
+    case WM_ACTIVATE:
+      events_.OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      return false;
     case WM_SHOWWINDOW:
       // lParam 0: ShowWindow itself, not an owner being minimised or restored.
       if (lParam == 0) events_.OnShowChanged(wParam != 0);
@@ -926,18 +1024,21 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      events_.OnMouseDown(ButtonOf(msg), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, MouseShift(wParam));
+      events_.OnMouseDown(ButtonOf(msg), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
+                          MouseShift(wParam));
       return false;
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
       if (msg == WM_LBUTTONDBLCLK && cls_ != WindowClass::ListBox) events_.OnDblClick();
-      events_.OnMouseDown(ButtonOf(msg), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, MouseShift(wParam));
+      events_.OnMouseDown(ButtonOf(msg), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
+                          MouseShift(wParam));
       return false;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      events_.OnMouseUp(ButtonOf(msg), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, MouseShift(wParam));
+      events_.OnMouseUp(ButtonOf(msg), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
+                        MouseShift(wParam));
       return false;
     case WM_MOUSEMOVE:
       events_.OnMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, MouseShift(wParam));
@@ -970,7 +1071,8 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       result = 0;
       return true;
     }
-    default: return false;
+    default:
+      return false;
   }
 }
 

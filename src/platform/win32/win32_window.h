@@ -7,11 +7,10 @@
 // "SysDateTimePick32").
 #pragma once
 
-#include "platform/win32/wide.h"
-
 #include <string>
 #include <vector>
 
+#include "platform/win32/wide.h"
 #include "platform/window.h"
 
 namespace quillpad::platform::win32 {
@@ -25,7 +24,8 @@ inline constexpr int kToolButtonBase = 1000;
 
 class Win32Window : public Window {
  public:
-  Win32Window(Win32WindowSystem& system, WindowClass cls, Win32Window* parent, WindowEvents& events);
+  Win32Window(Win32WindowSystem& system, WindowClass cls, Win32Window* parent,
+              WindowEvents& events);
   ~Win32Window() override;
   Win32Window(const Win32Window&) = delete;
   Win32Window& operator=(const Win32Window&) = delete;

@@ -55,7 +55,8 @@ Win32WindowSystem::~Win32WindowSystem() {
   // Peers are owned by the toolkit; the library stays until the process ends so none outlives it.
 }
 
-std::unique_ptr<Window> Win32WindowSystem::CreateWindow(WindowClass cls, Window* parent, WindowEvents& events) {
+std::unique_ptr<Window> Win32WindowSystem::CreateWindow(WindowClass cls, Window* parent,
+                                                        WindowEvents& events) {
   return std::make_unique<Win32Window>(*this, cls, static_cast<Win32Window*>(parent), events);
 }
 
@@ -77,7 +78,8 @@ bool Win32WindowSystem::OfferKey(const MSG& msg) {
   return form->Events().OnKeyDown(static_cast<int>(msg.wParam), ShiftState());
 }
 
-int Win32WindowSystem::TrackPopupMenu(const std::vector<MenuItemSpec>& items, Point screen, Window* owner) {
+int Win32WindowSystem::TrackPopupMenu(const std::vector<MenuItemSpec>& items, Point screen,
+                                      Window* owner) {
   HWND ownerHwnd = system_.UtilityWindow();
   if (auto* peer = static_cast<Win32Window*>(owner); peer && peer->Handle()) {
     ownerHwnd = GetAncestor(peer->Handle(), GA_ROOT);
@@ -85,8 +87,9 @@ int Win32WindowSystem::TrackPopupMenu(const std::vector<MenuItemSpec>& items, Po
   HMENU menu = BuildMenu(items, true);
   // Without this a menu opened from the tray does not close when the user clicks elsewhere.
   SetForegroundWindow(ownerHwnd);
-  const BOOL id = TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, screen.X,
-                                   screen.Y, ownerHwnd, nullptr);
+  const BOOL id =
+      TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+                       screen.X, screen.Y, ownerHwnd, nullptr);
   PostMessageW(ownerHwnd, WM_NULL, 0, 0);
   DestroyMenu(menu);
   return static_cast<int>(id);

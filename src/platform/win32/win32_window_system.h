@@ -2,10 +2,9 @@
 // key hook of the message loop, pop-up menus and modal loops.
 #pragma once
 
-#include "platform/win32/wide.h"
-
 #include <vector>
 
+#include "platform/win32/wide.h"
 #include "platform/window.h"
 
 namespace quillpad::platform::win32 {
@@ -18,7 +17,8 @@ class Win32WindowSystem : public WindowSystem {
   explicit Win32WindowSystem(Win32System& system);
   ~Win32WindowSystem() override;
 
-  std::unique_ptr<Window> CreateWindow(WindowClass cls, Window* parent, WindowEvents& events) override;
+  std::unique_ptr<Window> CreateWindow(WindowClass cls, Window* parent,
+                                       WindowEvents& events) override;
   int TrackPopupMenu(const std::vector<MenuItemSpec>& items, Point screen, Window* owner) override;
   void RunModal(Window& window, const std::function<bool()>& done) override;
   Size TextExtent(std::string_view text, const FontSpec& font) override;
