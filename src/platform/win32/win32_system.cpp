@@ -149,11 +149,15 @@ DateTime Win32System::Now() {
   return EncodeDateTime(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
 }
 
+// A system that answers nothing gets the Japanese defaults rather than an empty picture.
 std::string Win32System::ShortDateFormat() {
-  return LocaleString(LOCALE_SSHORTDATE);
+  std::string picture = LocaleString(LOCALE_SSHORTDATE);
+  return picture.empty() ? "yyyy/mm/dd" : picture;
 }
+
 std::string Win32System::LongTimeFormat() {
-  return LocaleString(LOCALE_STIMEFORMAT);
+  std::string picture = LocaleString(LOCALE_STIMEFORMAT);
+  return picture.empty() ? "h:nn:ss" : picture;
 }
 
 std::string Win32System::ExecutablePath() {
