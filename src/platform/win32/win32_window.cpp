@@ -812,15 +812,20 @@ LRESULT Win32Window::Route(Win32Window* self, HWND hwnd, UINT msg, WPARAM wParam
     return old ? CallWindowProcW(old, hwnd, msg, wParam, lParam)
                : DefWindowProcW(hwnd, msg, wParam, lParam);
   }
+  // A handler may destroy this peer (and its window); nothing after it touches self.
+  Win32System& system = self->system_.System();
+  const WNDPROC old = self->oldProc_;
   LRESULT result = 0;
   try {
     if (self->Handle(msg, wParam, lParam, result)) return result;
   } catch (const std::exception& e) {
     // Errors never cross the system's frames; they are reported here and the window goes on.
-    self->system_.System().ShowError(e.what());
+    system.ShowError(e.what());
     return 0;
   }
-  return self->DefaultProc(msg, wParam, lParam);
+  if (FromHandle(hwnd) != self) return 0;  // gone, or recreated under a new handle
+  return old ? CallWindowProcW(old, hwnd, msg, wParam, lParam)
+             : DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK Win32Window::CustomProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
