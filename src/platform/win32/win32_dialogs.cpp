@@ -1,0 +1,85 @@
+// The system's open and save dialogs.
+// clang-format off
+#include "platform/win32/win32_system.h"  // <windows.h> first
+#include <commdlg.h>
+// clang-format on
+
+#include "platform/win32/wide.h"
+
+namespace quillpad::platform::win32 {
+
+namespace {
+
+constexpr std::size_t kNameBuffer = 64 * 1024;  // room for a long multi-selection
+
+// "Text (*.txt)|*.txt|All|*.*" -> "Text (*.txt)\0*.txt\0All\0*.*\0\0". Split after conversion:
+// "|" (0x7C) can be the trail byte of a double-byte character.
+std::wstring FilterList(const std::string& filter) {
+  std::wstring list = Wide(filter);
+  for (auto& c : list) {
+    if (c == L'|') c = L'\0';
+  }
+  list.push_back(L'\0');
+  list.push_back(L'\0');
+  return list;
+}
+
+bool RunDialog(FileDialogOptions& options, bool save) {
+  const std::wstring filter = FilterList(options.Filter);
+  const std::wstring title = Wide(options.Title);
+  const std::wstring initialDir = Wide(options.InitialDir);
+  std::wstring ext = Wide(options.DefaultExt);
+  if (!ext.empty() && ext[0] == L'.') ext.erase(0, 1);
+  std::wstring names(kNameBuffer, L'\0');
+  const std::wstring proposed = Wide(options.FileName);
+  if (proposed.size() < kNameBuffer - 1) std::copy(proposed.begin(), proposed.end(), names.begin());
+
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof(ofn);
+  ofn.hwndOwner = GetActiveWindow();
+  ofn.lpstrFilter = options.Filter.empty() ? nullptr : filter.c_str();
+  ofn.nFilterIndex = static_cast<DWORD>(options.FilterIndex);
+  ofn.lpstrFile = names.data();
+  ofn.nMaxFile = static_cast<DWORD>(names.size());
+  ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
+  ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
+  ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str();
+  // The program works with full paths only; the current folder must not wander with the dialog.
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+  if (options.AllowMultiSelect && !save) ofn.Flags |= OFN_ALLOWMULTISELECT;
+  if (options.OverwritePrompt && save) ofn.Flags |= OFN_OVERWRITEPROMPT;
+
+  const BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  if (!ok) return false;
+  options.FilterIndex = static_cast<int>(ofn.nFilterIndex);
+  options.FileNames.clear();
+  // Multi-selection: folder NUL name NUL name NUL NUL; one file: the full path alone.
+  std::vector<std::wstring> parts;
+  for (std::size_t i = 0; i < names.size() && names[i];) {
+    const std::size_t end = names.find(L'\0', i);
+    parts.emplace_back(names.substr(i, end - i));
+    i = end + 1;
+  }
+  if (parts.empty()) return false;
+  if (parts.size() == 1) {
+    options.FileNames.push_back(Narrow(parts[0]));
+  } else {
+    std::wstring folder = parts[0];
+    if (folder.back() != L'\\') folder += L'\\';
+    for (std::size_t i = 1; i < parts.size(); ++i)
+      options.FileNames.push_back(Narrow(folder + parts[i]));
+  }
+  options.FileName = options.FileNames.front();
+  return true;
+}
+
+}  // namespace
+
+bool Win32System::OpenFileDialog(FileDialogOptions& options) {
+  return RunDialog(options, false);
+}
+bool Win32System::SaveFileDialog(FileDialogOptions& options) {
+  return RunDialog(options, true);
+}
+
+}  // namespace quillpad::platform::win32

@@ -1,0 +1,97 @@
+// The real Windows side of platform::System. One object per run; Quillpad.exe creates it in
+// WinMain and hands it to the program.
+#pragma once
+
+#include <map>
+#include <memory>
+
+#include "platform/system.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_file_system.h"
+
+namespace quillpad::platform::win32 {
+
+class Win32WindowSystem;
+
+class Win32Clipboard : public Clipboard {
+ public:
+  explicit Win32Clipboard(HWND owner) : owner_(owner) {}
+  bool HasText() override;
+  std::string GetText() override;
+  void SetText(const std::string& text) override;
+
+ private:
+  HWND owner_;
+};
+
+class Win32System : public System {
+ public:
+  Win32System();
+  ~Win32System() override;
+  Win32System(const Win32System&) = delete;
+  Win32System& operator=(const Win32System&) = delete;
+
+  FileSystem& Files() override { return files_; }
+  WindowSystem& Windows() override;
+
+  DateTime Now() override;
+  std::string ShortDateFormat() override;
+  std::string LongTimeFormat() override;
+  std::string ExecutablePath() override;
+
+  int StartTimer(int intervalMs, std::function<void()> tick) override;
+  void StopTimer(int id) override;
+
+  int RunMessageLoop(std::function<bool()> idle) override;
+  void Quit(int exitCode) override;
+
+  Rect WorkArea() override;
+  Size ScreenSize() override;
+  Size FullScreenSize() override;
+  Point CursorPos() override;
+
+  int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
+  void ShowError(const std::string& message) override;
+
+  bool OpenFileDialog(FileDialogOptions& options) override;
+  bool SaveFileDialog(FileDialogOptions& options) override;
+
+  Clipboard& GetClipboard() override { return clipboard_; }
+  std::unique_ptr<TrayIcon> CreateTrayIcon() override;
+
+  bool AcquireInstanceLock(const std::string& name) override;
+  bool ShellOpen(const std::string& target) override;
+  bool ShowHelp(const std::string& helpFile) override;
+
+  // Backend internals shared by the window peers.
+  HINSTANCE Instance() const { return instance_; }
+  HWND UtilityWindow() const { return utility_; }
+  // Runs a handler; an error it throws goes to ShowError and the caller goes on.
+  void Guard(const std::function<void()>& handler);
+  // Pumps messages until done() answers true (false returned) or WM_QUIT arrives (true
+  // returned; the quit is posted again so outer loops end too).
+  bool PumpUntil(const std::function<bool()>& done);
+
+ private:
+  static LRESULT CALLBACK UtilityProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  // false: WM_QUIT, exitCode set.
+  bool PumpOne(int& exitCode, bool& waited);
+  void Dispatch(MSG& msg);
+
+  HINSTANCE instance_;
+  HWND utility_ = nullptr;
+  Win32FileSystem files_;
+  std::unique_ptr<Win32WindowSystem> windows_;
+  Win32Clipboard clipboard_;
+  std::map<UINT_PTR, std::function<void()>> timers_;
+  UINT_PTR nextTimer_ = 1;
+  std::function<bool()> idle_;
+  HANDLE instanceLock_ = nullptr;
+};
+
+// Windows date/time pictures ("yyyy/MM/dd", "H:mm:ss") in our picture letters
+// ("yyyy/mm/dd", "h:nn:ss"): minutes become n, hours lose the 12/24 distinction, AM/PM marks,
+// era and day-name letters are dropped, quoted text keeps its quotes as double quotes.
+std::string ConvertDatePicture(std::wstring_view picture);
+
+}  // namespace quillpad::platform::win32

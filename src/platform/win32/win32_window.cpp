@@ -1,0 +1,1084 @@
+#include "platform/win32/win32_window.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <exception>
+
+#include "base/encoding.h"
+#include "base/text.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_canvas.h"
+#include "platform/win32/win32_system.h"
+#include "platform/win32/win32_window_system.h"
+
+namespace quillpad::platform::win32 {
+
+namespace {
+
+constexpr wchar_t kPeerProperty[] = L"QuillpadPeer";
+
+MouseButton ButtonOf(UINT msg) {
+  switch (msg) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+      return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+      return MouseButton::Middle;
+    default:
+      return MouseButton::Left;
+  }
+}
+
+unsigned MouseShift(WPARAM wParam) {
+  unsigned shift = 0;
+  if (wParam & MK_SHIFT) shift |= SsShift;
+  if (wParam & MK_CONTROL) shift |= SsCtrl;
+  if (GetKeyState(VK_MENU) < 0) shift |= SsAlt;
+  return shift;
+}
+
+LPCWSTR CursorId(CursorKind kind) {
+  switch (kind) {
+    case CursorKind::IBeam:
+      return IDC_IBEAM;
+    case CursorKind::Hand:
+      return IDC_HAND;
+    case CursorKind::SizeAll:
+      return IDC_SIZEALL;
+    case CursorKind::SizeWE:
+      return IDC_SIZEWE;
+    case CursorKind::SizeNS:
+      return IDC_SIZENS;
+    case CursorKind::Cross:
+      return IDC_CROSS;
+    case CursorKind::Wait:
+      return IDC_WAIT;
+    case CursorKind::Arrow:
+      break;
+  }
+  return IDC_ARROW;
+}
+
+SYSTEMTIME ToSystemTime(DateTime value) {
+  int y, m, d, h, n, s, ms;
+  DecodeDate(value, y, m, d);
+  DecodeTime(value, h, n, s, ms);
+  SYSTEMTIME t{};
+  t.wYear = static_cast<WORD>(y);
+  t.wMonth = static_cast<WORD>(m);
+  t.wDay = static_cast<WORD>(d);
+  t.wHour = static_cast<WORD>(h);
+  t.wMinute = static_cast<WORD>(n);
+  t.wSecond = static_cast<WORD>(s);
+  t.wMilliseconds = static_cast<WORD>(ms);
+  t.wDayOfWeek = static_cast<WORD>(DayOfWeek(value) - 1);
+  return t;
+}
+
+}  // namespace
+
+HMENU BuildMenu(const std::vector<MenuItemSpec>& items, bool popup) {
+  HMENU menu = popup ? CreatePopupMenu() : CreateMenu();
+  UINT position = 0;
+  for (const auto& item : items) {
+    if (!item.Visible) continue;
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    std::wstring caption;
+    if (item.Caption == "-") {
+      info.fMask = MIIM_FTYPE;
+      info.fType = MFT_SEPARATOR;
+    } else {
+      caption = Wide(item.Caption);
+      if (!item.ShortCutText.empty()) caption += L"\t" + Wide(item.ShortCutText);
+      info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID | MIIM_STATE;
+      info.fType = item.RadioItem ? MFT_RADIOCHECK : MFT_STRING;
+      info.dwTypeData = caption.data();
+      info.wID = static_cast<UINT>(item.Id);
+      info.fState = (item.Checked ? MFS_CHECKED : 0) | (item.Enabled ? 0 : MFS_DISABLED) |
+                    (item.Default ? MFS_DEFAULT : 0);
+      if (!item.Children.empty()) {
+        info.fMask |= MIIM_SUBMENU;
+        info.hSubMenu = BuildMenu(item.Children, true);
+      }
+    }
+    InsertMenuItemW(menu, position++, TRUE, &info);
+  }
+  return menu;
+}
+
+Win32Window::Win32Window(Win32WindowSystem& system, WindowClass cls, Win32Window* parent,
+                         WindowEvents& events)
+    : system_(system), cls_(cls), events_(events) {
+  if (cls_ != WindowClass::Form) {
+    // A control without a parent still needs one; the hidden utility window keeps it out of sight.
+    parentHwnd_ = parent ? parent->Handle() : system.System().UtilityWindow();
+  }
+  style_.Border = cls_ == WindowClass::Form ? BorderStyle::Sizeable : BorderStyle::None;
+  Create();
+  system_.Register(this);
+}
+
+Win32Window::~Win32Window() {
+  system_.Unregister(this);
+  if (hwnd_) {
+    // Detach first: nothing said during destruction reaches a toolkit object that is going away.
+    RemovePropW(hwnd_, kPeerProperty);
+    if (oldProc_) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
+    DestroyWindow(hwnd_);
+  }
+  if (toolTip_) DestroyWindow(toolTip_);
+  if (backgroundBrush_) DeleteObject(backgroundBrush_);
+}
+
+Win32Window* Win32Window::FromHandle(HWND hwnd) {
+  return hwnd ? static_cast<Win32Window*>(GetPropW(hwnd, kPeerProperty)) : nullptr;
+}
+
+bool Win32Window::IsCustom() const {
+  return cls_ == WindowClass::Form || cls_ == WindowClass::Panel || cls_ == WindowClass::PaintBox;
+}
+
+bool Win32Window::IsTextControl() const {
+  return cls_ == WindowClass::Edit || cls_ == WindowClass::Memo || cls_ == WindowClass::RichEdit;
+}
+
+DWORD Win32Window::ControlStyle() const {
+  DWORD s = WS_CHILD | WS_CLIPSIBLINGS;
+  switch (cls_) {
+    case WindowClass::Panel:
+    case WindowClass::PaintBox:
+      return s | WS_CLIPCHILDREN;
+    case WindowClass::Label:
+      return s | SS_LEFT;
+    case WindowClass::Button:
+      return s | WS_TABSTOP | BS_PUSHBUTTON;
+    case WindowClass::CheckBox:
+      return s | WS_TABSTOP | BS_CHECKBOX;  // the toolkit sets the mark
+    case WindowClass::Edit:
+      return s | WS_TABSTOP | ES_AUTOHSCROLL | (style_.ReadOnly ? ES_READONLY : 0);
+    case WindowClass::Memo:
+      return s | WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL |
+             (style_.WordWrap ? 0 : (WS_HSCROLL | ES_AUTOHSCROLL)) |
+             (style_.ReadOnly ? ES_READONLY : 0);
+    case WindowClass::RichEdit:
+      return s | WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
+             WS_VSCROLL | WS_HSCROLL | ES_NOHIDESEL | (style_.ReadOnly ? ES_READONLY : 0);
+    case WindowClass::ListBox:
+      return s | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+             (style_.MultiSelect ? LBS_EXTENDEDSEL : 0);
+    case WindowClass::ToolBar:
+      return s | TBSTYLE_TOOLTIPS | TBSTYLE_LIST | CCS_NORESIZE | CCS_NOPARENTALIGN |
+             CCS_NODIVIDER | (style_.Flat ? TBSTYLE_FLAT : 0);
+    case WindowClass::StatusBar:
+      return s | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
+    case WindowClass::DatePicker:
+      return s | WS_TABSTOP | DTS_SHORTDATEFORMAT;
+    case WindowClass::Form:
+      break;
+  }
+  return s;
+}
+
+void Win32Window::Create() {
+  HINSTANCE instance = system_.System().Instance();
+  if (cls_ == WindowClass::Form) {
+    // Owner-less: every form of ours is a top-level window of its own.
+    hwnd_ = CreateWindowExW(0, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 320, 240, nullptr, nullptr, instance, this);
+    ApplyFormStyle();
+    return;
+  }
+  controlId_ = system_.NextControlId();
+  const auto menuId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId_));
+  if (IsCustom()) {
+    hwnd_ = CreateWindowExW(0, kPanelClass, L"", ControlStyle() | WS_VISIBLE, 0, 0, 0, 0,
+                            parentHwnd_, menuId, instance, this);
+    return;
+  }
+  const wchar_t* className = L"STATIC";
+  DWORD exStyle = 0;
+  switch (cls_) {
+    case WindowClass::Button:
+    case WindowClass::CheckBox:
+      className = L"BUTTON";
+      break;
+    case WindowClass::Edit:
+    case WindowClass::Memo:
+      className = L"EDIT";
+      exStyle = WS_EX_CLIENTEDGE;
+      break;
+    case WindowClass::RichEdit:
+      className = MSFTEDIT_CLASS;
+      exStyle = WS_EX_CLIENTEDGE;
+      break;
+    case WindowClass::ListBox:
+      className = L"LISTBOX";
+      exStyle = WS_EX_CLIENTEDGE;
+      break;
+    case WindowClass::ToolBar:
+      className = TOOLBARCLASSNAMEW;
+      break;
+    case WindowClass::StatusBar:
+      className = STATUSCLASSNAMEW;
+      break;
+    case WindowClass::DatePicker:
+      className = DATETIMEPICK_CLASSW;
+      break;
+    default:
+      break;
+  }
+  hwnd_ = CreateWindowExW(exStyle, className, L"", ControlStyle() | WS_VISIBLE, 0, 0, 0, 0,
+                          parentHwnd_, menuId, instance, nullptr);
+  if (!hwnd_) return;
+  SetPropW(hwnd_, kPeerProperty, this);
+  oldProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+      hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Window::ControlProc)));
+  SendMessageW(hwnd_, WM_SETFONT,
+               reinterpret_cast<WPARAM>(CachedFont(hasFont_ ? font_ : FontSpec{})), FALSE);
+  switch (cls_) {
+    case WindowClass::RichEdit:
+      // Plain text with multi-level undo; must be set while the control is still empty.
+      SendMessageW(hwnd_, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO | TM_MULTICODEPAGE, 0);
+      SendMessageW(hwnd_, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+      SendMessageW(hwnd_, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+      SendMessageW(hwnd_, EM_SETTARGETDEVICE, 0, style_.WordWrap ? 0 : 1);
+      break;
+    case WindowClass::Edit:
+    case WindowClass::Memo:
+      SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
+      break;
+    case WindowClass::ToolBar:
+      SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+      SendMessageW(hwnd_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+      SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
+      break;
+    default:
+      break;
+  }
+}
+
+// Some styles only take effect when the control is made (list box selection mode, memo wrapping):
+// make it again with its contents.
+void Win32Window::Recreate() {
+  const Rect bounds = Bounds();
+  const bool visible = IsVisible();
+  const bool enabled = IsWindowEnabled(hwnd_);
+  const std::string text = IsTextControl() ? Text() : std::string();
+  RemovePropW(hwnd_, kPeerProperty);
+  SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
+  DestroyWindow(hwnd_);
+  hwnd_ = nullptr;
+  oldProc_ = nullptr;
+  Create();
+  SetBounds(bounds);
+  if (!visible) ShowWindow(hwnd_, SW_HIDE);
+  EnableWindow(hwnd_, enabled);
+  if (IsTextControl()) {
+    ++silentChange_;
+    SetWindowTextW(hwnd_, Wide(text).c_str());
+    --silentChange_;
+  }
+  if (cls_ == WindowClass::ListBox) {
+    const auto items = items_;
+    SetItems(items);
+  }
+}
+
+void Win32Window::ApplyFormStyle() {
+  const LONG_PTR current = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+  DWORD style =
+      WS_CLIPCHILDREN |
+      static_cast<DWORD>(current & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE));
+  DWORD ex = 0;
+  switch (style_.Border) {
+    case BorderStyle::None:
+      break;
+    case BorderStyle::Single:
+      style |= WS_CAPTION;
+      break;
+    case BorderStyle::Sizeable:
+      style |= WS_CAPTION | WS_THICKFRAME;
+      break;
+    case BorderStyle::Dialog:
+      style |= WS_CAPTION;
+      ex |= WS_EX_DLGMODALFRAME;
+      break;
+    case BorderStyle::ToolWindow:
+      style |= WS_CAPTION;
+      ex |= WS_EX_TOOLWINDOW;
+      break;
+    case BorderStyle::SizeToolWindow:
+      style |= WS_CAPTION | WS_THICKFRAME;
+      ex |= WS_EX_TOOLWINDOW;
+      break;
+  }
+  if (style_.Border != BorderStyle::None) {
+    if (!style_.Caption) style &= ~WS_DLGFRAME;  // keeps the border line, drops the title bar
+    if (style_.Caption && style_.SystemMenu) {
+      style |= WS_SYSMENU;
+      if (style_.MinimizeBox) style |= WS_MINIMIZEBOX;
+      if (style_.MaximizeBox) style |= WS_MAXIMIZEBOX;
+    }
+  }
+  if ((style & WS_CAPTION) != WS_CAPTION) style |= WS_POPUP;
+  if (style_.ToolWindowExStyle) ex |= WS_EX_TOOLWINDOW;
+  if (style_.AcceptFiles) ex |= WS_EX_ACCEPTFILES;
+  SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(style));
+  SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, static_cast<LONG_PTR>(ex));
+  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Window::SetStyle(const WindowStyle& style) {
+  const WindowStyle old = style_;
+  style_ = style;
+  if (!hwnd_) return;
+  if (cls_ == WindowClass::Form) {
+    ApplyFormStyle();
+  } else if ((cls_ == WindowClass::ListBox && old.MultiSelect != style.MultiSelect) ||
+             (cls_ == WindowClass::Memo && old.WordWrap != style.WordWrap)) {
+    Recreate();
+  } else {
+    if (IsTextControl() && old.ReadOnly != style.ReadOnly)
+      SendMessageW(hwnd_, EM_SETREADONLY, style.ReadOnly, 0);
+    if (IsRichEdit() && old.WordWrap != style.WordWrap)
+      SendMessageW(hwnd_, EM_SETTARGETDEVICE, 0, style.WordWrap ? 0 : 1);
+    if (cls_ == WindowClass::ToolBar && old.Flat != style.Flat) {
+      LONG_PTR s = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+      s = style.Flat ? (s | TBSTYLE_FLAT) : (s & ~static_cast<LONG_PTR>(TBSTYLE_FLAT));
+      SetWindowLongPtrW(hwnd_, GWL_STYLE, s);
+      InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+  }
+  if (old.AcceptFiles != style.AcceptFiles) DragAcceptFiles(hwnd_, style.AcceptFiles);
+}
+
+void Win32Window::SetBounds(const Rect& b) {
+  if (hwnd_)
+    SetWindowPos(hwnd_, nullptr, b.Left, b.Top, b.Width(), b.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Rect Win32Window::Bounds() {
+  RECT r{};
+  if (!hwnd_) return {};
+  GetWindowRect(hwnd_, &r);
+  if (cls_ != WindowClass::Form)
+    MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+Size Win32Window::ClientSize() {
+  RECT r{};
+  if (hwnd_) GetClientRect(hwnd_, &r);
+  return {r.right, r.bottom};
+}
+
+Size Win32Window::NonClientExtent() {
+  RECT w{}, c{};
+  if (!hwnd_) return {};
+  GetWindowRect(hwnd_, &w);
+  GetClientRect(hwnd_, &c);
+  return {(w.right - w.left) - c.right, (w.bottom - w.top) - c.bottom};
+}
+
+void Win32Window::SetVisible(bool visible) {
+  if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+
+bool Win32Window::IsVisible() {
+  // The window's own flag: a child of a hidden form still counts as shown.
+  return hwnd_ && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VISIBLE);
+}
+
+void Win32Window::SetEnabled(bool enabled) {
+  if (hwnd_) EnableWindow(hwnd_, enabled);
+}
+
+void Win32Window::FireEdited() {
+  events_.OnChange();
+  events_.OnSelectionChange();
+}
+
+void Win32Window::SetText(const std::string& text) {
+  if (!hwnd_) return;
+  if (cls_ == WindowClass::StatusBar) {
+    SendMessageW(hwnd_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+    return;
+  }
+  if (!IsTextControl()) {
+    SetWindowTextW(hwnd_, Wide(text).c_str());
+    return;
+  }
+  // New text is a fresh start: no undo, not modified, caret at the start. The native controls
+  // differ in what they notify for it, so it is reported here, once.
+  ++silentChange_;
+  SetWindowTextW(hwnd_, Wide(text).c_str());
+  SendMessageW(hwnd_, EM_EMPTYUNDOBUFFER, 0, 0);
+  SendMessageW(hwnd_, EM_SETMODIFY, FALSE, 0);
+  SendMessageW(hwnd_, EM_SETSEL, 0, 0);
+  --silentChange_;
+  FireEdited();
+}
+
+std::wstring Win32Window::RawText() {
+  if (!hwnd_) return {};
+  if (IsRichEdit()) {
+    GETTEXTLENGTHEX lengthEx{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    const auto n = SendMessageW(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthEx), 0);
+    std::wstring buffer(static_cast<std::size_t>(std::max<LRESULT>(n, 0)) + 1, L'\0');
+    GETTEXTEX getEx{};
+    getEx.cb = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+    getEx.flags = GT_DEFAULT;
+    getEx.codepage = 1200;
+    const auto got = SendMessageW(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&getEx),
+                                  reinterpret_cast<LPARAM>(buffer.data()));
+    buffer.resize(static_cast<std::size_t>(std::max<LRESULT>(got, 0)));
+    return buffer;
+  }
+  const int n = GetWindowTextLengthW(hwnd_);
+  std::wstring buffer(static_cast<std::size_t>(n) + 1, L'\0');
+  const int got = GetWindowTextW(hwnd_, buffer.data(), n + 1);
+  buffer.resize(static_cast<std::size_t>(std::max(got, 0)));
+  return buffer;
+}
+
+std::string Win32Window::Text() {
+  if (!hwnd_) return {};
+  std::wstring raw = RawText();
+  if (IsRichEdit()) {
+    // The control ends paragraphs with a bare CR; our texts use CR LF.
+    std::wstring crlf;
+    crlf.reserve(raw.size() + raw.size() / 16);
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+      crlf += raw[i];
+      if (raw[i] == L'\r' && (i + 1 >= raw.size() || raw[i + 1] != L'\n')) crlf += L'\n';
+    }
+    raw.swap(crlf);
+  }
+  return Narrow(raw);
+}
+
+// Byte offset into Text() -> character position in the control.
+int Win32Window::ByteToChar(int byteOffset) {
+  const std::string text = Text();
+  std::size_t b =
+      static_cast<std::size_t>(std::clamp(byteOffset, 0, static_cast<int>(text.size())));
+  if (b < text.size() && IsTrailByteAt(text, b)) --b;  // never inside a double-byte character
+  const std::string_view prefix(text.data(), b);
+  int chars = static_cast<int>(Cp932ToUtf16(prefix).size());
+  if (IsRichEdit()) {
+    // CR LF is one character there.
+    for (std::size_t i = 0; i + 1 < prefix.size(); ++i) {
+      if (prefix[i] == '\r' && prefix[i + 1] == '\n') --chars;
+    }
+  }
+  return chars;
+}
+
+int Win32Window::CharToByte(const std::wstring& raw, int charPos) {
+  const std::size_t p =
+      static_cast<std::size_t>(std::clamp(charPos, 0, static_cast<int>(raw.size())));
+  const std::wstring_view prefix(raw.data(), p);
+  int bytes = static_cast<int>(Narrow(prefix).size());
+  if (IsRichEdit()) bytes += static_cast<int>(std::count(prefix.begin(), prefix.end(), L'\r'));
+  return bytes;
+}
+
+void Win32Window::SetSelection(int start, int length) {
+  if (!hwnd_ || !IsTextControl()) return;
+  const int from = ByteToChar(start);
+  const int to = ByteToChar(start + std::max(length, 0));
+  if (IsRichEdit()) {
+    CHARRANGE range{from, to};
+    SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  } else {
+    SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(from), to);
+  }
+}
+
+void Win32Window::GetSelection(int& start, int& length) {
+  start = length = 0;
+  if (!hwnd_ || !IsTextControl()) return;
+  DWORD from = 0, to = 0;
+  if (IsRichEdit()) {
+    CHARRANGE range{};
+    SendMessageW(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    from = static_cast<DWORD>(range.cpMin);
+    to = static_cast<DWORD>(range.cpMax);
+  } else {
+    SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+  }
+  const std::wstring raw = RawText();
+  start = CharToByte(raw, static_cast<int>(from));
+  length = CharToByte(raw, static_cast<int>(to)) - start;
+}
+
+void Win32Window::ReplaceSelection(const std::string& text) {
+  if (!hwnd_ || !IsTextControl()) return;
+  ++silentChange_;
+  SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+  --silentChange_;
+  FireEdited();
+}
+
+bool Win32Window::CanUndo() {
+  return hwnd_ && SendMessageW(hwnd_, EM_CANUNDO, 0, 0);
+}
+void Win32Window::Undo() {
+  if (hwnd_) SendMessageW(hwnd_, EM_UNDO, 0, 0);
+}
+void Win32Window::ClearUndo() {
+  if (hwnd_) SendMessageW(hwnd_, EM_EMPTYUNDOBUFFER, 0, 0);
+}
+void Win32Window::SetModified(bool modified) {
+  if (hwnd_) SendMessageW(hwnd_, EM_SETMODIFY, modified, 0);
+}
+bool Win32Window::Modified() {
+  return hwnd_ && SendMessageW(hwnd_, EM_GETMODIFY, 0, 0);
+}
+void Win32Window::ScrollToCaret() {
+  if (hwnd_) SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
+}
+void Win32Window::Cut() {
+  if (hwnd_) SendMessageW(hwnd_, WM_CUT, 0, 0);
+}
+void Win32Window::Copy() {
+  if (hwnd_) SendMessageW(hwnd_, WM_COPY, 0, 0);
+}
+void Win32Window::Paste() {
+  if (hwnd_) SendMessageW(hwnd_, WM_PASTE, 0, 0);
+}
+
+void Win32Window::SetFont(const FontSpec& font) {
+  hasFont_ = true;
+  font_ = font;
+  if (!hwnd_) return;
+  if (!IsCustom())
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(font)), TRUE);
+  if (IsRichEdit()) ApplyRichEditColours();
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32Window::ApplyRichEditColours() {
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof(format);
+  format.dwMask = CFM_COLOR;
+  format.crTextColor = ToColorRef(hasFont_ ? font_.TextColor : 0);
+  SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+  SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+  if (hasBackground_) SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, ToColorRef(background_));
+}
+
+void Win32Window::SetBackground(Color color) {
+  hasBackground_ = true;
+  background_ = color;
+  if (backgroundBrush_) DeleteObject(backgroundBrush_);
+  backgroundBrush_ = CreateSolidBrush(ToColorRef(color));
+  if (!hwnd_) return;
+  if (IsRichEdit()) ApplyRichEditColours();
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32Window::SetCursor(CursorKind cursor) {
+  cursor_ = LoadCursorW(nullptr, CursorId(cursor));
+}
+
+void Win32Window::SetToolTip(const std::string& text) {
+  if (!hwnd_) return;
+  toolTipText_ = Wide(text);
+  TOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = cls_ == WindowClass::Form ? hwnd_ : GetParent(hwnd_);
+  info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+  info.lpszText = toolTipText_.data();
+  if (!toolTip_) {
+    if (toolTipText_.empty()) return;
+    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                               system_.System().Instance(), nullptr);
+    SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    return;
+  }
+  if (toolTipText_.empty()) {
+    SendMessageW(toolTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    DestroyWindow(toolTip_);
+    toolTip_ = nullptr;
+  } else {
+    SendMessageW(toolTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+  }
+}
+
+void Win32Window::SetTopmost(bool topmost) {
+  if (hwnd_)
+    SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32Window::BringToFront() {
+  if (hwnd_) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32Window::SetForeground() {
+  if (hwnd_) SetForegroundWindow(GetAncestor(hwnd_, GA_ROOT));
+}
+
+void Win32Window::SetFocus() {
+  if (hwnd_) ::SetFocus(hwnd_);
+}
+
+bool Win32Window::HasFocus() {
+  return hwnd_ && GetFocus() == hwnd_;
+}
+
+void Win32Window::Invalidate() {
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, IsCustom() ? FALSE : TRUE);
+}
+
+void Win32Window::SetMouseCapture(bool capture) {
+  if (!hwnd_) return;
+  if (capture) {
+    SetCapture(hwnd_);
+  } else if (GetCapture() == hwnd_) {
+    ReleaseCapture();
+  }
+}
+
+void Win32Window::SetMenuBar(const std::vector<MenuItemSpec>* items) {
+  if (!hwnd_ || cls_ != WindowClass::Form) return;
+  HMENU old = GetMenu(hwnd_);
+  SetMenu(hwnd_, items ? BuildMenu(*items, false) : nullptr);
+  if (old) DestroyMenu(old);
+  DrawMenuBar(hwnd_);
+}
+
+// --- list boxes and check boxes ---
+
+void Win32Window::SetItems(const std::vector<std::string>& items) {
+  if (cls_ != WindowClass::ListBox) return;
+  items_ = items;
+  if (!hwnd_) return;
+  SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
+  for (const auto& item : items)
+    SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32Window::SetItemSelected(int index, bool selected) {
+  if (!hwnd_) return;
+  if (cls_ == WindowClass::ListBox) {
+    if (style_.MultiSelect) {
+      SendMessageW(hwnd_, LB_SETSEL, selected, index);
+    } else {
+      SendMessageW(hwnd_, LB_SETCURSEL,
+                   selected ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
+    }
+  }
+}
+
+bool Win32Window::ItemSelected(int index) {
+  if (!hwnd_) return false;
+  if (cls_ == WindowClass::CheckBox) return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  if (cls_ == WindowClass::ListBox)
+    return SendMessageW(hwnd_, LB_GETSEL, static_cast<WPARAM>(index), 0) > 0;
+  return false;
+}
+
+int Win32Window::ItemIndex() {
+  if (!hwnd_ || cls_ != WindowClass::ListBox) return -1;
+  if (style_.MultiSelect) {
+    if (SendMessageW(hwnd_, LB_GETCOUNT, 0, 0) <= 0) return -1;
+    return static_cast<int>(SendMessageW(hwnd_, LB_GETCARETINDEX, 0, 0));
+  }
+  return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0));
+}
+
+void Win32Window::SetItemIndex(int index) {
+  if (!hwnd_ || cls_ != WindowClass::ListBox) return;
+  if (style_.MultiSelect) {
+    SendMessageW(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
+  } else {
+    SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  }
+}
+
+void Win32Window::SetChecked(bool checked) {
+  if (hwnd_ && cls_ == WindowClass::CheckBox)
+    SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+// --- status bars, tool bars, date pickers ---
+
+void Win32Window::SetPanels(const std::vector<int>& widths) {
+  if (!hwnd_ || cls_ != WindowClass::StatusBar) return;
+  std::vector<int> edges;
+  int right = 0;
+  for (int w : widths) {
+    if (w < 0) {
+      edges.push_back(-1);
+      break;
+    }
+    right += w;
+    edges.push_back(right);
+  }
+  if (edges.empty()) edges.push_back(-1);
+  SendMessageW(hwnd_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+}
+
+void Win32Window::SetPanelText(int index, const std::string& text) {
+  if (!hwnd_ || cls_ != WindowClass::StatusBar) return;
+  SendMessageW(hwnd_, SB_SETTEXTW, static_cast<WPARAM>(index & 0xFF),
+               reinterpret_cast<LPARAM>(Wide(text).c_str()));
+}
+
+void Win32Window::SetButtons(const std::vector<ToolButtonSpec>& buttons) {
+  if (!hwnd_ || cls_ != WindowClass::ToolBar) return;
+  while (SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0) > 0) SendMessageW(hwnd_, TB_DELETEBUTTON, 0, 0);
+  buttonTexts_.clear();
+  buttonHints_.clear();
+  for (const auto& b : buttons) {
+    buttonTexts_.push_back(Wide(b.Caption));
+    buttonHints_.push_back(Wide(b.Hint));
+  }
+  std::vector<TBBUTTON> native(buttons.size());
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    const auto& b = buttons[i];
+    TBBUTTON& t = native[i];
+    t.idCommand = kToolButtonBase + static_cast<int>(i);
+    if (b.Separator) {
+      t.fsStyle = BTNS_SEP;
+      t.iBitmap = 6;
+      continue;
+    }
+    t.iBitmap = I_IMAGENONE;
+    t.fsStyle = BTNS_AUTOSIZE | BTNS_SHOWTEXT | (b.Check ? BTNS_CHECK : 0) |
+                (b.DropDown ? BTNS_DROPDOWN : 0);
+    t.fsState = (b.Enabled ? TBSTATE_ENABLED : 0) | (b.Down ? TBSTATE_CHECKED : 0);
+    t.iString = reinterpret_cast<INT_PTR>(buttonTexts_[i].c_str());
+  }
+  SendMessageW(hwnd_, TB_ADDBUTTONSW, native.size(), reinterpret_cast<LPARAM>(native.data()));
+}
+
+HWND Win32Window::ToolTipWindow() const {
+  if (!hwnd_ || cls_ != WindowClass::ToolBar) return nullptr;
+  return reinterpret_cast<HWND>(SendMessageW(hwnd_, TB_GETTOOLTIPS, 0, 0));
+}
+
+const std::wstring* Win32Window::HintFor(int commandId) const {
+  const int index = commandId - kToolButtonBase;
+  if (index < 0 || index >= static_cast<int>(buttonHints_.size())) return nullptr;
+  return &buttonHints_[static_cast<std::size_t>(index)];
+}
+
+void Win32Window::SetDate(DateTime date) {
+  if (!hwnd_ || cls_ != WindowClass::DatePicker) return;
+  SYSTEMTIME t = ToSystemTime(date);
+  SendMessageW(hwnd_, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&t));
+}
+
+DateTime Win32Window::Date() {
+  if (!hwnd_ || cls_ != WindowClass::DatePicker) return {};
+  SYSTEMTIME t{};
+  if (SendMessageW(hwnd_, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&t)) != GDT_VALID)
+    return {};
+  return EncodeDateTime(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
+}
+
+// --- messages ---
+
+LRESULT Win32Window::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return oldProc_ ? CallWindowProcW(oldProc_, hwnd_, msg, wParam, lParam)
+                  : DefWindowProcW(hwnd_, msg, wParam, lParam);
+}
+
+LRESULT Win32Window::Route(Win32Window* self, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCDESTROY) {
+    RemovePropW(hwnd, kPeerProperty);
+    const WNDPROC old = self->oldProc_;
+    self->hwnd_ = nullptr;
+    self->oldProc_ = nullptr;
+    return old ? CallWindowProcW(old, hwnd, msg, wParam, lParam)
+               : DefWindowProcW(hwnd, msg, wParam, lParam);
+  }
+  // A handler may destroy this peer (and its window); nothing after it touches self.
+  Win32System& system = self->system_.System();
+  const WNDPROC old = self->oldProc_;
+  LRESULT result = 0;
+  try {
+    if (self->Handle(msg, wParam, lParam, result)) return result;
+  } catch (const std::exception& e) {
+    // Errors never cross the system's frames; they are reported here and the window goes on.
+    system.ShowError(e.what());
+    return 0;
+  }
+  if (FromHandle(hwnd) != self) return 0;  // gone, or recreated under a new handle
+  return old ? CallWindowProcW(old, hwnd, msg, wParam, lParam)
+             : DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32Window::CustomProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* self =
+        static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetPropW(hwnd, kPeerProperty, self);
+  }
+  Win32Window* self = FromHandle(hwnd);
+  if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  return Route(self, hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32Window::ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Win32Window* self = FromHandle(hwnd);
+  if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  return Route(self, hwnd, msg, wParam, lParam);
+}
+
+void Win32Window::Paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const int w = std::max<int>(client.right, 1), h = std::max<int>(client.bottom, 1);
+  // Drawn off-screen and copied in one go, so repainting memos and the calendar never flickers.
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, w, h);
+  HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
+  Win32Canvas canvas(memory, {w, h});
+  canvas.FillRect({0, 0, w, h}, hasBackground_ ? background_ : (0x80000000u | COLOR_BTNFACE));
+  std::exception_ptr error;
+  try {
+    events_.OnPaint(canvas);
+  } catch (...) {
+    error = std::current_exception();
+  }
+  BitBlt(dc, 0, 0, w, h, memory, 0, 0, SRCCOPY);
+  SelectObject(memory, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  EndPaint(hwnd_, &ps);
+  if (error) std::rethrow_exception(error);
+}
+
+void Win32Window::HandleCommandFromChild(int code, int id) {
+  switch (cls_) {
+    case WindowClass::Button:
+    case WindowClass::CheckBox:
+      if (code == BN_CLICKED) events_.OnClick(0);
+      break;
+    case WindowClass::Edit:
+    case WindowClass::Memo:
+    case WindowClass::RichEdit:
+      if (code == EN_CHANGE && silentChange_ == 0) events_.OnChange();
+      break;
+    case WindowClass::ListBox:
+      if (code == LBN_SELCHANGE) {
+        events_.OnSelectionChange();
+        events_.OnClick(ItemIndex());
+      } else if (code == LBN_DBLCLK) {
+        events_.OnDblClick();
+      }
+      break;
+    case WindowClass::ToolBar:
+      if (code == BN_CLICKED && id >= kToolButtonBase) events_.OnClick(id - kToolButtonBase);
+      break;
+    default:
+      break;
+  }
+}
+
+bool Win32Window::HandleNotifyFromChild(NMHDR* header, LRESULT& result) {
+  switch (cls_) {
+    case WindowClass::RichEdit:
+      if (header->code == EN_SELCHANGE && silentChange_ == 0) events_.OnSelectionChange();
+      return false;
+    case WindowClass::ToolBar:
+      if (header->code == TBN_DROPDOWN) {
+        const auto* tb = reinterpret_cast<NMTOOLBARW*>(header);
+        events_.OnClick(-(tb->iItem - kToolButtonBase + 1));
+        result = TBDDRET_DEFAULT;
+        return true;
+      }
+      return false;
+    case WindowClass::DatePicker:
+      if (header->code == DTN_DATETIMECHANGE) events_.OnDateChange();
+      if (header->code == DTN_CLOSEUP) events_.OnDateCloseUp();
+      return false;
+    default:
+      return false;
+  }
+}
+
+bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (msg) {
+    case WM_COMMAND:
+      if (lParam != 0) {
+        // Notifications of a child control come to its parent: hand them to the child's peer.
+        if (Win32Window* child = FromHandle(reinterpret_cast<HWND>(lParam));
+            child && child != this) {
+          child->HandleCommandFromChild(HIWORD(wParam), LOWORD(wParam));
+          result = 0;
+          return true;
+        }
+        return false;
+      }
+      if (HIWORD(wParam) == 0 && IsCustom()) {
+        events_.OnMenuCommand(LOWORD(wParam));
+        result = 0;
+        return true;
+      }
+      return false;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lParam);
+      if (header->code == TTN_GETDISPINFOW) {
+        if (Win32Window* bar = system_.ToolBarOfToolTip(header->hwndFrom)) {
+          auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+          if (const std::wstring* hint = bar->HintFor(static_cast<int>(header->idFrom))) {
+            info->lpszText = const_cast<wchar_t*>(hint->c_str());
+          }
+          result = 0;
+          return true;
+        }
+      }
+      if (Win32Window* child = FromHandle(header->hwndFrom); child && child != this) {
+        result = 0;
+        return child->HandleNotifyFromChild(header, result);
+      }
+      return false;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN: {
+      Win32Window* child = FromHandle(reinterpret_cast<HWND>(lParam));
+      if (!child || (!child->hasBackground_ && !child->hasFont_)) return false;
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      if (child->hasFont_) SetTextColor(dc, ToColorRef(child->font_.TextColor));
+      if (!child->hasBackground_) {
+        result = DefaultProc(msg, wParam, lParam);
+        return true;
+      }
+      SetBkColor(dc, ToColorRef(child->background_));
+      result = reinterpret_cast<LRESULT>(child->backgroundBrush_);
+      return true;
+    }
+    case WM_PAINT:
+      if (!IsCustom()) return false;
+      Paint();
+      result = 0;
+      return true;
+    case WM_ERASEBKGND: {
+      if (!IsCustom()) return false;
+      // Our own WM_PAINT fills everything; but tool bars and other see-through children ask
+      // their parent to erase under them with their own device context.
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      if (WindowFromDC(dc) != hwnd_) {
+        RECT clip{};
+        GetClipBox(dc, &clip);
+        HBRUSH brush = CreateSolidBrush(
+            ToColorRef(hasBackground_ ? background_ : (0x80000000u | COLOR_BTNFACE)));
+        ::FillRect(dc, &clip, brush);
+        DeleteObject(brush);
+      }
+      result = 1;
+      return true;
+    }
+    case WM_SETCURSOR:
+      if (cursor_ && reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT) {
+        ::SetCursor(cursor_);
+        result = TRUE;
+        return true;
+      }
+      return false;
+    case WM_NCHITTEST: {
+      const int answer = events_.OnHitTest({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      if (answer == HtDefault) return false;
+      result = answer;
+      return true;
+    }
+    case WM_MOVE:
+      events_.OnMoved(Bounds());
+      return false;
+    case WM_SIZE:
+      events_.OnResized(Bounds());
+      return false;
+    case WM_ACTIVATE:
+      events_.OnActivate(LOWORD(wParam) != WA_INACTIVE);
+      return false;
+    case WM_SHOWWINDOW:
+      // lParam 0: ShowWindow itself, not an owner being minimised or restored.
+      if (lParam == 0) events_.OnShowChanged(wParam != 0);
+      return false;
+    case WM_CLOSE:
+      // The toolkit decides whether closing hides or destroys; the native window stays.
+      if (events_.OnCloseQuery()) events_.OnClose();
+      result = 0;
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      events_.OnMouseDown(ButtonOf(msg), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
+                          MouseShift(wParam));
+      return false;
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+      if (msg == WM_LBUTTONDBLCLK && cls_ != WindowClass::ListBox) events_.OnDblClick();
+      events_.OnMouseDown(ButtonOf(msg), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
+                          MouseShift(wParam));
+      return false;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      events_.OnMouseUp(ButtonOf(msg), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
+                        MouseShift(wParam));
+      return false;
+    case WM_MOUSEMOVE:
+      events_.OnMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, MouseShift(wParam));
+      return false;
+    case WM_CONTEXTMENU:
+      if (reinterpret_cast<HWND>(wParam) != hwnd_) return false;
+      events_.OnContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      result = 0;
+      return true;
+    case WM_DROPFILES: {
+      auto drop = reinterpret_cast<HDROP>(wParam);
+      std::vector<std::string> paths;
+      POINT at{};
+      try {
+        const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+        for (UINT i = 0; i < count; ++i) {
+          const UINT n = DragQueryFileW(drop, i, nullptr, 0);
+          std::wstring path(n + 1, L'\0');
+          DragQueryFileW(drop, i, path.data(), n + 1);
+          path.resize(n);
+          paths.push_back(Narrow(path));
+        }
+        DragQueryPoint(drop, &at);
+      } catch (...) {
+        DragFinish(drop);
+        throw;
+      }
+      DragFinish(drop);  // released before the handler runs: it may show dialogs for a while
+      events_.OnDropFiles(paths, {at.x, at.y});
+      result = 0;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace quillpad::platform::win32

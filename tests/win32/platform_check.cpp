@@ -1,0 +1,799 @@
+// Drives the Win32 backend through real window messages: a form with a menu, a rich edit, a tool
+// bar, a paint box, a status bar and a tray icon. A second thread plays the user the way the
+// end-to-end driver will (FindWindowW, menu captions, posted commands, typed text) while the
+// program's handlers record what arrives. Prints one line per check; exit code 1 on any failure.
+// Leaves a screenshot of the screen beside the exe (<name>.bmp).
+// clang-format off
+#include "platform/win32/wide.h"  // <windows.h> first
+#include <richedit.h>
+#include <shlobj.h>
+// clang-format on
+
+#include <atomic>
+#include <cstdio>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "base/encoding.h"
+#include "base/path.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_system.h"
+#include "platform/win32/win32_tray_icon.h"
+#include "platform/win32/win32_window.h"
+
+namespace qp = quillpad::platform;
+namespace w32 = quillpad::platform::win32;
+using quillpad::Cp932ToUtf8;
+
+namespace {
+
+std::atomic<int> failures{0};
+std::mutex printLock;
+
+std::string Hex(const std::string& bytes) {
+  std::string out;
+  char b[4];
+  for (unsigned char c : bytes) {
+    std::snprintf(b, sizeof b, "%02X ", c);
+    out += b;
+  }
+  return out;
+}
+
+void Check(bool ok, const char* what, const std::string& detail = {}) {
+  std::lock_guard<std::mutex> lock(printLock);
+  std::printf("%s %s%s%s\n", ok ? "ok  " : "FAIL", what, detail.empty() ? "" : ": ",
+              detail.c_str());
+  std::fflush(stdout);
+  if (!ok) ++failures;
+}
+
+void CheckBytes(const std::string& got, const std::string& want, const char* what) {
+  Check(got == want, what,
+        got == want ? std::string() : "got [" + Hex(got) + "] want [" + Hex(want) + "]");
+}
+
+// The test's own system: errors that reach the loop are counted instead of shown in a box.
+class CheckSystem : public w32::Win32System {
+ public:
+  void ShowError(const std::string& message) override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    lastError_ = message;
+    ++errors;
+  }
+  std::string LastError() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return lastError_;
+  }
+  std::atomic<int> errors{0};
+
+ private:
+  std::mutex mutex_;
+  std::string lastError_;
+};
+
+constexpr int kNewMemo = 101;
+constexpr int kAbout = 104;
+constexpr int kOpen = 105;
+constexpr int kSave = 106;
+constexpr int kPopupShow = 201;
+constexpr int kPopupExit = 202;
+constexpr int kShow = 102;
+constexpr int kFailing = 103;
+
+// A plain form that asks to be closed; the test decides what closing means.
+struct DialogEvents : qp::WindowEvents {
+  std::atomic<bool> closeAsked{false};
+  void OnClose() override { closeAsked = true; }
+};
+
+struct FormEvents : qp::WindowEvents {
+  std::mutex mutex;
+  std::vector<std::string> dropped;
+  qp::Point dropPoint;
+  void OnDropFiles(const std::vector<std::string>& paths, qp::Point client) override {
+    std::lock_guard<std::mutex> lock(mutex);
+    dropped = paths;
+    dropPoint = client;
+  }
+  std::atomic<int> lastMenu{0};
+  std::atomic<bool> modalReturned{false};
+  std::string dialogFolder;  // set before the loop runs
+  std::atomic<bool> dialogDone{false};
+  std::atomic<bool> dialogAnswer{false};
+  qp::FileDialogOptions dialogResult;  // read by the driver only after dialogDone
+  std::atomic<int> menuCount{0};
+  std::atomic<int> f5{0};
+  std::atomic<bool> closed{false};
+  qp::System* system = nullptr;
+  void OnMenuCommand(int id) override {
+    lastMenu = id;
+    ++menuCount;
+    if (id == kFailing) throw std::runtime_error("メモを保存できません");
+    if (id == kOpen || id == kSave) {
+      qp::FileDialogOptions options;
+      options.Title = id == kOpen ? "メモを開く" : "メモを保存";
+      options.Filter = "テキスト (*.txt)|*.txt|すべて (*.*)|*.*";
+      options.InitialDir = dialogFolder;
+      options.DefaultExt = "txt";
+      options.AllowMultiSelect = id == kOpen;
+      options.OverwritePrompt = id == kSave;
+      dialogAnswer =
+          id == kOpen ? system->OpenFileDialog(options) : system->SaveFileDialog(options);
+      dialogResult = options;
+      dialogDone = true;
+    }
+    if (id == kAbout) {
+      // A modal dialog inside a handler: the nested loop runs until the dialog asks to close.
+      DialogEvents events;
+      auto dialog = system->Windows().CreateWindow(qp::WindowClass::Form, nullptr, events);
+      qp::WindowStyle style;
+      style.Border = qp::BorderStyle::Dialog;
+      style.MinimizeBox = style.MaximizeBox = false;
+      dialog->SetStyle(style);
+      dialog->SetText("バージョン情報");
+      dialog->SetBounds({200, 200, 420, 320});
+      system->Windows().RunModal(*dialog, [&] { return events.closeAsked.load(); });
+      modalReturned = true;
+    }
+  }
+  bool OnKeyDown(int key, unsigned) override {
+    if (key != VK_F5) return false;
+    ++f5;
+    return true;  // eaten: the rich edit must not see it
+  }
+  void OnClose() override {
+    closed = true;
+    system->Quit(0);
+  }
+};
+
+struct EditEvents : qp::WindowEvents {
+  qp::Window* peer = nullptr;
+  std::atomic<int> contextX{-1}, contextY{-1};
+  void OnContextMenu(qp::Point screen) override {
+    contextY = screen.Y;
+    contextX = screen.X;
+  }
+  std::atomic<int> changes{0};
+  std::atomic<int> f5Seen{0};
+  std::mutex mutex;
+  std::string lastText;
+  void OnChange() override {
+    ++changes;
+    std::lock_guard<std::mutex> lock(mutex);
+    lastText = peer->Text();
+  }
+  std::string LastText() {
+    std::lock_guard<std::mutex> lock(mutex);
+    return lastText;
+  }
+};
+
+struct ClickEvents : qp::WindowEvents {
+  qp::Window* peer = nullptr;
+  std::atomic<int> clicks{0};
+  std::atomic<int> lastIndex{-99};
+  std::atomic<int> selectionChanges{0};
+  std::atomic<bool> checked{false};
+  void OnClick(int index) override {
+    lastIndex = index;
+    if (peer) {
+      // The toolkit owns the mark of a check box; the control only reports the click.
+      peer->SetChecked(!peer->ItemSelected(0));
+      checked = peer->ItemSelected(0);
+    }
+    ++clicks;
+  }
+  void OnSelectionChange() override { ++selectionChanges; }
+};
+
+struct PaintEvents : qp::WindowEvents {
+  std::atomic<int> paints{0};
+  std::atomic<int> downX{-1}, downY{-1}, upCount{0};
+  std::atomic<unsigned> downShift{99};
+  std::atomic<bool> right{false};
+  void OnMouseDown(qp::MouseButton button, qp::Point client, unsigned shift) override {
+    right = button == qp::MouseButton::Right;
+    downShift = shift;
+    downY = client.Y;
+    downX = client.X;
+  }
+  void OnMouseUp(qp::MouseButton, qp::Point, unsigned) override { ++upCount; }
+  void OnPaint(qp::Canvas& canvas) override {
+    ++paints;
+    const qp::Size s = canvas.CanvasSize();
+    canvas.FillRect({0, 0, s.Width, s.Height}, 0xE0FFFF);
+    canvas.FrameRect({0, 0, s.Width, s.Height}, 0x808080);
+    qp::FontSpec font;
+    font.Height = -16;
+    font.TextColor = 0x800000;
+    canvas.TextOut({8, 6}, "計算結果 = 2.4 (表示ソ)", font);
+  }
+};
+
+// --- the user's side: only window handles and messages ---
+
+HWND WaitForWindow(const wchar_t* cls, const wchar_t* title) {
+  for (int i = 0; i < 200; ++i) {
+    if (HWND h = FindWindowW(cls, title)) return h;
+    Sleep(25);
+  }
+  return nullptr;
+}
+
+template <typename F>
+bool WaitFor(F condition, int ms = 5000) {
+  for (int waited = 0; waited < ms; waited += 10) {
+    if (condition()) return true;
+    Sleep(10);
+  }
+  return condition();
+}
+
+// Finds a menu item by its caption (without the shortcut text after a tab), at any depth.
+int FindMenuCommand(HMENU menu, const std::wstring& caption) {
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[256] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STRING | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
+    info.dwTypeData = text;
+    info.cch = 255;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    std::wstring item = text;
+    if (auto tab = item.find(L'\t'); tab != std::wstring::npos) item.resize(tab);
+    if (info.hSubMenu) {
+      if (int id = FindMenuCommand(info.hSubMenu, caption)) return id;
+    } else if (item == caption) {
+      return static_cast<int>(info.wID);
+    }
+  }
+  return 0;
+}
+
+bool SaveScreenshot(const std::wstring& path) {
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof(info);
+  info.biWidth = w;
+  info.biHeight = h;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
+  const DWORD row = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
+  std::vector<char> pixels(static_cast<std::size_t>(row) * static_cast<std::size_t>(h));
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(),
+            reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof(file) + sizeof(info);
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (out == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(out, &file, sizeof(file), &written, nullptr) &&
+            WriteFile(out, &info, sizeof(info), &written, nullptr) &&
+            WriteFile(out, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
+  CloseHandle(out);
+  return ok;
+}
+
+qp::MenuItemSpec Item(int id, const std::string& caption, const std::string& shortCut = {}) {
+  qp::MenuItemSpec item;
+  item.Id = id;
+  item.Caption = caption;
+  item.ShortCutText = shortCut;
+  return item;
+}
+
+const wchar_t kTitle[] = L"Quillpad 検査";
+
+struct Controls {
+  ClickEvents button, check, list;
+  std::atomic<int> popupResult{-1};
+};
+
+void DriveControls(Controls& controls) {
+  HWND form = WaitForWindow(w32::kFormClass, L"コントロール検査");
+  Check(form != nullptr, "controls form found");
+  HWND button = FindWindowExW(form, nullptr, L"BUTTON", L"実行");
+  Check(button != nullptr, "button found by its caption");
+  SendMessageW(button, BM_CLICK, 0, 0);
+  Check(WaitFor([&] { return controls.button.clicks == 1; }) && controls.button.lastIndex == 0,
+        "button click");
+  HWND check = FindWindowExW(form, nullptr, L"BUTTON", L"有効");
+  SendMessageW(check, BM_CLICK, 0, 0);
+  Check(WaitFor([&] { return controls.check.clicks == 1; }) && controls.check.checked,
+        "check box click reported; the handler's mark shows");
+  HWND list = FindWindowExW(form, nullptr, L"LISTBOX", nullptr);
+  Check(list != nullptr, "list box found");
+  RECT item{};
+  SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+  const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
+  PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(list, WM_LBUTTONUP, 0, at);
+  Check(WaitFor([&] { return controls.list.selectionChanges > 0; }),
+        "clicking a list item reports the selection");
+  Check(WaitFor([&] { return controls.list.lastIndex == 1; }), "list click reports the item index",
+        std::to_string(controls.list.lastIndex.load()));
+}
+
+void Drive(CheckSystem& system, FormEvents& form, EditEvents& edit, PaintEvents& paint,
+           std::atomic<unsigned>& trayMessage, Controls& controls, const std::wstring& screenshot) {
+  DriveControls(controls);
+  HWND formHwnd = WaitForWindow(w32::kFormClass, kTitle);
+  Check(formHwnd != nullptr, "form found by class and title");
+  if (!formHwnd) return;
+  HWND rich = FindWindowExW(formHwnd, nullptr, L"RICHEDIT50W", nullptr);
+  Check(rich != nullptr, "rich edit found inside the form");
+
+  // Typing: select all and replace, as a paste would; the program reads its CP932 bytes back.
+  const int before = edit.changes;
+  SendMessageW(rich, EM_SETSEL, 0, -1);
+  SendMessageW(rich, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"表示ソ\r\n能力テスト"));
+  Check(WaitFor([&] { return edit.changes > before; }), "replacing text fires the change event");
+  CheckBytes(edit.LastText(), "表示ソ\r\n能力テスト",
+             "typed Japanese reads back as CP932 with CR LF");
+  const std::string text = edit.LastText();
+  Check(text.size() > 5 && static_cast<unsigned char>(text[4]) == 0x83 && text[5] == 0x5C,
+        "the trail byte 0x5C of the katakana so survives");
+
+  const int typed = edit.changes;
+  PostMessageW(rich, WM_CHAR, L'X', 1);
+  Check(WaitFor([&] { return edit.changes > typed; }), "a typed character fires the change event");
+  CheckBytes(edit.LastText(), "表示ソ\r\n能力テストX", "the typed character arrived at the caret");
+
+  // The system's own reading of the control agrees (it may end lines with CR alone).
+  wchar_t buffer[256] = {};
+  SendMessageW(rich, WM_GETTEXT, 255, reinterpret_cast<LPARAM>(buffer));
+  std::wstring seen = buffer;
+  if (seen.find(L"\r\n") == std::wstring::npos) seen.replace(seen.find(L'\r'), 1, L"\r\n");
+  Check(seen == L"表示ソ\r\n能力テストX", "WM_GETTEXT sees the same text",
+        w32::Narrow(buffer) == "" ? "empty" : "");
+
+  // Menu commands found by caption, posted like a click.
+  HMENU menu = GetMenu(formHwnd);
+  Check(menu != nullptr, "the form has a menu bar");
+  const int showId = FindMenuCommand(menu, L"表示(&V)");
+  Check(showId == kShow, "menu item found by caption", "id " + std::to_string(showId));
+  PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(showId, 0), 0);
+  Check(WaitFor([&] { return form.lastMenu == kShow; }),
+        "posted menu command reaches OnMenuCommand");
+
+  // A handler's error is reported and the loop goes on.
+  const int failingId = FindMenuCommand(menu, L"ソース保存(&S)");
+  PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(failingId, 0), 0);
+  Check(WaitFor([&] { return system.errors > 0; }),
+        "an error thrown by a handler reaches ShowError");
+  CheckBytes(system.LastError(), "メモを保存できません", "the error text arrives unchanged");
+  const int count = form.menuCount;
+  PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(kNewMemo, 0), 0);
+  Check(WaitFor([&] { return form.menuCount > count && form.lastMenu == kNewMemo; }),
+        "the loop goes on after the error");
+
+  // Keys pass the form first; an eaten key never reaches the control.
+  const int changesBeforeKey = edit.changes;
+  PostMessageW(rich, WM_KEYDOWN, VK_F5, 1);
+  Check(WaitFor([&] { return form.f5 == 1; }), "a key for the rich edit is offered to its form");
+  PostMessageW(rich, WM_KEYDOWN, 'Q', 1);  // translated into a character by the loop
+  Check(WaitFor([&] { return edit.changes > changesBeforeKey; }),
+        "keys the form leaves reach the control");
+
+  // Files dropped from the shell: an HDROP block as the shell builds it.
+  const std::wstring files =
+      std::wstring(L"C:\\メモ\\表示.txt") + L'\0' + L"D:\\a b.bmp" + L'\0' + L'\0';
+  HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + files.size() * sizeof(wchar_t));
+  auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+  header->pFiles = sizeof(DROPFILES);
+  header->pt = {40, 50};
+  header->fWide = TRUE;
+  std::copy(files.begin(), files.end(), reinterpret_cast<wchar_t*>(header + 1));
+  GlobalUnlock(drop);
+  PostMessageW(formHwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  Check(WaitFor([&] {
+          std::lock_guard<std::mutex> lock(form.mutex);
+          return form.dropped.size() == 2;
+        }),
+        "dropped files arrive");
+  {
+    std::lock_guard<std::mutex> lock(form.mutex);
+    if (form.dropped.size() == 2) {
+      CheckBytes(form.dropped[0] + "|" + form.dropped[1], "C:\\メモ\\表示.txt|D:\\a b.bmp",
+                 "dropped paths in CP932");
+      Check(form.dropPoint == qp::Point{40, 50}, "drop point");
+    }
+  }
+
+  // Mouse on the paint box and the context menu key on the editor.
+  HWND paintBox = FindWindowExW(formHwnd, nullptr, w32::kPanelClass, nullptr);
+  Check(paintBox != nullptr, "paint box found by class");
+  PostMessageW(paintBox, WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, MAKELPARAM(12, 7));
+  PostMessageW(paintBox, WM_RBUTTONUP, MK_SHIFT, MAKELPARAM(12, 7));
+  Check(WaitFor([&] { return paint.upCount == 1; }) && paint.downX == 12 && paint.downY == 7 &&
+            paint.right && paint.downShift == qp::SsShift,
+        "mouse down and up with button, point and shift");
+  PostMessageW(rich, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(rich), MAKELPARAM(300, 200));
+  Check(WaitFor([&] { return edit.contextX == 300 && edit.contextY == 200; }),
+        "context menu request with its point");
+
+  // The tray's callback message, as the shell sends it for a click.
+  HWND tray = FindWindowW(w32::kTrayWindowClass, nullptr);
+  Check(tray != nullptr, "tray window found by class");
+  PostMessageW(tray, w32::kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+  Check(WaitFor([&] { return trayMessage == WM_LBUTTONDOWN; }),
+        "tray callback reports the mouse message");
+
+  // The system's file dialogs: the filter list, the folder and the chosen names come back.
+  for (const bool open : {true, false}) {
+    form.dialogDone = false;
+    PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(open ? kOpen : kSave, 0), 0);
+    HWND dialog = WaitForWindow(L"#32770", open ? L"メモを開く" : L"メモを保存");
+    Check(dialog != nullptr,
+          open ? "open dialog shows with its title" : "save dialog shows with its title");
+    if (!dialog) continue;
+    Sleep(200);
+    // The file name field is a combo box (explorer style) or an edit; both take WM_SETTEXT.
+    HWND name = GetDlgItem(dialog, 0x47C);
+    if (!name) name = GetDlgItem(dialog, 0x480);
+    SendMessageW(name, WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(open ? L"\"a.txt\" \"表示.txt\"" : L"新規メモ"));
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    Check(WaitFor([&] { return form.dialogDone.load(); }) && form.dialogAnswer,
+          "the dialog answered OK");
+    std::string names;
+    for (const auto& n : form.dialogResult.FileNames) names += n + "|";
+    const std::string folder = form.dialogFolder + "\\";
+    if (open) {
+      CheckBytes(names, folder + "a.txt|" + folder + "表示.txt|",
+                 "multi-selection gives full paths");
+    } else {
+      CheckBytes(form.dialogResult.FileName, folder + "新規メモ.txt",
+                 "save dialog adds the default extension");
+    }
+    Check(form.dialogResult.FilterIndex == 1, "filter index");
+  }
+
+  // The tray menu: opened on the right button's release, chosen with the keyboard.
+  PostMessageW(tray, w32::kTrayCallbackMessage, 1, WM_RBUTTONUP);
+  HWND popup = nullptr;
+  WaitFor([&] {
+    return (popup = FindWindowW(L"#32768", nullptr)) != nullptr && IsWindowVisible(popup);
+  });
+  Check(popup != nullptr, "the pop-up menu opened");
+  PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
+  Check(WaitFor([&] { return controls.popupResult != -1; }) && controls.popupResult == kPopupExit,
+        "the chosen pop-up item comes back from TrackPopupMenu",
+        std::to_string(controls.popupResult.load()));
+
+  // A modal dialog: the other windows are disabled while it runs, enabled again afterwards.
+  PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(kAbout, 0), 0);
+  HWND dialog = WaitForWindow(w32::kFormClass, L"バージョン情報");
+  Check(dialog != nullptr, "the modal dialog shows");
+  Check(WaitFor([&] { return !IsWindowEnabled(formHwnd); }),
+        "the main form is disabled while the dialog runs");
+  PostMessageW(formHwnd, WM_COMMAND, MAKEWPARAM(kShow, 0), 0);
+  Check(WaitFor([&] { return form.lastMenu == kShow; }),
+        "posted messages still run in the nested loop");
+  Sleep(300);  // let the windows paint before the picture
+  Check(SaveScreenshot(screenshot), "screenshot saved");
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
+  Check(WaitFor([&] { return form.modalReturned.load(); }),
+        "RunModal returns once done() answers true");
+  Check(IsWindowEnabled(formHwnd), "the main form is enabled again");
+  Check(WaitFor([&] { return !IsWindow(dialog); }), "the dialog window is gone with its peer");
+
+  PostMessageW(formHwnd, WM_CLOSE, 0, 0);
+  Check(WaitFor([&] { return form.closed.load(); }), "WM_CLOSE reaches OnClose");
+}
+
+// Checks that need no user: conversions, files, formats, the peers' own answers.
+void CheckServices(CheckSystem& system) {
+  using w32::ConvertDatePicture;
+  CheckBytes(ConvertDatePicture(L"yyyy/MM/dd"), "yyyy/mm/dd", "short date picture");
+  CheckBytes(ConvertDatePicture(L"H:mm:ss"), "h:nn:ss", "24-hour time picture");
+  CheckBytes(ConvertDatePicture(L"hh:mm:ss tt"), "hh:nn:ss", "AM/PM mark dropped");
+  CheckBytes(ConvertDatePicture(L"yyyy'年'M'月'd'日'"), "yyyy\"年\"m\"月\"d\"日\"",
+             "quoted literals");
+  CheckBytes(ConvertDatePicture(L"d/M/yy"), "d/m/yy", "short letters");
+  const std::string date = system.ShortDateFormat(), time = system.LongTimeFormat();
+  Check(date.find("yy") != std::string::npos && date.find('m') != std::string::npos,
+        "system short date format", date);
+  Check(time.find("nn") != std::string::npos, "system long time format uses nn for minutes", time);
+
+  Check(w32::MatchesMask(L"20261207.txt", L"202612*.txt"), "mask with prefix");
+  Check(!w32::MatchesMask(L"memo.txtx", L"*.txt"), "mask does not match a longer extension");
+  Check(w32::MatchesMask(L"MEMO.TXT", L"*.txt"), "mask ignores case");
+  Check(w32::MatchesMask(L"noext", L"*.*"), "*.* matches a name without a dot");
+  Check(w32::MatchesMask(L"a1.dat", L"a?.dat") && !w32::MatchesMask(L"a12.dat", L"a?.dat"),
+        "? is one character");
+
+  const std::string exe = system.ExecutablePath();
+  Check(exe.size() > 4 && exe.substr(exe.size() - 4) == ".exe", "executable path",
+        Cp932ToUtf8(exe));
+
+  // Files: a Japanese folder and names, one with the trail byte 0x5C (表).
+  auto& fs = system.Files();
+  wchar_t tempPath[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, tempPath);
+  const std::string folder =
+      quillpad::JoinPath(quillpad::ExcludeTrailingBackslash(w32::Narrow(tempPath)),
+                         "メモ検査" + std::to_string(GetCurrentProcessId()));
+  Check(fs.CreateFolder(folder) && fs.FolderExists(folder), "create a Japanese folder");
+  Check(fs.CreateFolder(folder), "creating an existing folder answers true");
+  const std::string file = quillpad::JoinPath(folder, "表示.txt");
+  const std::string content = "一行目\r\nソ\\表\r\n";
+  Check(fs.WriteFileAtomic(file, content), "atomic write");
+  Check(fs.FileExists(file) && !fs.FolderExists(file) && !fs.FileExists(folder),
+        "file and folder kinds");
+  std::string read;
+  Check(fs.ReadFile(file, read, 1 << 20), "read back");
+  CheckBytes(read, content, "file bytes");
+  Check(!fs.ReadFile(file, read, 4), "a file past the bound is not read");
+  Check(fs.WriteFileAtomic(file, "短い"), "atomic write replaces an existing file");
+  Check(fs.ReadFile(file, read) && read == "短い", "replaced content");
+  Check(fs.AppendFile(file, "追加") && fs.ReadFile(file, read) && read == "短い追加", "append");
+  Check(fs.CopyFile(file, quillpad::JoinPath(folder, "写し.txt"), true), "copy");
+  Check(!fs.CopyFile(file, quillpad::JoinPath(folder, "写し.txt"), true),
+        "copy refuses an existing target");
+  Check(fs.RenameFile(quillpad::JoinPath(folder, "写し.txt"), quillpad::JoinPath(folder, "b.TXT")),
+        "rename");
+  fs.WriteFileAtomic(quillpad::JoinPath(folder, "c.txtx"), "x");
+  const auto entries = fs.ListFolder(folder, "*.txt");
+  std::string names;
+  for (const auto& e : entries) names += e.Name + ";";
+  CheckBytes(names, "b.TXT;表示.txt;", "list by mask, sorted, no temporary files left");
+  Check(entries.size() == 2 && entries[1].Size == 8, "listed size");
+  Check(fs.DeleteFile(file) && !fs.FileExists(file), "delete");
+  Check(!fs.ReadFile(file, read), "reading a missing file fails");
+  for (const auto& e : fs.ListFolder(folder, "*"))
+    fs.DeleteFile(quillpad::JoinPath(folder, e.Name));
+  RemoveDirectoryW(w32::Wide(folder).c_str());
+
+  system.GetClipboard().SetText("クリップ表示\r\n");
+  CheckBytes(system.GetClipboard().GetText(), "クリップ表示\r\n", "clipboard text round trip");
+
+  Check(system.AcquireInstanceLock("QuillpadCheckLock"), "instance lock taken");
+  Check(!system.AcquireInstanceLock("QuillpadCheckLock"), "a second take of the lock fails");
+
+  const qp::Rect work = system.WorkArea();
+  const qp::Size screen = system.ScreenSize();
+  Check(work.Width() > 0 && work.Width() <= screen.Width && work.Height() <= screen.Height,
+        "work area inside screen");
+}
+
+}  // namespace
+
+int main() {
+  CheckSystem system;
+  auto& windows = system.Windows();
+  CheckServices(system);
+
+  FormEvents formEvents;
+  formEvents.system = &system;
+  auto form = windows.CreateWindow(qp::WindowClass::Form, nullptr, formEvents);
+  qp::WindowStyle mainStyle;
+  mainStyle.AcceptFiles = true;
+  form->SetStyle(mainStyle);
+  form->SetText("Quillpad 検査");
+  form->SetBounds({60, 40, 660, 460});
+
+  std::vector<qp::MenuItemSpec> menu(2);
+  menu[0].Caption = "ファイル(&F)";
+  menu[0].Children.resize(4);
+  menu[0].Children[0] = Item(kNewMemo, "新規メモ(&N)", "Ctrl+N");
+  menu[0].Children[1].Caption = "-";
+  menu[0].Children[2] = Item(kShow, "表示(&V)");
+  menu[0].Children[2].Checked = true;
+  menu[0].Children[3] = Item(kFailing, "ソース保存(&S)");
+  menu[1].Caption = "ヘルプ(&H)";
+  menu[1].Children.push_back(Item(104, "バージョン情報(&A)"));
+  form->SetMenuBar(&menu);
+
+  qp::WindowEvents toolEvents;
+  auto tools = windows.CreateWindow(qp::WindowClass::ToolBar, form.get(), toolEvents);
+  std::vector<qp::ToolButtonSpec> buttons(3);
+  buttons[0].Caption = "新規";
+  buttons[0].Hint = "新しいメモ";
+  buttons[1].Separator = true;
+  buttons[2].Caption = "表示";
+  buttons[2].Check = true;
+  buttons[2].Down = true;
+  tools->SetButtons(buttons);
+
+  EditEvents editEvents;
+  auto rich = windows.CreateWindow(qp::WindowClass::RichEdit, form.get(), editEvents);
+  editEvents.peer = rich.get();
+  qp::FontSpec font;
+  font.Name = "ＭＳ ゴシック";
+  font.Height = -16;
+  rich->SetFont(font);
+
+  PaintEvents paintEvents;
+  auto paint = windows.CreateWindow(qp::WindowClass::PaintBox, form.get(), paintEvents);
+
+  qp::WindowEvents statusEvents;
+  auto status = windows.CreateWindow(qp::WindowClass::StatusBar, form.get(), statusEvents);
+  status->SetPanels({140, 120, -1});
+  status->SetPanelText(0, "入力・修正待ち");
+  status->SetPanelText(1, "1行:1列");
+
+  const qp::Size client = form->ClientSize();
+  tools->SetBounds({0, 0, client.Width, 28});
+  rich->SetBounds({0, 28, client.Width, client.Height - 24 - 40});
+  paint->SetBounds({0, client.Height - 24 - 40, client.Width, client.Height - 24});
+  status->SetBounds({0, client.Height - 24, client.Width, client.Height});
+  const qp::Size nonClient = form->NonClientExtent();
+  Check(nonClient.Width > 0 && nonClient.Height > 20,
+        "non-client extent includes caption and menu");
+
+  // The peer's own conversions: bytes in, bytes out, selections in bytes.
+  const std::string initial = "表示ソ\r\n能力 abc\r\n";
+  rich->SetText(initial);
+  CheckBytes(rich->Text(), initial, "SetText/Text round trip with CR LF");
+  Check(editEvents.changes == 1, "a program's text change is reported once");
+  rich->ReplaceSelection("x");
+  Check(rich->Modified() && rich->CanUndo(), "an edit is modified and can be undone");
+  rich->SetText(initial);
+  Check(editEvents.changes == 3, "every SetText reports one change");
+  Check(!rich->Modified() && !rich->CanUndo(),
+        "SetText starts fresh: not modified, nothing to undo");
+  int start = -1, length = -1;
+  rich->GetSelection(start, length);
+  Check(start == 0 && length == 0, "SetText puts the caret at the start");
+  rich->SetSelection(2, 4);  // 示ソ
+  rich->GetSelection(start, length);
+  Check(start == 2 && length == 4, "byte selection round trip",
+        std::to_string(start) + "," + std::to_string(length));
+  CHARRANGE range{};
+  SendMessageW(static_cast<w32::Win32Window*>(rich.get())->Handle(), EM_EXGETSEL, 0,
+               reinterpret_cast<LPARAM>(&range));
+  Check(range.cpMin == 1 && range.cpMax == 3, "byte offsets become character positions");
+  rich->SetSelection(8, 2);  // 能 after the line break
+  rich->GetSelection(start, length);
+  Check(start == 8 && length == 2, "selection after a line break counts CR LF as two bytes",
+        std::to_string(start) + "," + std::to_string(length));
+  rich->SetSelection(3, 0);  // inside 示: falls back to its first byte
+  rich->GetSelection(start, length);
+  Check(start == 2 && length == 0, "a selection never starts inside a character");
+  rich->SetSelection(6, 2);
+  rich->ReplaceSelection("／");
+  CheckBytes(rich->Text(), "表示ソ／能力 abc\r\n", "replace selection across a line break");
+  Check(editEvents.changes == 4, "replacing the selection reports one change");
+  Check(rich->CanUndo(), "the replacement can be undone");
+
+  auto tray = system.CreateTrayIcon();
+  std::atomic<unsigned> trayMessage{0};
+  Controls controls;
+  tray->OnCallback = [&](unsigned message, qp::Point cursor) {
+    trayMessage = message;
+    if (message == WM_RBUTTONUP) {
+      std::vector<qp::MenuItemSpec> items{Item(kPopupShow, "メモを表示(&S)"),
+                                          Item(kPopupExit, "終了(&X)")};
+      controls.popupResult = windows.TrackPopupMenu(items, cursor, nullptr);
+    }
+  };
+  Check(tray->Add("Quillpad 検査"), "tray icon added (Shell_NotifyIconW answered TRUE)");
+
+  // A second form with the small controls.
+  qp::WindowEvents plain;
+  auto controlForm = windows.CreateWindow(qp::WindowClass::Form, nullptr, plain);
+  qp::WindowStyle toolStyle;
+  toolStyle.Border = qp::BorderStyle::ToolWindow;
+  controlForm->SetStyle(toolStyle);
+  controlForm->SetText("コントロール検査");
+  controlForm->SetBounds({690, 40, 1010, 420});
+  auto label = windows.CreateWindow(qp::WindowClass::Label, controlForm.get(), plain);
+  label->SetText("ラベル：予定表");
+  label->SetBounds({8, 8, 200, 26});
+  auto button = windows.CreateWindow(qp::WindowClass::Button, controlForm.get(), controls.button);
+  button->SetText("実行");
+  button->SetBounds({8, 30, 100, 56});
+  auto check = windows.CreateWindow(qp::WindowClass::CheckBox, controlForm.get(), controls.check);
+  controls.check.peer = check.get();
+  check->SetText("有効");
+  check->SetBounds({110, 30, 220, 56});
+  auto edit = windows.CreateWindow(qp::WindowClass::Edit, controlForm.get(), plain);
+  edit->SetBounds({8, 62, 300, 86});
+  edit->SetText("一行ソ表");
+  CheckBytes(edit->Text(), "一行ソ表", "edit text round trip");
+  edit->SetSelection(4, 2);
+  edit->GetSelection(start, length);
+  Check(start == 4 && length == 2, "edit byte selection");
+  auto memo = windows.CreateWindow(qp::WindowClass::Memo, controlForm.get(), plain);
+  memo->SetBounds({8, 92, 300, 150});
+  memo->SetText("1行目\r\nソ2行目");
+  CheckBytes(memo->Text(), "1行目\r\nソ2行目", "memo text round trip");
+  memo->SetSelection(7, 2);
+  memo->GetSelection(start, length);
+  Check(start == 7 && length == 2, "memo selection after CR LF");
+  qp::WindowStyle wrap;
+  wrap.WordWrap = true;
+  memo->SetStyle(wrap);  // made again with word wrap
+  CheckBytes(memo->Text(), "1行目\r\nソ2行目", "memo text kept when word wrap changes");
+  auto list = windows.CreateWindow(qp::WindowClass::ListBox, controlForm.get(), controls.list);
+  list->SetBounds({8, 156, 300, 240});
+  list->SetItems({"一月", "二月", "三月", "四月"});
+  qp::WindowStyle multi;
+  multi.MultiSelect = true;
+  list->SetStyle(multi);  // made again with extended selection
+  list->SetItemSelected(0, true);
+  list->SetItemSelected(2, true);
+  Check(list->ItemSelected(0) && !list->ItemSelected(1) && list->ItemSelected(2),
+        "multi-select list keeps items and selections");
+  auto date = windows.CreateWindow(qp::WindowClass::DatePicker, controlForm.get(), plain);
+  date->SetBounds({8, 246, 200, 270});
+  date->SetDate(quillpad::EncodeDate(2026, 12, 7));
+  int y = 0, m = 0, d = 0;
+  quillpad::DecodeDate(date->Date(), y, m, d);
+  Check(y == 2026 && m == 12 && d == 7, "date picker round trip");
+  check->SetChecked(true);
+  Check(check->ItemSelected(0), "check box mark set by the program");
+  check->SetChecked(false);
+  Check(!check->ItemSelected(0), "check box mark cleared by the program");
+  const qp::Size extent = windows.TextExtent("表示", qp::FontSpec{});
+  Check(extent.Width > 0 && extent.Height > 0, "text extent of Japanese text",
+        std::to_string(extent.Width) + "x" + std::to_string(extent.Height));
+  controlForm->SetVisible(true);
+
+  std::atomic<int> ticks{0};
+  const int timer = system.StartTimer(30, [&] { ++ticks; });
+  int idleCalls = 0;
+  // Stops the run if the driver hangs.
+  const int watchdog = system.StartTimer(40000, [&] {
+    Check(false, "the driver finished in time");
+    system.Quit(2);
+  });
+
+  {
+    wchar_t tempPath[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, tempPath);
+    formEvents.dialogFolder =
+        quillpad::JoinPath(quillpad::ExcludeTrailingBackslash(w32::Narrow(tempPath)), "ダイアログ");
+    system.Files().CreateFolder(formEvents.dialogFolder);
+    system.Files().WriteFileAtomic(quillpad::JoinPath(formEvents.dialogFolder, "a.txt"), "a");
+    system.Files().WriteFileAtomic(quillpad::JoinPath(formEvents.dialogFolder, "表示.txt"), "b");
+  }
+  form->SetVisible(true);
+  rich->SetFocus();
+
+  wchar_t exePath[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, exePath, MAX_PATH);
+  std::wstring screenshot = exePath;
+  screenshot.replace(screenshot.size() - 4, 4, L".bmp");
+
+  std::thread driver(Drive, std::ref(system), std::ref(formEvents), std::ref(editEvents),
+                     std::ref(paintEvents), std::ref(trayMessage), std::ref(controls), screenshot);
+  const int exitCode = system.RunMessageLoop([&] {
+    ++idleCalls;
+    return true;
+  });
+  driver.join();
+  system.StopTimer(timer);
+  system.StopTimer(watchdog);
+  Check(exitCode == 0, "the loop ends with the code given to Quit");
+  Check(ticks > 0, "the timer ticked on the loop", std::to_string(ticks.load()));
+  Check(idleCalls > 0, "the idle handler ran");
+  Check(paintEvents.paints > 0, "the paint box was painted through OnPaint");
+  tray->Delete();
+
+  std::printf("%s: %d failure(s)\n", failures ? "FAILED" : "PASSED", failures.load());
+  return failures ? 1 : 0;
+}
