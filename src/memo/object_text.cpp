@@ -143,7 +143,8 @@ void WritePieces(std::string& out, const std::vector<Piece>& pieces, int indent)
         out.push_back('\'');
         break;
       case Piece::Code:
-        out += "#" + std::to_string(piece.Value);
+        out.push_back('#');
+        out += std::to_string(piece.Value);
         break;
       case Piece::Break:
         out += " +\n" + std::string(static_cast<std::size_t>(indent + 2), ' ');
@@ -167,10 +168,12 @@ std::string FloatText(double value, int maxDigits, bool single) {
 std::string CurrencyText(std::int64_t value) {
   const bool negative = value < 0;
   const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-  std::string fraction = std::to_string(magnitude % 10000);
-  fraction.insert(0, 4 - fraction.size(), '0');
-  while (fraction.size() > 1 && fraction.back() == '0') fraction.pop_back();
-  return (negative ? "-" : "") + std::to_string(magnitude / 10000) + "." + fraction + "c";
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%s%llu.%04llu", negative ? "-" : "",
+                static_cast<unsigned long long>(magnitude / 10000), static_cast<unsigned long long>(magnitude % 10000));
+  std::string text = buffer;
+  while (text.back() == '0' && text[text.size() - 2] != '.') text.pop_back();
+  return text + "c";
 }
 
 void WriteValue(std::string& out, const ObjectValue& value, int indent);
