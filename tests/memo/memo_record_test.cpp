@@ -128,6 +128,26 @@ TEST(MemoRecordTest, WrittenBytesFollowTheRules) {
   EXPECT_FALSE(Contains(bytes, "\x08ShowHint\x09\x07Stretch"));  // only image memos have it
 }
 
+TEST(MemoRecordTest, TreeAndStreamWritersAgree) {
+  for (const MemoRecord& record : {FullRecord(), ImageRecord(), MemoRecord{}}) {
+    EXPECT_EQ(WriteObjectImage(MemoRecordToObject(record, "MemoForm_7")),
+              WriteMemoRecord(record, "MemoForm_7"));
+  }
+}
+
+TEST(MemoRecordTest, PositionsAcrossIntegerWidths) {
+  for (int value : {127, 128, -128, -129, 32767, 32768, -32768, -32769, INT32_MAX, INT32_MIN}) {
+    MemoRecord record = FullRecord();
+    record.Left = value;
+    record.Top = value / 3;
+    record.LabelWidth = value;
+    const MemoRecord back = RoundTrip(record);
+    EXPECT_EQ(back.Left, value);
+    EXPECT_EQ(back.LabelWidth, value);
+    EXPECT_EQ(back.Top, record.Top);
+  }
+}
+
 TEST(MemoRecordTest, DefaultsAreLeftOut) {
   MemoRecord record;
   record.Left = 0;
