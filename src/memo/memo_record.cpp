@@ -434,6 +434,32 @@ FontSpec DefaultMemoFont() {
   return font;
 }
 
+std::string_view MemoCategoryFileName(int category) {
+  switch (category) {
+    case 0:
+      return "MemoData.dat";
+    case 1:
+      return "MemoData1.dat";
+    case 2:
+      return "MemoData2.dat";
+    default:
+      return {};
+  }
+}
+
+std::string_view MemoCategoryCaption(int category) {
+  switch (category) {
+    case 0:
+      return "カテゴリ０";
+    case 1:
+      return "カテゴリ１";
+    case 2:
+      return "カテゴリ２";
+    default:
+      return {};
+  }
+}
+
 std::string MemoObjectName(std::size_t index) {
   if (index == 0) return std::string(kUnknownStamp);
   return std::string(kUnknownStamp) + "_" + IntToStr(static_cast<long long>(index));

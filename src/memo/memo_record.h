@@ -72,6 +72,17 @@ struct MemoRecord {
   friend bool operator==(const MemoRecord&, const MemoRecord&) = default;
 };
 
+// Memo categories 0, 1, 2: their files in the work folder and their default menu captions.
+constexpr int kMemoCategoryCount = 3;
+std::string_view MemoCategoryFileName(int category);  // "MemoData.dat", "MemoData1.dat", ...
+std::string_view MemoCategoryCaption(
+    int category);  // "カテゴリ０", ...; both empty when out of range
+
+// Files of the program folder.
+inline constexpr std::string_view kMemoFontFileName = "MemoFont.dat";
+inline constexpr std::string_view kMemoColorFileName = "MemoColor.dat";
+inline constexpr std::string_view kStyleTemplateFileName = "StyleTemplate.dat";
+
 // The stamp that means "time unknown".
 inline constexpr std::string_view kUnknownStamp = "MemoForm";
 

@@ -283,6 +283,11 @@ TEST(MemoFileTest, RecordsBackToBack) {
   EXPECT_FALSE(empty.Partial);
   EXPECT_EQ(MemoObjectName(0), "MemoForm");
   EXPECT_EQ(MemoObjectName(12), "MemoForm_12");
+  EXPECT_EQ(MemoCategoryFileName(0), "MemoData.dat");
+  EXPECT_EQ(MemoCategoryFileName(2), "MemoData2.dat");
+  EXPECT_EQ(MemoCategoryFileName(3), "");
+  EXPECT_EQ(MemoCategoryCaption(1), "カテゴリ１");
+  EXPECT_EQ(MemoCategoryCaption(-1), "");
 }
 
 TEST(MemoFileTest, CutAtEveryByteLoadsTheCompleteRecords) {
