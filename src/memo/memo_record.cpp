@@ -239,7 +239,7 @@ std::string TextOr(const ValueRef& value) {
 // a name wins, and a value of the wrong kind leaves the field as if nothing were stored.
 class MemoRecordBuilder : public ObjectImageHandler {
  public:
-  MemoRecord Record = AbsentRecord();
+  MemoRecord Record = Absent();
 
   void BeginObject(const ObjectHeader& header) override {
     ++depth_;
@@ -398,6 +398,11 @@ class MemoRecordBuilder : public ObjectImageHandler {
     } else if (name == "Hint") {
       Record.PictureHint = TextOr(value);
     }
+  }
+
+  static const MemoRecord& Absent() {
+    static const MemoRecord absent = AbsentRecord();
+    return absent;
   }
 
   int depth_ = 0;

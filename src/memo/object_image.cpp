@@ -83,7 +83,14 @@ bool ReadValueRef(Reader& in, ValueRef& ref, ObjectValue& scratch, int depth) {
   ref = ValueRef{};
   ref.Tag = static_cast<ValueTag>(tag);
   if (IsComplex(ref.Tag)) {
-    scratch = ObjectValue{};
+    // Reused for every complex value of an image, keeping its buffers.
+    scratch.Int = 0;
+    scratch.Float = 0;
+    scratch.Bytes.clear();
+    scratch.Wide.clear();
+    scratch.Set.clear();
+    scratch.List.clear();
+    scratch.Items.clear();
     if (!ReadValue(in, scratch, depth)) return false;
     ref.Complex = &scratch;
     return true;
