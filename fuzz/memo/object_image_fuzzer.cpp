@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t pos = 0;
   ObjectNode object;
   if (ReadObjectImage(bytes, pos, object)) {
-    if (contents.Records.empty() || !(MemoRecordFromObject(object) == contents.Records[0])) std::abort();
+    if (contents.Records.empty() || !(MemoRecordFromObject(object) == contents.Records[0]))
+      std::abort();
   }
 
   FontSpec font;

@@ -72,16 +72,18 @@ constexpr std::array<NamedValue, 52> kColors{{
 }};
 
 constexpr std::array<NamedValue, 19> kCharsets{{
-    {"ANSI_CHARSET", 0},         {"DEFAULT_CHARSET", 1},     {"SYMBOL_CHARSET", 2},
-    {"MAC_CHARSET", 77},         {"SHIFTJIS_CHARSET", 128},  {"HANGEUL_CHARSET", 129},
-    {"JOHAB_CHARSET", 130},      {"GB2312_CHARSET", 134},    {"CHINESEBIG5_CHARSET", 136},
-    {"GREEK_CHARSET", 161},      {"TURKISH_CHARSET", 162},   {"VIETNAMESE_CHARSET", 163},
-    {"HEBREW_CHARSET", 177},     {"ARABIC_CHARSET", 178},    {"BALTIC_CHARSET", 186},
-    {"RUSSIAN_CHARSET", 204},    {"THAI_CHARSET", 222},      {"EASTEUROPE_CHARSET", 238},
+    {"ANSI_CHARSET", 0},      {"DEFAULT_CHARSET", 1},    {"SYMBOL_CHARSET", 2},
+    {"MAC_CHARSET", 77},      {"SHIFTJIS_CHARSET", 128}, {"HANGEUL_CHARSET", 129},
+    {"JOHAB_CHARSET", 130},   {"GB2312_CHARSET", 134},   {"CHINESEBIG5_CHARSET", 136},
+    {"GREEK_CHARSET", 161},   {"TURKISH_CHARSET", 162},  {"VIETNAMESE_CHARSET", 163},
+    {"HEBREW_CHARSET", 177},  {"ARABIC_CHARSET", 178},   {"BALTIC_CHARSET", 186},
+    {"RUSSIAN_CHARSET", 204}, {"THAI_CHARSET", 222},     {"EASTEUROPE_CHARSET", 238},
     {"OEM_CHARSET", 255},
 }};
 
-std::int64_t AsUnsigned(ColorValue color) { return static_cast<std::uint32_t>(color); }
+std::int64_t AsUnsigned(ColorValue color) {
+  return static_cast<std::uint32_t>(color);
+}
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -109,7 +111,8 @@ std::optional<ColorValue> NameToColor(std::string_view name) {
 std::string ColorToText(ColorValue color) {
   if (auto name = ColorToName(color)) return std::string(*name);
   char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "$%08X", static_cast<unsigned>(static_cast<std::uint32_t>(color)));
+  std::snprintf(buffer, sizeof buffer, "$%08X",
+                static_cast<unsigned>(static_cast<std::uint32_t>(color)));
   return buffer;
 }
 
@@ -117,7 +120,8 @@ std::optional<ColorValue> TextToColor(std::string_view text) {
   const std::string trimmed = Trim(text);
   if (trimmed.empty()) return std::nullopt;
   for (const NamedValue& entry : kColors) {
-    if (SameText(entry.Name, trimmed)) return static_cast<ColorValue>(static_cast<std::uint32_t>(entry.Value));
+    if (SameText(entry.Name, trimmed))
+      return static_cast<ColorValue>(static_cast<std::uint32_t>(entry.Value));
   }
   if (trimmed[0] == '$') {
     if (trimmed.size() < 2 || trimmed.size() > 9) return std::nullopt;
@@ -134,7 +138,9 @@ std::optional<ColorValue> TextToColor(std::string_view text) {
   return static_cast<ColorValue>(static_cast<std::uint32_t>(value));
 }
 
-ColorValue TextToColorDef(std::string_view text, ColorValue fallback) { return TextToColor(text).value_or(fallback); }
+ColorValue TextToColorDef(std::string_view text, ColorValue fallback) {
+  return TextToColor(text).value_or(fallback);
+}
 
 std::optional<std::string_view> CharsetToName(int charset) {
   for (const NamedValue& entry : kCharsets) {

@@ -75,9 +75,15 @@ class NodeSink {
     node->Name = name;
     stack_.push_back(node);
   }
-  void Integer(std::string_view name, std::int64_t value) { Add(name, ObjectValue::Integer(value)); }
-  void Text(std::string_view name, std::string_view bytes) { Add(name, ObjectValue::Text(std::string(bytes))); }
-  void Identifier(std::string_view name, std::string_view id) { Add(name, ObjectValue::Identifier(std::string(id))); }
+  void Integer(std::string_view name, std::int64_t value) {
+    Add(name, ObjectValue::Integer(value));
+  }
+  void Text(std::string_view name, std::string_view bytes) {
+    Add(name, ObjectValue::Text(std::string(bytes)));
+  }
+  void Identifier(std::string_view name, std::string_view id) {
+    Add(name, ObjectValue::Identifier(std::string(id)));
+  }
   void Boolean(std::string_view name, bool value) { Add(name, ObjectValue::Boolean(value)); }
   void Colour(std::string_view name, ColorValue color) { Add(name, ObjectValue::Colour(color)); }
   void Binary(std::string_view name, std::string_view prefix, std::string_view bytes) {
@@ -90,7 +96,9 @@ class NodeSink {
   void EndObject() { stack_.pop_back(); }
 
  private:
-  void Add(std::string_view name, ObjectValue value) { stack_.back()->Add(std::string(name), std::move(value)); }
+  void Add(std::string_view name, ObjectValue value) {
+    stack_.back()->Add(std::string(name), std::move(value));
+  }
   ObjectNode& root_;
   std::vector<ObjectNode*> stack_;
 };
@@ -126,7 +134,8 @@ void EmitMemo(Sink& sink, const MemoRecord& record, std::string_view objectName)
   sink.Boolean("VertScrollBar.Visible", false);
   if (record.BorderStyle == MemoBorder::SizeToolWin) sink.Boolean("AutoScroll", false);
   if (record.BorderStyle == MemoBorder::None) sink.Identifier("BorderStyle", "bsNone");
-  if (record.BorderStyle == MemoBorder::SizeToolWin) sink.Identifier("BorderStyle", "bsSizeToolWin");
+  if (record.BorderStyle == MemoBorder::SizeToolWin)
+    sink.Identifier("BorderStyle", "bsSizeToolWin");
   if (!record.StampText.empty()) sink.Text("Caption", record.StampText);
   integer("ClientHeight", record.ClientHeight);
   integer("ClientWidth", record.ClientWidth);
@@ -171,7 +180,8 @@ void EmitMemo(Sink& sink, const MemoRecord& record, std::string_view objectName)
   sink.Boolean("AutoSize", true);
   sink.Boolean("Center", true);
   if (!record.PictureHint.empty()) sink.Text("Hint", record.PictureHint);
-  if (!record.Picture.empty()) sink.Binary("Picture.Data", PicturePrefix(record.Picture.size()), record.Picture);
+  if (!record.Picture.empty())
+    sink.Binary("Picture.Data", PicturePrefix(record.Picture.size()), record.Picture);
   if (record.Kind == MemoKind::mkImage) sink.Boolean("ShowHint", true);
   sink.Boolean("Stretch", true);
   sink.Identifier("OnMouseDown", "ClipImageMouseDown");
@@ -183,7 +193,8 @@ void EmitMemo(Sink& sink, const MemoRecord& record, std::string_view objectName)
 
 // Applies one Font.* property; a value of the wrong kind gives the baseline's value, as if the
 // property were absent. False for other names.
-bool ApplyFontProperty(std::string_view name, const ValueRef& value, FontSpec& font, const FontSpec& baseline) {
+bool ApplyFontProperty(std::string_view name, const ValueRef& value, FontSpec& font,
+                       const FontSpec& baseline) {
   if (name == "Font.Charset") {
     font.Charset = baseline.Charset;
     if (auto id = value.AsIdentifier()) {
@@ -220,13 +231,15 @@ int IntOr(const ValueRef& value, int fallback) {
   return v && *v >= INT32_MIN && *v <= INT32_MAX ? static_cast<int>(*v) : fallback;
 }
 
-std::string TextOr(const ValueRef& value) { return value.AsText().value_or(std::string()); }
+std::string TextOr(const ValueRef& value) {
+  return value.AsText().value_or(std::string());
+}
 
 // Fills a record from the reader's events. Each known property sets its field; the last one of
 // a name wins, and a value of the wrong kind leaves the field as if nothing were stored.
 class MemoRecordBuilder : public ObjectImageHandler {
  public:
-  MemoRecord Record = AbsentRecord();
+  MemoRecord Record = Absent();
 
   void BeginObject(const ObjectHeader& header) override {
     ++depth_;
@@ -257,8 +270,20 @@ class MemoRecordBuilder : public ObjectImageHandler {
   enum class Part { Other, Label, Image };
 
   enum class Field {
-    Other, Left, Top, ClientWidth, ClientHeight, BorderStyle, Caption, Color,
-    ParentFont, FormStyle, Tag, Cursor, Visible, Font,
+    Other,
+    Left,
+    Top,
+    ClientWidth,
+    ClientHeight,
+    BorderStyle,
+    Caption,
+    Color,
+    ParentFont,
+    FormStyle,
+    Tag,
+    Cursor,
+    Visible,
+    Font,
   };
 
   // Most stored properties are fixed values nobody reads; the length sorts them out quickly.
@@ -277,16 +302,18 @@ class MemoRecordBuilder : public ObjectImageHandler {
       case 9:
         return n == "FormStyle" ? Field::FormStyle : n == "Font.Name" ? Field::Font : Field::Other;
       case 10:
-        return n == "ParentFont" ? Field::ParentFont
+        return n == "ParentFont"                        ? Field::ParentFont
                : n == "Font.Color" || n == "Font.Style" ? Field::Font
                                                         : Field::Other;
       case 11:
-        return n == "ClientWidth" ? Field::ClientWidth
+        return n == "ClientWidth"   ? Field::ClientWidth
                : n == "BorderStyle" ? Field::BorderStyle
                : n == "Font.Height" ? Field::Font
                                     : Field::Other;
       case 12:
-        return n == "ClientHeight" ? Field::ClientHeight : n == "Font.Charset" ? Field::Font : Field::Other;
+        return n == "ClientHeight"   ? Field::ClientHeight
+               : n == "Font.Charset" ? Field::Font
+                                     : Field::Other;
       default:
         return Field::Other;
     }
@@ -366,10 +393,16 @@ class MemoRecordBuilder : public ObjectImageHandler {
 
   void Image(std::string_view name, const ValueRef& value) {
     if (name == "Picture.Data") {
-      Record.Picture = value.Tag == ValueTag::Binary ? BitmapFromPictureData(value.Bytes) : std::string();
+      Record.Picture =
+          value.Tag == ValueTag::Binary ? BitmapFromPictureData(value.Bytes) : std::string();
     } else if (name == "Hint") {
       Record.PictureHint = TextOr(value);
     }
+  }
+
+  static const MemoRecord& Absent() {
+    static const MemoRecord absent = AbsentRecord();
+    return absent;
   }
 
   int depth_ = 0;
@@ -404,6 +437,32 @@ FontSpec DefaultMemoFont() {
   font.Name = "ＭＳ Ｐゴシック";
   font.Style = 0;
   return font;
+}
+
+std::string_view MemoCategoryFileName(int category) {
+  switch (category) {
+    case 0:
+      return "MemoData.dat";
+    case 1:
+      return "MemoData1.dat";
+    case 2:
+      return "MemoData2.dat";
+    default:
+      return {};
+  }
+}
+
+std::string_view MemoCategoryCaption(int category) {
+  switch (category) {
+    case 0:
+      return "カテゴリ０";
+    case 1:
+      return "カテゴリ１";
+    case 2:
+      return "カテゴリ２";
+    default:
+      return {};
+  }
 }
 
 std::string MemoObjectName(std::size_t index) {
@@ -502,7 +561,8 @@ std::optional<ColorValue> ReadMemoColorFile(std::string_view bytes) {
   return std::nullopt;
 }
 
-std::string DateTimeText(std::string_view shortDateFormat, std::string_view longTimeFormat, DateTime value) {
+std::string DateTimeText(std::string_view shortDateFormat, std::string_view longTimeFormat,
+                         DateTime value) {
   return FormatDateTime(shortDateFormat, value) + " " + FormatDateTime(longTimeFormat, value);
 }
 
@@ -511,9 +571,13 @@ std::string StampLine(std::string_view stampText) {
   return "[更新日時：" + std::string(stampText) + "]";
 }
 
-std::string SaveLine(std::string_view now) { return "[保存日時：" + std::string(now) + "]"; }
+std::string SaveLine(std::string_view now) {
+  return "[保存日時：" + std::string(now) + "]";
+}
 
-std::string DeleteLine(std::string_view now) { return "[削除日時：" + std::string(now) + "]"; }
+std::string DeleteLine(std::string_view now) {
+  return "[削除日時：" + std::string(now) + "]";
+}
 
 std::string AppendLogEntry(const std::optional<std::string>& existingLog, const MemoRecord& memo,
                            std::string_view now) {

@@ -15,7 +15,13 @@
 
 namespace quillpad {
 
-enum class MemoKind : int { mkNormal = 0, mkImage = 1, mkMarquee = 2, mkWallpaper = 3, mkGradation = 4 };
+enum class MemoKind : int {
+  mkNormal = 0,
+  mkImage = 1,
+  mkMarquee = 2,
+  mkWallpaper = 3,
+  mkGradation = 4
+};
 
 // The window border: the class default (never in a saved memo), none, or the thin sizing frame.
 enum class MemoBorder { Dialog, None, SizeToolWin };
@@ -46,9 +52,9 @@ struct MemoRecord {
   ColorValue Color = kClWhite;
   bool ParentFont = false;  // true: no font of its own (image memos); Font is then not stored
   FontSpec Font = DefaultMemoFont();
-  bool StayOnTop = false;    // FormStyle "fsStayOnTop"
+  bool StayOnTop = false;              // FormStyle "fsStayOnTop"
   MemoKind Kind = MemoKind::mkNormal;  // the window's Tag
-  bool HandCursor = false;   // Cursor "crHandPoint"
+  bool HandCursor = false;             // Cursor "crHandPoint"
   bool Visible = false;
 
   // Text child (MemoLabel).
@@ -65,6 +71,17 @@ struct MemoRecord {
 
   friend bool operator==(const MemoRecord&, const MemoRecord&) = default;
 };
+
+// Memo categories 0, 1, 2: their files in the work folder and their default menu captions.
+constexpr int kMemoCategoryCount = 3;
+std::string_view MemoCategoryFileName(int category);  // "MemoData.dat", "MemoData1.dat", ...
+std::string_view MemoCategoryCaption(
+    int category);  // "カテゴリ０", ...; both empty when out of range
+
+// Files of the program folder.
+inline constexpr std::string_view kMemoFontFileName = "MemoFont.dat";
+inline constexpr std::string_view kMemoColorFileName = "MemoColor.dat";
+inline constexpr std::string_view kStyleTemplateFileName = "StyleTemplate.dat";
 
 // The stamp that means "time unknown".
 inline constexpr std::string_view kUnknownStamp = "MemoForm";
@@ -106,7 +123,8 @@ void AddFontProperties(ObjectNode& object, const FontSpec& font);
 void ReadFontProperties(const ObjectNode& object, FontSpec& font);
 
 // The system date-time text: short date format, a blank, long time format.
-std::string DateTimeText(std::string_view shortDateFormat, std::string_view longTimeFormat, DateTime value);
+std::string DateTimeText(std::string_view shortDateFormat, std::string_view longTimeFormat,
+                         DateTime value);
 
 // Text export lines; `now` is a DateTimeText.
 std::string StampLine(std::string_view stampText);  // "[更新日時：...]", "[更新日時：不明]"

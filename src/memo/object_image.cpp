@@ -72,7 +72,8 @@ class Reader {
 bool ReadValue(Reader& in, ObjectValue& value, int depth);
 
 bool IsComplex(ValueTag tag) {
-  return tag == ValueTag::List || tag == ValueTag::Set || tag == ValueTag::Collection || tag == ValueTag::WString;
+  return tag == ValueTag::List || tag == ValueTag::Set || tag == ValueTag::Collection ||
+         tag == ValueTag::WString;
 }
 
 // Simple values in place; complex ones parsed into `scratch`.
@@ -82,7 +83,14 @@ bool ReadValueRef(Reader& in, ValueRef& ref, ObjectValue& scratch, int depth) {
   ref = ValueRef{};
   ref.Tag = static_cast<ValueTag>(tag);
   if (IsComplex(ref.Tag)) {
-    scratch = ObjectValue{};
+    // Reused for every complex value of an image, keeping its buffers.
+    scratch.Int = 0;
+    scratch.Float = 0;
+    scratch.Bytes.clear();
+    scratch.Wide.clear();
+    scratch.Set.clear();
+    scratch.List.clear();
+    scratch.Items.clear();
     if (!ReadValue(in, scratch, depth)) return false;
     ref.Complex = &scratch;
     return true;
@@ -177,7 +185,8 @@ bool ReadValue(Reader& in, ObjectValue& value, int depth) {
       }
     case ValueTag::WString: {
       std::uint64_t count;
-      if (!in.Unsigned(4, count) || count > in.Left() / 2 || !in.Raw(static_cast<std::size_t>(count * 2), raw)) {
+      if (!in.Unsigned(4, count) || count > in.Left() / 2 ||
+          !in.Raw(static_cast<std::size_t>(count * 2), raw)) {
         return false;
       }
       value.Wide.resize(static_cast<std::size_t>(count));
@@ -196,7 +205,8 @@ bool ReadValue(Reader& in, ObjectValue& value, int depth) {
           return true;
         }
         CollectionItem item;
-        if (next >= static_cast<std::uint8_t>(ValueTag::Int8) && next <= static_cast<std::uint8_t>(ValueTag::Int32)) {
+        if (next >= static_cast<std::uint8_t>(ValueTag::Int8) &&
+            next <= static_cast<std::uint8_t>(ValueTag::Int32)) {
           ObjectValue index;
           if (!ReadValue(in, index, depth + 1)) return false;
           item.Index = std::move(index);
@@ -270,7 +280,8 @@ class NodeBuilder : public ObjectImageHandler {
 };
 
 void PutUnsigned(std::string& out, std::uint64_t value, std::size_t size) {
-  for (std::size_t i = 0; i < size; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+  for (std::size_t i = 0; i < size; ++i)
+    out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
 // Callers keep names and identifiers within 255 bytes; a longer one is cut rather than
@@ -364,7 +375,8 @@ void PutValue(std::string& out, const ObjectValue& value) {
       break;
     case ValueTag::Collection:
       for (const CollectionItem& item : value.Items) {
-        if (item.Index && item.Index->IsInteger()) PutValue(out, ObjectValue::Integer(item.Index->Int));
+        if (item.Index && item.Index->IsInteger())
+          PutValue(out, ObjectValue::Integer(item.Index->Int));
         out.push_back(static_cast<char>(ValueTag::List));
         PutPropertyList(out, item.Properties);
       }
@@ -442,15 +454,25 @@ ObjectValue ObjectValue::Colour(ColorValue color) {
   return Integer(color);
 }
 
-bool ObjectValue::IsInteger() const { return ValueRef::Of(*this).IsInteger(); }
-std::optional<std::int64_t> ObjectValue::AsInteger() const { return ValueRef::Of(*this).AsInteger(); }
-std::optional<std::string> ObjectValue::AsText() const { return ValueRef::Of(*this).AsText(); }
+bool ObjectValue::IsInteger() const {
+  return ValueRef::Of(*this).IsInteger();
+}
+std::optional<std::int64_t> ObjectValue::AsInteger() const {
+  return ValueRef::Of(*this).AsInteger();
+}
+std::optional<std::string> ObjectValue::AsText() const {
+  return ValueRef::Of(*this).AsText();
+}
 std::optional<std::string> ObjectValue::AsIdentifier() const {
   if (auto name = ValueRef::Of(*this).AsIdentifier()) return std::string(*name);
   return std::nullopt;
 }
-std::optional<bool> ObjectValue::AsBoolean() const { return ValueRef::Of(*this).AsBoolean(); }
-std::optional<ColorValue> ObjectValue::AsColour() const { return ValueRef::Of(*this).AsColour(); }
+std::optional<bool> ObjectValue::AsBoolean() const {
+  return ValueRef::Of(*this).AsBoolean();
+}
+std::optional<ColorValue> ObjectValue::AsColour() const {
+  return ValueRef::Of(*this).AsColour();
+}
 
 ValueRef ValueRef::Of(const ObjectValue& value) {
   ValueRef ref;
@@ -476,7 +498,8 @@ ObjectValue ValueRef::ToValue() const {
 }
 
 bool ValueRef::IsInteger() const {
-  return Tag == ValueTag::Int8 || Tag == ValueTag::Int16 || Tag == ValueTag::Int32 || Tag == ValueTag::Int64;
+  return Tag == ValueTag::Int8 || Tag == ValueTag::Int16 || Tag == ValueTag::Int32 ||
+         Tag == ValueTag::Int64;
 }
 
 std::optional<std::int64_t> ValueRef::AsInteger() const {
@@ -544,7 +567,8 @@ void ReplayObject(const ObjectNode& object, ObjectImageHandler& handler) {
   header.ClassName = object.ClassName;
   header.Name = object.Name;
   handler.BeginObject(header);
-  for (const ObjectProperty& property : object.Properties) handler.Property(property.Name, ValueRef::Of(property.Value));
+  for (const ObjectProperty& property : object.Properties)
+    handler.Property(property.Name, ValueRef::Of(property.Value));
   for (const ObjectNode& child : object.Children) ReplayObject(child, handler);
   handler.EndObject();
 }
@@ -567,7 +591,9 @@ std::string WriteObjectImage(const ObjectNode& object) {
   return out;
 }
 
-void ObjectImageWriter::Name(std::string_view name) { PutShortString(out_, name); }
+void ObjectImageWriter::Name(std::string_view name) {
+  PutShortString(out_, name);
+}
 
 void ObjectImageWriter::BeginObject(std::string_view className, std::string_view name) {
   if (depth_++ == 0) out_.append(kSignature);
@@ -610,7 +636,8 @@ void ObjectImageWriter::Colour(std::string_view name, ColorValue color) {
   }
 }
 
-void ObjectImageWriter::Binary(std::string_view name, std::string_view prefix, std::string_view bytes) {
+void ObjectImageWriter::Binary(std::string_view name, std::string_view prefix,
+                               std::string_view bytes) {
   Name(name);
   out_.push_back(static_cast<char>(ValueTag::Binary));
   PutUnsigned(out_, prefix.size() + bytes.size(), 4);
@@ -632,7 +659,9 @@ void ObjectImageWriter::Value(std::string_view name, const ObjectValue& value) {
   PutValue(out_, value);
 }
 
-void ObjectImageWriter::EndProperties() { out_.push_back('\0'); }
+void ObjectImageWriter::EndProperties() {
+  out_.push_back('\0');
+}
 
 void ObjectImageWriter::EndObject() {
   out_.push_back('\0');

@@ -43,12 +43,12 @@ struct CollectionItem;
 
 struct ObjectValue {
   ValueTag Tag = ValueTag::Null;
-  std::int64_t Int = 0;           // Int8..Int32, Int64; Currency holds value * 10000
-  double Float = 0;               // Extended, Single, Date
-  std::string Bytes;              // String, LString, Ident, Binary (CP932 / raw bytes)
-  std::u16string Wide;            // WString
-  std::vector<std::string> Set;   // Set
-  std::vector<ObjectValue> List;  // List
+  std::int64_t Int = 0;               // Int8..Int32, Int64; Currency holds value * 10000
+  double Float = 0;                   // Extended, Single, Date
+  std::string Bytes;                  // String, LString, Ident, Binary (CP932 / raw bytes)
+  std::u16string Wide;                // WString
+  std::vector<std::string> Set;       // Set
+  std::vector<ObjectValue> List;      // List
   std::vector<CollectionItem> Items;  // Collection
 
   // Writer rules: the narrowest integer tag, tag 6 or 12 by length, and so on.
@@ -155,7 +155,8 @@ class ObjectImageWriter {
   void Identifier(std::string_view name, std::string_view identifier);
   void Boolean(std::string_view name, bool value);
   void Colour(std::string_view name, ColorValue color);
-  void Binary(std::string_view name, std::string_view prefix, std::string_view bytes);  // prefix + bytes
+  void Binary(std::string_view name, std::string_view prefix,
+              std::string_view bytes);  // prefix + bytes
   void Set(std::string_view name, const std::vector<std::string_view>& names);
   void Value(std::string_view name, const ObjectValue& value);
   void EndProperties();

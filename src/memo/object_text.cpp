@@ -54,7 +54,9 @@ void PushCode(std::vector<Piece>& pieces, unsigned value, bool lineEnd) {
   if (lineEnd) pieces.push_back(Piece{Piece::Break, {}});
 }
 
-bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
+bool IsControl(unsigned char c) {
+  return c < 0x20 || c == 0x7F;
+}
 
 // Length of the character at s[i] for splitting into runs: a lead byte pairs only with a byte
 // that can follow it.
@@ -111,7 +113,8 @@ std::vector<Piece> WidePieces(std::u16string_view s) {
     const char16_t u = s[i];
     if (u < 0x20 || u == 0x7F) {
       PushCode(pieces, u, u == '\n' && i + 1 < s.size());
-    } else if (u >= 0xD800 && u <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
+    } else if (u >= 0xD800 && u <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
+               s[i + 1] <= 0xDFFF) {
       std::string utf8;
       AppendUtf8(utf8, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (s[i + 1] - 0xDC00));
       PushQuoted(pieces, utf8);
@@ -143,7 +146,8 @@ void WritePieces(std::string& out, const std::vector<Piece>& pieces, int indent)
         out.push_back('\'');
         break;
       case Piece::Code:
-        out += "#" + std::to_string(piece.Value);
+        out.push_back('#');
+        out += std::to_string(piece.Value);
         break;
       case Piece::Break:
         out += " +\n" + std::string(static_cast<std::size_t>(indent + 2), ' ');
@@ -166,11 +170,15 @@ std::string FloatText(double value, int maxDigits, bool single) {
 
 std::string CurrencyText(std::int64_t value) {
   const bool negative = value < 0;
-  const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-  std::string fraction = std::to_string(magnitude % 10000);
-  fraction.insert(0, 4 - fraction.size(), '0');
-  while (fraction.size() > 1 && fraction.back() == '0') fraction.pop_back();
-  return (negative ? "-" : "") + std::to_string(magnitude / 10000) + "." + fraction + "c";
+  const std::uint64_t magnitude =
+      negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%s%llu.%04llu", negative ? "-" : "",
+                static_cast<unsigned long long>(magnitude / 10000),
+                static_cast<unsigned long long>(magnitude % 10000));
+  std::string text = buffer;
+  while (text.back() == '0' && text[text.size() - 2] != '.') text.pop_back();
+  return text + "c";
 }
 
 void WriteValue(std::string& out, const ObjectValue& value, int indent);
@@ -322,7 +330,8 @@ class Parser {
     }
     if (Accept('[')) {
       if (!Integer(object.Position) || !Expect(']')) return false;
-      object.Prefix = static_cast<std::uint8_t>(object.Prefix.value_or(0xF0) | ObjectNode::kPrefixPosition);
+      object.Prefix =
+          static_cast<std::uint8_t>(object.Prefix.value_or(0xF0) | ObjectNode::kPrefixPosition);
     }
     for (;;) {
       SkipSpace();
@@ -357,7 +366,8 @@ class Parser {
   }
 
   void SkipSpace() {
-    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\r' || text_[pos_] == '\n')) {
+    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' ||
+                                   text_[pos_] == '\r' || text_[pos_] == '\n')) {
       ++pos_;
     }
   }
@@ -376,8 +386,8 @@ class Parser {
   bool Expect(char c) { return Accept(c) || Fail(std::string("'") + c + "' expected"); }
 
   static bool IsWordChar(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '.' ||
-           static_cast<unsigned char>(c) >= 0x80;
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '.' || static_cast<unsigned char>(c) >= 0x80;
   }
 
   std::string Word() {
@@ -390,7 +400,8 @@ class Parser {
   bool Integer(std::int64_t& value) {
     SkipSpace();
     bool negative = false;
-    if (pos_ < text_.size() && (text_[pos_] == '-' || text_[pos_] == '+')) negative = text_[pos_++] == '-';
+    if (pos_ < text_.size() && (text_[pos_] == '-' || text_[pos_] == '+'))
+      negative = text_[pos_++] == '-';
     std::uint64_t magnitude = 0;
     const std::size_t start = pos_;
     while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') {
@@ -402,7 +413,8 @@ class Parser {
     if (pos_ == start) return Fail("number expected");
     const std::uint64_t limit = negative ? (1ULL << 63) : (1ULL << 63) - 1;
     if (magnitude > limit) return Fail("number too large");
-    value = negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+    value =
+        negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
     return true;
   }
 
@@ -425,7 +437,8 @@ class Parser {
     }
     const std::string token(text_.substr(start, pos_ - start));
     char suffix = '\0';
-    if (pos_ < text_.size() && (text_[pos_] == 's' || text_[pos_] == 'c' || text_[pos_] == 'd')) suffix = text_[pos_++];
+    if (pos_ < text_.size() && (text_[pos_] == 's' || text_[pos_] == 'c' || text_[pos_] == 'd'))
+      suffix = text_[pos_++];
     if (suffix == 'c') return Currency(token, value);
     if (!isFloat && suffix == '\0') {
       std::int64_t number;
@@ -437,7 +450,9 @@ class Parser {
     char* end = nullptr;
     const double number = std::strtod(token.c_str(), &end);
     if (token.empty() || end != token.c_str() + token.size()) return Fail("bad number");
-    value.Tag = suffix == 's' ? ValueTag::Single : suffix == 'd' ? ValueTag::Date : ValueTag::Extended;
+    value.Tag = suffix == 's'   ? ValueTag::Single
+                : suffix == 'd' ? ValueTag::Date
+                                : ValueTag::Extended;
     value.Float = number;
     return true;
   }
@@ -473,7 +488,8 @@ class Parser {
     const std::uint64_t magnitude = whole * 10000 + fraction;
     if (magnitude > (1ULL << 63) - 1) return Fail("number too large");
     value.Tag = ValueTag::Currency;
-    value.Int = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+    value.Int =
+        negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
     return true;
   }
 
@@ -568,7 +584,8 @@ class Parser {
             length = 1;
           } else {
             cp = c & (0x7F >> length);
-            for (std::size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+            for (std::size_t k = 1; k < length; ++k)
+              cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
           }
         }
         if (cp >= 0x10000 && cp <= 0x10FFFF) {
@@ -615,7 +632,8 @@ class Parser {
     if (depth > kMaxObjectDepth) return Fail("values nested too deeply");
     const char c = Peek();
     if (c == '\'' || c == '#') return CpString(value);
-    if (c == 'W' && pos_ + 1 < text_.size() && (text_[pos_ + 1] == '\'' || text_[pos_ + 1] == '#')) {
+    if (c == 'W' && pos_ + 1 < text_.size() &&
+        (text_[pos_ + 1] == '\'' || text_[pos_ + 1] == '#')) {
       ++pos_;
       return WideString(value);
     }

@@ -10,7 +10,8 @@ TEST(ColorTest, NamesBothWays) {
   EXPECT_EQ(ColorToName(0xF0CAA6), "clSkyBlue");
   EXPECT_EQ(ColorToName(kClBtnFace), "clBtnFace");
   EXPECT_EQ(ColorToName(static_cast<ColorValue>(0x8000001Eu)), "clMenuBar");
-  EXPECT_EQ(ColorToName(static_cast<ColorValue>(0x80000019u)), std::nullopt);  // index 25 has no name
+  EXPECT_EQ(ColorToName(static_cast<ColorValue>(0x80000019u)),
+            std::nullopt);  // index 25 has no name
   EXPECT_EQ(ColorToName(kClNone), "clNone");
   EXPECT_EQ(ColorToName(0x123456), std::nullopt);
   EXPECT_EQ(NameToColor("clMoneyGreen"), 0xC0DCC0);

@@ -91,20 +91,61 @@ TEST(MemoRecordTest, WrittenBytesFollowTheRules) {
   EXPECT_TRUE(Contains(bytes, Hex("03 54 61 67 02 04")));
   EXPECT_TRUE(Contains(bytes, Hex("04 4C 65 66 74 03 80 02")));
   EXPECT_TRUE(Contains(bytes, Hex("07 56 69 73 69 62 6C 65 09")));
-  EXPECT_TRUE(Contains(bytes, Hex("09 46 6F 72 6D 53 74 79 6C 65 07 0B 66 73 53 74 61 79 4F 6E 54 6F 70")));
-  EXPECT_TRUE(Contains(bytes, "\x0C" "Font.Charset\x07\x0C" "ANSI_CHARSET"));
-  EXPECT_TRUE(Contains(bytes, "\x0A" "Font.Color\x07\x0C" "clWindowText"));
-  EXPECT_TRUE(Contains(bytes, Lit("\x0A" "Font.Style\x0B\x06" "fsBold\x0B" "fsStrikeOut\x00")));
-  EXPECT_TRUE(Contains(bytes, "\x0A" "AutoScroll\x08"));
-  EXPECT_TRUE(Contains(bytes, "\x0B" "BorderStyle\x07\x0D" "bsSizeToolWin"));
-  EXPECT_TRUE(Contains(bytes, "\x06" "Cursor\x07\x0B" "crHandPoint"));
-  EXPECT_TRUE(Contains(bytes, Lit("\x05" "Color\x04\x56\x34\x12\x00")));
+  EXPECT_TRUE(
+      Contains(bytes, Hex("09 46 6F 72 6D 53 74 79 6C 65 07 0B 66 73 53 74 61 79 4F 6E 54 6F 70")));
+  EXPECT_TRUE(Contains(bytes,
+                       "\x0C"
+                       "Font.Charset\x07\x0C"
+                       "ANSI_CHARSET"));
+  EXPECT_TRUE(Contains(bytes,
+                       "\x0A"
+                       "Font.Color\x07\x0C"
+                       "clWindowText"));
+  EXPECT_TRUE(Contains(bytes, Lit("\x0A"
+                                  "Font.Style\x0B\x06"
+                                  "fsBold\x0B"
+                                  "fsStrikeOut\x00")));
+  EXPECT_TRUE(Contains(bytes,
+                       "\x0A"
+                       "AutoScroll\x08"));
+  EXPECT_TRUE(Contains(bytes,
+                       "\x0B"
+                       "BorderStyle\x07\x0D"
+                       "bsSizeToolWin"));
+  EXPECT_TRUE(Contains(bytes,
+                       "\x06"
+                       "Cursor\x07\x0B"
+                       "crHandPoint"));
+  EXPECT_TRUE(Contains(bytes, Lit("\x05"
+                                  "Color\x04\x56\x34\x12\x00")));
   EXPECT_TRUE(Contains(bytes, "\x06TLabel\x09MemoLabel"));
-  EXPECT_TRUE(Contains(bytes, "\x06TImage\x09" "ClipImage"));
+  EXPECT_TRUE(Contains(bytes,
+                       "\x06TImage\x09"
+                       "ClipImage"));
   EXPECT_LT(bytes.find("MemoLabel"), bytes.find("ClipImage"));
   EXPECT_FALSE(Contains(bytes, "ParentFont"));
   EXPECT_FALSE(Contains(bytes, "Picture.Data"));
   EXPECT_FALSE(Contains(bytes, "\x08ShowHint\x09\x07Stretch"));  // only image memos have it
+}
+
+TEST(MemoRecordTest, TreeAndStreamWritersAgree) {
+  for (const MemoRecord& record : {FullRecord(), ImageRecord(), MemoRecord{}}) {
+    EXPECT_EQ(WriteObjectImage(MemoRecordToObject(record, "MemoForm_7")),
+              WriteMemoRecord(record, "MemoForm_7"));
+  }
+}
+
+TEST(MemoRecordTest, PositionsAcrossIntegerWidths) {
+  for (int value : {127, 128, -128, -129, 32767, 32768, -32768, -32769, INT32_MAX, INT32_MIN}) {
+    MemoRecord record = FullRecord();
+    record.Left = value;
+    record.Top = value / 3;
+    record.LabelWidth = value;
+    const MemoRecord back = RoundTrip(record);
+    EXPECT_EQ(back.Left, value);
+    EXPECT_EQ(back.LabelWidth, value);
+    EXPECT_EQ(back.Top, record.Top);
+  }
 }
 
 TEST(MemoRecordTest, DefaultsAreLeftOut) {
@@ -119,8 +160,11 @@ TEST(MemoRecordTest, DefaultsAreLeftOut) {
   EXPECT_FALSE(Contains(bytes, "Visible\x09"));
   EXPECT_FALSE(Contains(bytes, "Cursor"));
   EXPECT_FALSE(Contains(bytes, "\x03Tag"));
-  EXPECT_FALSE(Contains(bytes, "\x07" "Caption"));  // no stamp, no text
-  EXPECT_TRUE(Contains(bytes, Lit("\x0A" "Font.Style\x0B\x00")));  // empty style still written
+  EXPECT_FALSE(Contains(bytes,
+                        "\x07"
+                        "Caption"));  // no stamp, no text
+  EXPECT_TRUE(Contains(bytes, Lit("\x0A"
+                                  "Font.Style\x0B\x00")));  // empty style still written
   const MemoRecord back = RoundTrip(record);
   EXPECT_EQ(back.Text, "");
   EXPECT_EQ(back.StampText, "");
@@ -133,21 +177,27 @@ TEST(MemoRecordTest, MemoTextFormByLength) {
   record.Text = std::string(253, 'a') + "あ";
   ASSERT_EQ(record.Text.size(), 255u);
   std::string bytes = WriteMemoRecord(record);
-  EXPECT_TRUE(Contains(bytes, "\x07" "Caption\x06\xFF"));
+  EXPECT_TRUE(Contains(bytes,
+                       "\x07"
+                       "Caption\x06\xFF"));
   EXPECT_EQ(RoundTrip(record).Text, record.Text);
   // Longer: tag 12 with a 32-bit length.
   record.Text.clear();
   for (int i = 0; i < 400; ++i) record.Text += "漢字\r\n";
   bytes = WriteMemoRecord(record);
   const std::string length = Hex("60 09 00 00");  // 2400 bytes
-  EXPECT_TRUE(Contains(bytes, "\x07" "Caption\x0C" + length));
+  EXPECT_TRUE(Contains(bytes,
+                       "\x07"
+                       "Caption\x0C" +
+                           length));
   EXPECT_EQ(RoundTrip(record).Text, record.Text);
 }
 
 TEST(MemoRecordTest, ImageRecordCarriesABitmap) {
   const std::string bytes = WriteMemoRecord(ImageRecord());
   const std::string bitmap = TinyBitmap();
-  std::string payload = "\x07TBitmap" + std::string(1, static_cast<char>(bitmap.size())) + std::string(3, '\0') + bitmap;
+  std::string payload = "\x07TBitmap" + std::string(1, static_cast<char>(bitmap.size())) +
+                        std::string(3, '\0') + bitmap;
   std::string binaryLength(1, static_cast<char>(payload.size()));
   binaryLength.append(3, '\0');
   EXPECT_TRUE(Contains(bytes, "\x0CPicture.Data\x0A" + binaryLength + payload));
@@ -170,16 +220,20 @@ ObjectNode WithPicture(const std::string& data) {
 
 TEST(MemoRecordTest, OtherOrDamagedPicturesReadAsAbsent) {
   EXPECT_EQ(MemoRecordFromObject(WithPicture("\x05TIcon" + Hex("00 00 01 00"))).Picture, "");
-  EXPECT_EQ(MemoRecordFromObject(WithPicture("\x07TBitmap" + Hex("FF 00 00 00") + "BM")).Picture, "");
+  EXPECT_EQ(MemoRecordFromObject(WithPicture("\x07TBitmap" + Hex("FF 00 00 00") + "BM")).Picture,
+            "");
   EXPECT_EQ(MemoRecordFromObject(WithPicture("\x07TBitm")).Picture, "");
   EXPECT_EQ(MemoRecordFromObject(WithPicture("")).Picture, "");
-  EXPECT_EQ(MemoRecordFromObject(WithPicture("\x07TBitmap" + Hex("02 00 00 00") + "BM")).Picture, "BM");
+  EXPECT_EQ(MemoRecordFromObject(WithPicture("\x07TBitmap" + Hex("02 00 00 00") + "BM")).Picture,
+            "BM");
 }
 
 TEST(MemoRecordTest, UnknownPropertiesAndOddTypesAreIgnored) {
   ObjectNode form = MemoRecordToObject(FullRecord(), "MemoForm_3");
-  form.Properties.insert(form.Properties.begin(), ObjectProperty{"Constraints.MinWidth", ObjectValue::Integer(50)});
-  form.Add("Left", ObjectValue::Text("not a number"));  // wrong type: keep the earlier... value ignored
+  form.Properties.insert(form.Properties.begin(),
+                         ObjectProperty{"Constraints.MinWidth", ObjectValue::Integer(50)});
+  form.Add("Left",
+           ObjectValue::Text("not a number"));  // wrong type: keep the earlier... value ignored
   form.Add("HelpFile", ObjectValue::Text("x.hlp"));
   ObjectValue wide;
   wide.Tag = ValueTag::WString;
@@ -218,7 +272,8 @@ TEST(MemoRecordTest, AbsentValuesReadAsTheClassDefaults) {
 TEST(MemoFileTest, RecordsBackToBack) {
   const std::vector<MemoRecord> records{FullRecord(), ImageRecord(), MemoRecord{}};
   const std::string file = WriteMemoFile(records);
-  EXPECT_EQ(file, WriteMemoRecord(records[0], "MemoForm") + WriteMemoRecord(records[1], "MemoForm_1") +
+  EXPECT_EQ(file, WriteMemoRecord(records[0], "MemoForm") +
+                      WriteMemoRecord(records[1], "MemoForm_1") +
                       WriteMemoRecord(records[2], "MemoForm_2"));
   const MemoFileContents contents = ReadMemoFile(file);
   EXPECT_FALSE(contents.Partial);
@@ -228,6 +283,11 @@ TEST(MemoFileTest, RecordsBackToBack) {
   EXPECT_FALSE(empty.Partial);
   EXPECT_EQ(MemoObjectName(0), "MemoForm");
   EXPECT_EQ(MemoObjectName(12), "MemoForm_12");
+  EXPECT_EQ(MemoCategoryFileName(0), "MemoData.dat");
+  EXPECT_EQ(MemoCategoryFileName(2), "MemoData2.dat");
+  EXPECT_EQ(MemoCategoryFileName(3), "");
+  EXPECT_EQ(MemoCategoryCaption(1), "カテゴリ１");
+  EXPECT_EQ(MemoCategoryCaption(-1), "");
 }
 
 TEST(MemoFileTest, CutAtEveryByteLoadsTheCompleteRecords) {
@@ -239,7 +299,8 @@ TEST(MemoFileTest, CutAtEveryByteLoadsTheCompleteRecords) {
     const MemoFileContents contents = ReadMemoFile(cut);
     const std::size_t expected = length == file.size() ? 2 : length >= first.size() ? 1 : 0;
     ASSERT_EQ(contents.Records.size(), expected) << length;
-    EXPECT_EQ(contents.Partial, length != file.size() && length != first.size() && length != 0) << length;
+    EXPECT_EQ(contents.Partial, length != file.size() && length != first.size() && length != 0)
+        << length;
     if (expected >= 1) {
       EXPECT_EQ(contents.Records[0], records[0]);
     }
@@ -261,8 +322,12 @@ TEST(StyleFileTest, FontAndColourFiles) {
   font.Name = "ＭＳ ゴシック";
   font.Style = kFsItalic | kFsUnderline;
   const std::string bytes = WriteMemoFontFile(font);
-  EXPECT_EQ(bytes.substr(0, 28), std::string("TPF0\x0BTFontDialog\x0B" "FontDialog1"));
-  EXPECT_TRUE(Contains(bytes, "\x0A" "Font.Color\x07\x05" "clRed"));
+  EXPECT_EQ(bytes.substr(0, 28), std::string("TPF0\x0BTFontDialog\x0B"
+                                             "FontDialog1"));
+  EXPECT_TRUE(Contains(bytes,
+                       "\x0A"
+                       "Font.Color\x07\x05"
+                       "clRed"));
   FontSpec back;
   ASSERT_TRUE(ReadMemoFontFile(bytes, back));
   EXPECT_EQ(back, font);
@@ -281,7 +346,10 @@ TEST(StyleFileTest, FontAndColourFiles) {
   EXPECT_EQ(partial.Name, DefaultMemoFont().Name);
 
   const std::string color = WriteMemoColorFile(kClYellow);
-  EXPECT_EQ(color, Lit("TPF0\x0CTColorDialog\x0C" "ColorDialog1\x05" "Color\x07\x08" "clYellow\x00\x00"));
+  EXPECT_EQ(color, Lit("TPF0\x0CTColorDialog\x0C"
+                       "ColorDialog1\x05"
+                       "Color\x07\x08"
+                       "clYellow\x00\x00"));
   EXPECT_EQ(ReadMemoColorFile(color), kClYellow);
   EXPECT_EQ(ReadMemoColorFile(WriteMemoColorFile(kClBlack)), kClBlack);
   EXPECT_EQ(ReadMemoColorFile(WriteMemoColorFile(0x00ABCDEF)), 0x00ABCDEF);
@@ -289,7 +357,8 @@ TEST(StyleFileTest, FontAndColourFiles) {
 }
 
 TEST(MemoExportTest, StampSaveAndDeleteLines) {
-  EXPECT_EQ(DateTimeText("yyyy/mm/dd", "h:nn:ss", EncodeDateTime(2026, 12, 8, 9, 5, 7)), "2026/12/08 9:05:07");
+  EXPECT_EQ(DateTimeText("yyyy/mm/dd", "h:nn:ss", EncodeDateTime(2026, 12, 8, 9, 5, 7)),
+            "2026/12/08 9:05:07");
   EXPECT_EQ(StampLine("2026/12/08 9:05:07"), "[更新日時：2026/12/08 9:05:07]");
   EXPECT_EQ(StampLine("MemoForm"), "[更新日時：不明]");
   EXPECT_EQ(SaveLine("x"), "[保存日時：x]");

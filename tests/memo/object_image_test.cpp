@@ -28,10 +28,12 @@ TEST(ObjectImageTest, WorkedBytes) {
   ObjectNode form;
   form.ClassName = "TMemoForm";
   form.Name = "MemoForm";
-  EXPECT_EQ(ToHex(WriteObjectImage(form).substr(0, 14)), "54 50 46 30 09 54 4D 65 6D 6F 46 6F 72 6D");
+  EXPECT_EQ(ToHex(WriteObjectImage(form).substr(0, 14)),
+            "54 50 46 30 09 54 4D 65 6D 6F 46 6F 72 6D");
   EXPECT_EQ(ToHex(PropertyBytes("Tag", ObjectValue::Integer(4))), "03 54 61 67 02 04");
   EXPECT_EQ(ToHex(PropertyBytes("Left", ObjectValue::Integer(640))), "04 4C 65 66 74 03 80 02");
-  EXPECT_EQ(ToHex(PropertyBytes("Visible", ObjectValue::Boolean(true))), "07 56 69 73 69 62 6C 65 09");
+  EXPECT_EQ(ToHex(PropertyBytes("Visible", ObjectValue::Boolean(true))),
+            "07 56 69 73 69 62 6C 65 09");
   EXPECT_EQ(ToHex(PropertyBytes("FormStyle", ObjectValue::Identifier("fsStayOnTop"))),
             "09 46 6F 72 6D 53 74 79 6C 65 07 0B 66 73 53 74 61 79 4F 6E 54 6F 70");
 }
@@ -43,10 +45,18 @@ TEST(ObjectImageTest, IntegerWidthFollowsRange) {
     std::size_t PayloadBytes;
   };
   const Case cases[] = {
-      {0, ValueTag::Int8, 1},          {127, ValueTag::Int8, 1},         {-128, ValueTag::Int8, 1},
-      {128, ValueTag::Int16, 2},       {-129, ValueTag::Int16, 2},       {32767, ValueTag::Int16, 2},
-      {-32768, ValueTag::Int16, 2},    {32768, ValueTag::Int32, 4},      {-32769, ValueTag::Int32, 4},
-      {INT32_MAX, ValueTag::Int32, 4}, {INT32_MIN, ValueTag::Int32, 4},  {INT32_MAX + 1LL, ValueTag::Int64, 8},
+      {0, ValueTag::Int8, 1},
+      {127, ValueTag::Int8, 1},
+      {-128, ValueTag::Int8, 1},
+      {128, ValueTag::Int16, 2},
+      {-129, ValueTag::Int16, 2},
+      {32767, ValueTag::Int16, 2},
+      {-32768, ValueTag::Int16, 2},
+      {32768, ValueTag::Int32, 4},
+      {-32769, ValueTag::Int32, 4},
+      {INT32_MAX, ValueTag::Int32, 4},
+      {INT32_MIN, ValueTag::Int32, 4},
+      {INT32_MAX + 1LL, ValueTag::Int64, 8},
       {INT32_MIN - 1LL, ValueTag::Int64, 8},
   };
   for (const Case& c : cases) {
@@ -95,28 +105,29 @@ TEST(ObjectImageTest, ColoursWithNamesAreIdentifiers) {
 
 // Every tag of the table, hand-assembled, in one property list.
 TEST(ObjectImageTest, ReadsEveryTag) {
-  const std::string bytes = Hex(
-      "54 50 46 30 01 54 01 6E"
-      "01 61 00"                                  // a = Null
-      "01 62 01 02 05 06 01 78 00"                // b = (5 'x')
-      "01 63 02 FF"                               // c = -1
-      "01 64 03 00 80"                            // d = -32768
-      "01 65 04 00 00 00 80"                      // e = INT32_MIN
-      "01 66 05 00 00 00 00 00 00 00 C0 FF 3F"    // f = 1.5 extended
-      "01 67 06 02 68 69"                         // g = 'hi'
-      "01 68 07 02 6F 6B"                         // h = ok
-      "01 69 08 01 6A 09"                         // i = False, j = True
-      "01 6B 0A 03 00 00 00 01 02 03"             // k = {010203}
-      "01 6C 0B 06 66 73 42 6F 6C 64 00"          // l = [fsBold]
-      "01 6D 0C 01 00 00 00 7A"                   // m = 'z' (long)
-      "01 6E 0D"                                  // n = nil
-      "01 6F 0E 02 07 01 01 70 02 01 00 01 01 71 02 02 00 00"  // o = <item [7] p=1 end item q=2 end>
-      "01 70 0F 00 00 C0 3F"                      // p = 1.5 single
-      "01 71 10 10 27 00 00 00 00 00 00"          // q = 1.0000 currency
-      "01 72 11 00 00 00 00 00 00 F8 3F"          // r = 1.5 date
-      "01 73 12 02 00 00 00 42 30 41 00"          // s = W'あA'
-      "01 74 13 00 00 00 00 01 00 00 00"          // t = 2^32
-      "00 00");
+  const std::string bytes =
+      Hex("54 50 46 30 01 54 01 6E"
+          "01 61 00"                                               // a = Null
+          "01 62 01 02 05 06 01 78 00"                             // b = (5 'x')
+          "01 63 02 FF"                                            // c = -1
+          "01 64 03 00 80"                                         // d = -32768
+          "01 65 04 00 00 00 80"                                   // e = INT32_MIN
+          "01 66 05 00 00 00 00 00 00 00 C0 FF 3F"                 // f = 1.5 extended
+          "01 67 06 02 68 69"                                      // g = 'hi'
+          "01 68 07 02 6F 6B"                                      // h = ok
+          "01 69 08 01 6A 09"                                      // i = False, j = True
+          "01 6B 0A 03 00 00 00 01 02 03"                          // k = {010203}
+          "01 6C 0B 06 66 73 42 6F 6C 64 00"                       // l = [fsBold]
+          "01 6D 0C 01 00 00 00 7A"                                // m = 'z' (long)
+          "01 6E 0D"                                               // n = nil
+          "01 6F 0E 02 07 01 01 70 02 01 00 01 01 71 02 02 00 00"  // o = <item [7] p=1 end item q=2
+                                                                   // end>
+          "01 70 0F 00 00 C0 3F"                                   // p = 1.5 single
+          "01 71 10 10 27 00 00 00 00 00 00"                       // q = 1.0000 currency
+          "01 72 11 00 00 00 00 00 00 F8 3F"                       // r = 1.5 date
+          "01 73 12 02 00 00 00 42 30 41 00"                       // s = W'あA'
+          "01 74 13 00 00 00 00 01 00 00 00"                       // t = 2^32
+          "00 00");
   auto object = ParseObjectImage(bytes);
   ASSERT_TRUE(object);
   EXPECT_EQ(object->ClassName, "T");
@@ -155,12 +166,12 @@ TEST(ObjectImageTest, ReadsEveryTag) {
 }
 
 TEST(ObjectImageTest, PrefixBytesBeforeChildrenAreSkipped) {
-  const std::string bytes = Hex(
-      "54 50 46 30 01 50 00 00"
-      "F0 01 41 01 61 00 00"           // plain prefix
-      "F2 02 03 01 42 01 62 00 00"     // with position 3
-      "F5 01 43 00 00 00"              // inherited + inline flags, no position
-      "00");
+  const std::string bytes =
+      Hex("54 50 46 30 01 50 00 00"
+          "F0 01 41 01 61 00 00"        // plain prefix
+          "F2 02 03 01 42 01 62 00 00"  // with position 3
+          "F5 01 43 00 00 00"           // inherited + inline flags, no position
+          "00");
   auto object = ParseObjectImage(bytes);
   ASSERT_TRUE(object);
   ASSERT_EQ(object->Children.size(), 3u);
@@ -200,11 +211,13 @@ TEST(ObjectImageTest, DamagedDataFailsWithoutReadingPastTheEnd) {
 }
 
 TEST(ObjectImageTest, RejectsBadSignatureTagsAndLengths) {
-  EXPECT_FALSE(ParseObjectImage(Hex("54 50 46 31 01 54 00 00 00")));               // "TPF1"
-  EXPECT_FALSE(ParseObjectImage(Hex("54 50 46 30 01 54 00 01 61 14 00 00")));     // tag 20
-  EXPECT_FALSE(ParseObjectImage(Hex("54 50 46 30 01 54 00 01 61 0C FF FF FF 7F 41 00 00")));  // huge length
-  EXPECT_FALSE(ParseObjectImage(Hex("54 50 46 30 01 54 00 01 61 12 FF FF FF FF 41 00 00 00")));  // huge wide
-  EXPECT_FALSE(ParseObjectImage(Hex("54 50 46 30 01 54 00 00 00 00")));           // trailing byte
+  EXPECT_FALSE(ParseObjectImage(Hex("54 50 46 31 01 54 00 00 00")));           // "TPF1"
+  EXPECT_FALSE(ParseObjectImage(Hex("54 50 46 30 01 54 00 01 61 14 00 00")));  // tag 20
+  EXPECT_FALSE(
+      ParseObjectImage(Hex("54 50 46 30 01 54 00 01 61 0C FF FF FF 7F 41 00 00")));  // huge length
+  EXPECT_FALSE(
+      ParseObjectImage(Hex("54 50 46 30 01 54 00 01 61 12 FF FF FF FF 41 00 00 00")));  // huge wide
+  EXPECT_FALSE(ParseObjectImage(Hex("54 50 46 30 01 54 00 00 00 00")));  // trailing byte
   EXPECT_TRUE(ParseObjectImage(Hex("54 50 46 30 01 54 00 00 00")));
 }
 

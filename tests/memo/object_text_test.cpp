@@ -11,7 +11,9 @@ namespace {
 using test::Contains;
 using test::Hex;
 
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+std::string U8(const char8_t* text) {
+  return reinterpret_cast<const char*>(text);
+}
 
 std::string Dump(const std::string& bytes) {
   std::string text;
@@ -55,7 +57,8 @@ TEST(ObjectTextTest, ReadableMemoDump) {
   EXPECT_TRUE(Contains(text, U8(u8"\n  Font.Name = 'ＭＳ Ｐゴシック'\n")));
   EXPECT_TRUE(Contains(text, "\n  Visible = True\n"));
   EXPECT_TRUE(Contains(text, "\n  object MemoLabel: TLabel\n    Left = 4\n"));
-  EXPECT_TRUE(Contains(text, U8(u8"    Caption = 'a=3*4;'#13#10 +\n      'a/5 ''quoted'''#13#10 +\n      '表示'#9'タブ'\n")));
+  EXPECT_TRUE(Contains(text, U8(u8"    Caption = 'a=3*4;'#13#10 +\n      'a/5 ''quoted'''#13#10 "
+                                u8"+\n      '表示'#9'タブ'\n")));
   EXPECT_TRUE(Contains(text, "    Transparent = True\n  end\n  object ClipImage: TImage\n"));
   EXPECT_EQ(text.substr(text.size() - 10), "  end\nend\n");
 }
@@ -86,7 +89,13 @@ TEST(ObjectTextTest, BytesThatWouldNotComeBackAreCodes) {
   ObjectNode object;
   object.ClassName = "TThing";
   // A lone lead byte, an undefined double-byte code, DEL, a line end and a trail byte that is '\'.
-  object.Add("S", ObjectValue::Text("x\x82" "\x7f" "\xEF\xFC" "\r\n" "\x95\x5C" "\x87\x90" "\x81\xE0"));
+  object.Add("S", ObjectValue::Text("x\x82"
+                                    "\x7f"
+                                    "\xEF\xFC"
+                                    "\r\n"
+                                    "\x95\x5C"
+                                    "\x87\x90"
+                                    "\x81\xE0"));
   const std::string bytes = WriteObjectImage(object);
   const std::string text = Dump(bytes);
   EXPECT_TRUE(Contains(text, "S = 'x'#130#127")) << text;
@@ -99,7 +108,8 @@ TEST(ObjectTextTest, EveryValueKindComesBack) {
   object.Name = "All";
   ObjectValue list;
   list.Tag = ValueTag::List;
-  list.List = {ObjectValue::Integer(-300), ObjectValue::Text("it's"), ObjectValue::Identifier("alClient")};
+  list.List = {ObjectValue::Integer(-300), ObjectValue::Text("it's"),
+               ObjectValue::Identifier("alClient")};
   object.Add("List", list);
   object.Add("EmptyList", [] {
     ObjectValue v;
@@ -161,14 +171,14 @@ TEST(ObjectTextTest, EveryValueKindComesBack) {
 }
 
 TEST(ObjectTextTest, HandWrittenTextLoads) {
-  const std::string text = U8(
-      u8"object MemoForm: TMemoForm\r\n"
-      u8"  Left = 640\r\n"
-      u8"  Caption = 'メモ' + #13#10 + 'two'\r\n"
-      u8"  FormStyle = fsStayOnTop\r\n"
-      u8"  object MemoLabel: TLabel\r\n"
-      u8"  end\r\n"
-      u8"end\r\n");
+  const std::string text =
+      U8(u8"object MemoForm: TMemoForm\r\n"
+         u8"  Left = 640\r\n"
+         u8"  Caption = 'メモ' + #13#10 + 'two'\r\n"
+         u8"  FormStyle = fsStayOnTop\r\n"
+         u8"  object MemoLabel: TLabel\r\n"
+         u8"  end\r\n"
+         u8"end\r\n");
   const auto object = ParseObjectImage(Load(text));
   ASSERT_TRUE(object);
   EXPECT_EQ(object->Find("Left")->Tag, ValueTag::Int16);

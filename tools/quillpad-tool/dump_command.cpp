@@ -30,7 +30,8 @@ int Dump(const std::vector<std::string>& args) {
   return 0;
 }
 
-const bool registered = RegisterCommand({"dump", "dump FILE        object images of FILE as text", Dump});
+const bool registered =
+    RegisterCommand({"dump", "dump FILE        object images of FILE as text", Dump});
 
 }  // namespace
 

@@ -36,7 +36,8 @@ int Load(const std::vector<std::string>& args) {
   return 0;
 }
 
-const bool registered = RegisterCommand({"load", "load TEXT OUT    text form back to object images", Load});
+const bool registered =
+    RegisterCommand({"load", "load TEXT OUT    text form back to object images", Load});
 
 }  // namespace
 
