@@ -32,7 +32,11 @@ ShortCut MakeShortCut(int virtualKey, unsigned shiftBits) {
 std::string KeyName(int key) {
   if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::string(1, static_cast<char>(key));
   if (key >= VkNumpad0 && key <= VkNumpad0 + 9) return std::string(1, static_cast<char>('0' + key - VkNumpad0));
-  if (key >= VkF1 && key <= VkF24) return "F" + std::to_string(key - VkF1 + 1);
+  if (key >= VkF1 && key <= VkF24) {
+    std::string name = std::to_string(key - VkF1 + 1);
+    name.insert(name.begin(), 'F');
+    return name;
+  }
   for (const auto& [code, name] : kNamedKeys) {
     if (code == key) return name;
   }
