@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text.h"
+#include "platform/menu_caption.h"
 #include "ui/application.h"
 #include "ui/control.h"
 #include "ui/form.h"
@@ -11,21 +12,6 @@ namespace quillpad::ui {
 namespace {
 
 int nextCommand = 100;
-
-std::string StripMarks(const std::string& caption) {
-  std::string out;
-  for (std::size_t i = 0; i < caption.size();) {
-    const std::size_t len = CharLength(caption, i);
-    if (len == 1 && caption[i] == '&') {
-      if (i + 1 < caption.size() && caption[i + 1] == '&') out += '&', ++i;
-      ++i;
-      continue;
-    }
-    out.append(caption, i, len);
-    i += len;
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -149,7 +135,7 @@ MenuItem* MenuItem::FindByPath(const std::string& path) {
         Trim(std::string_view(path).substr(start, sep == std::string::npos ? std::string::npos : sep - start));
     MenuItem* found = nullptr;
     for (MenuItem* child : level->items_) {
-      if (child->caption_ == part || StripMarks(child->caption_) == StripMarks(part)) {
+      if (platform::MenuCaptionMatches(child->caption_, part)) {
         found = child;
         break;
       }

@@ -78,6 +78,10 @@ TEST_F(SimDesktopTest, MessageBoxesTakeQueuedAnswersAndAreLogged) {
   EXPECT_EQ(desk.MessageBoxes()[0].Text, "保存しますか");
   EXPECT_EQ(desk.MessageBoxes()[0].Flags, MbYesNoCancel | MbIconQuestion);
   EXPECT_EQ(desk.MessageBoxes()[0].Answer, IdNo);
+  desk.ExpectMessageBox(IdYes, "読み込み専用モードです");
+  failOnUnexpected = false;
+  EXPECT_EQ(desk.MessageBox("実行できませんでした", "Quillpad", MbOk), IdYes);
+  EXPECT_EQ(unexpected.size(), 1u);  // the answer was meant for another box
 }
 
 TEST_F(SimDesktopTest, AnUnansweredBoxIsReportedInUtf8AndAnsweredLikeEscape) {

@@ -119,6 +119,12 @@ TEST_F(FormTest, ShowModalRunsTheScriptForItsCaption) {
   desk.QueueModalScript([](platform::sim::SimWindow& w) { w.UserClose(); });
   form.SetCaption("other");
   EXPECT_EQ(form.ShowModal(), MrCancel);
+  // A script may name the form instead of its caption.
+  form.Name = "AboutBox";
+  desk.SetModalScript("AboutBox", [](platform::sim::SimWindow& w) {
+    dynamic_cast<Form&>(*Control::FromEvents(w.Events())).SetModalResult(MrNo);
+  });
+  EXPECT_EQ(form.ShowModal(), MrNo);
 }
 
 TEST_F(FormTest, ReachingTheFormFromItsPeer) {

@@ -139,10 +139,13 @@ int SimDesktop::MessageBox(const std::string& text, const std::string& caption, 
     boxes_.back().Answer = answer;
     return answer;
   }
-  const int answer = boxAnswers_.front();
+  const BoxAnswer answer = boxAnswers_.front();
   boxAnswers_.pop_front();
-  boxes_.back().Answer = answer;
-  return answer;
+  if (answer.Text && *answer.Text != text) {
+    Unexpected("message box \"" + Cp932ToUtf8(text) + "\" where \"" + Cp932ToUtf8(*answer.Text) + "\" was expected");
+  }
+  boxes_.back().Answer = answer.Answer;
+  return answer.Answer;
 }
 
 void SimDesktop::ShowError(const std::string& message) {
@@ -174,8 +177,8 @@ bool SimDesktop::FileDialog(bool save, FileDialogOptions& options) {
 bool SimDesktop::OpenFileDialog(FileDialogOptions& options) { return FileDialog(false, options); }
 bool SimDesktop::SaveFileDialog(FileDialogOptions& options) { return FileDialog(true, options); }
 
-void SimDesktop::SetModalScript(const std::string& caption, std::function<void(SimWindow&)> script) {
-  modalScripts_[caption] = std::move(script);
+void SimDesktop::SetModalScript(const std::string& captionOrName, std::function<void(SimWindow&)> script) {
+  modalScripts_[captionOrName] = std::move(script);
 }
 
 bool SimDesktop::AllAnswersUsed() const {

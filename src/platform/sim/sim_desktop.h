@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -90,14 +91,19 @@ class SimDesktop : public System, public Clipboard {
   void Dispatch(const std::function<void()>& action);
 
   // --- Scripted answers -------------------------------------------------------------------
-  void ExpectMessageBox(int answer) { boxAnswers_.push_back(answer); }
+  void ExpectMessageBox(int answer) { boxAnswers_.push_back({answer, std::nullopt}); }
+  // The same, and the box must show exactly this text (CP932); another text is unexpected.
+  void ExpectMessageBox(int answer, std::string text) { boxAnswers_.push_back({answer, std::move(text)}); }
   void ExpectErrorBox() { ++expectedErrors_; }
   void ExpectOpenFile(FileDialogAnswer answer) { openAnswers_.push_back(std::move(answer)); }
   void ExpectSaveFile(FileDialogAnswer answer) { saveAnswers_.push_back(std::move(answer)); }
   // "" dismisses the menu; otherwise a caption path ("整列... > 右揃え"), "&" marks optional.
   void ExpectPopupChoice(std::string captionPath) { popupAnswers_.push_back(std::move(captionPath)); }
-  // What the user does in a modal window with this caption; it must end the modal state.
-  void SetModalScript(const std::string& caption, std::function<void(SimWindow&)> script);
+  // What the user does in a modal window with this caption (or, through NameOf, this name); the
+  // script must end the modal state.
+  void SetModalScript(const std::string& captionOrName, std::function<void(SimWindow&)> script);
+  // Names a window for modal scripts (the ui fixture answers the form's component name).
+  std::function<std::string(SimWindow&)> NameOf;
   // For modal windows without a script of their own, in order.
   void QueueModalScript(std::function<void(SimWindow&)> script) { modalQueue_.push_back(std::move(script)); }
   bool AllAnswersUsed() const;
@@ -189,7 +195,11 @@ class SimDesktop : public System, public Clipboard {
   std::deque<std::function<void()>> loopActions_;
   bool quit_ = false;
   int exitCode_ = 0;
-  std::deque<int> boxAnswers_;
+  struct BoxAnswer {
+    int Answer;
+    std::optional<std::string> Text;
+  };
+  std::deque<BoxAnswer> boxAnswers_;
   int expectedErrors_ = 0;
   std::deque<FileDialogAnswer> openAnswers_;
   std::deque<FileDialogAnswer> saveAnswers_;

@@ -4,27 +4,12 @@
 
 #include "base/encoding.h"
 #include "base/text.h"
+#include "platform/menu_caption.h"
 #include "platform/sim/sim_canvas.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_metrics.h"
 
 namespace quillpad::platform::sim {
-
-std::string StripAccelerator(const std::string& caption) {
-  std::string out;
-  for (std::size_t i = 0; i < caption.size();) {
-    const std::size_t len = CharLength(caption, i);
-    if (len == 1 && caption[i] == '&') {
-      // "&&" stands for one "&".
-      if (i + 1 < caption.size() && caption[i + 1] == '&') out += '&', ++i;
-      ++i;
-      continue;
-    }
-    out.append(caption, i, len);
-    i += len;
-  }
-  return out;
-}
 
 const MenuItemSpec* FindMenuPath(const std::vector<MenuItemSpec>& items, const std::string& path,
                                  std::string* failure) {
@@ -36,7 +21,7 @@ const MenuItemSpec* FindMenuPath(const std::vector<MenuItemSpec>& items, const s
     const std::string part = Trim(std::string_view(path).substr(start, sep == std::string::npos ? std::string::npos : sep - start));
     found = nullptr;
     for (const MenuItemSpec& item : *level) {
-      if (item.Caption == part || StripAccelerator(item.Caption) == StripAccelerator(part)) {
+      if (MenuCaptionMatches(item.Caption, part)) {
         found = &item;
         break;
       }

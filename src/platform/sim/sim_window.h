@@ -159,8 +159,8 @@ class SimWindow : public Window {
   bool checked_ = false;
 };
 
-// Menu helpers shared by the menu bar and pop-up menus: "&" marks are optional in paths.
-std::string StripAccelerator(const std::string& caption);
+// An item by caption path ("ファイル(&F) > 開く(&O)", parts as platform/menu_caption.h matches
+// them); null (with the reason) when it is missing, hidden or disabled.
 const MenuItemSpec* FindMenuPath(const std::vector<MenuItemSpec>& items, const std::string& path,
                                  std::string* failure);
 

@@ -33,8 +33,11 @@ void SimWindowSystem::RunModal(Window& window, const std::function<bool()>& done
   const std::string caption = sim.Text();
   desktop_.modals_.push_back(caption);
   std::function<void(SimWindow&)> script;
+  const std::string name = desktop_.NameOf ? desktop_.NameOf(sim) : std::string();
   if (auto it = desktop_.modalScripts_.find(caption); it != desktop_.modalScripts_.end()) {
     script = it->second;
+  } else if (auto named = desktop_.modalScripts_.find(name); !name.empty() && named != desktop_.modalScripts_.end()) {
+    script = named->second;
   } else if (!desktop_.modalQueue_.empty()) {
     script = std::move(desktop_.modalQueue_.front());
     desktop_.modalQueue_.pop_front();
