@@ -39,7 +39,8 @@ class MemoryFiles : public quillpad::platform::FileSystem {
 };
 
 const char* const kSections[] = {"FORM", "form", "Key", "ClipboardForm", "\x95\\"};
-const char* const kKeys[] = {"iLeftPanelWidth", "ileftpanelwidth", "bShowMemo", "asWorkDir", "a", "\x95\\"};
+const char* const kKeys[] = {"iLeftPanelWidth", "ileftpanelwidth", "bShowMemo", "asWorkDir", "a",
+                             "\x95\\"};
 const char* const kValues[] = {"1", "0", "C:\\work", "\x95\\\x8e\xa6", "-12"};
 
 }  // namespace
@@ -67,8 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int s2 = 0; s2 < 5; ++s2) {
     for (int k2 = 0; k2 < 6; ++k2) {
       // Names that differ only in case are the same entry; everything else keeps its value.
-      const bool sameEntry = quillpad::SameText(kSections[s2], kSections[s]) && quillpad::SameText(kKeys[k2], kKeys[k]);
-      if (!sameEntry && ini.ReadString(kSections[s2], kKeys[k2], "\x01") != before[{s2, k2}]) abort();
+      const bool sameEntry = quillpad::SameText(kSections[s2], kSections[s]) &&
+                             quillpad::SameText(kKeys[k2], kKeys[k]);
+      if (!sameEntry && ini.ReadString(kSections[s2], kKeys[k2], "\x01") != before[{s2, k2}])
+        abort();
     }
   }
   if (choice & 1) ini.EraseSection(kSections[s]);

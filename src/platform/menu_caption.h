@@ -31,7 +31,8 @@ inline bool MenuCaptionMatches(std::string_view caption, std::string_view part) 
   if (plain == StripAccelerator(part)) return true;
   // "ファイル(&F)" also answers to "ファイル"; "整列(&J)..." to "整列...".
   const std::size_t open = caption.find("(&");
-  if (open == std::string_view::npos || open + 4 > caption.size() || caption[open + 3] != ')') return false;
+  if (open == std::string_view::npos || open + 4 > caption.size() || caption[open + 3] != ')')
+    return false;
   std::string shortCaption(caption.substr(0, open));
   shortCaption += caption.substr(open + 4);
   return shortCaption == part;

@@ -79,7 +79,8 @@ void MenuItem::SetChecked(bool checked) {
   checked_ = checked;
   if (checked && radioItem_ && parent_) {
     for (MenuItem* sibling : parent_->items_) {
-      if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_) sibling->checked_ = false;
+      if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_)
+        sibling->checked_ = false;
     }
   }
   Changed();
@@ -131,8 +132,8 @@ MenuItem* MenuItem::FindByPath(const std::string& path) {
   std::size_t start = 0;
   while (true) {
     const std::size_t sep = FindText(path, " > ", start);
-    const std::string part =
-        Trim(std::string_view(path).substr(start, sep == std::string::npos ? std::string::npos : sep - start));
+    const std::string part = Trim(std::string_view(path).substr(
+        start, sep == std::string::npos ? std::string::npos : sep - start));
     MenuItem* found = nullptr;
     for (MenuItem* child : level->items_) {
       if (platform::MenuCaptionMatches(child->caption_, part)) {
@@ -162,7 +163,9 @@ platform::MenuItemSpec MenuItem::Spec() const {
 
 // --- Menus ----------------------------------------------------------------------------------
 
-Menu::Menu(Component* owner) : Component(owner), root_(new MenuItem(this)) { root_->menu_ = this; }
+Menu::Menu(Component* owner) : Component(owner), root_(new MenuItem(this)) {
+  root_->menu_ = this;
+}
 
 bool Menu::DispatchShortCut(ShortCut value) {
   MenuItem* item = root_->FindByShortCut(value);
@@ -178,7 +181,9 @@ bool Menu::DispatchCommand(int command) {
   return true;
 }
 
-std::vector<platform::MenuItemSpec> Menu::Specs() const { return root_->Spec().Children; }
+std::vector<platform::MenuItemSpec> Menu::Specs() const {
+  return root_->Spec().Children;
+}
 
 MainMenu::~MainMenu() {
   if (form_ && form_->Menu() == this) form_->SetMenu(nullptr);

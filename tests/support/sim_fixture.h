@@ -68,7 +68,9 @@ class UiTest : public SimTest {
       return c ? c->Name : std::string();
     };
   }
-  static platform::sim::SimWindow& Sim(ui::Control& c) { return platform::sim::SimDesktop::Sim(c.Peer()); }
+  static platform::sim::SimWindow& Sim(ui::Control& c) {
+    return platform::sim::SimDesktop::Sim(c.Peer());
+  }
   ui::Application app;
 };
 

@@ -1,8 +1,7 @@
-#include "ui/menu_item.h"
-
 #include "support/sim_fixture.h"
 #include "ui/edit_controls.h"
 #include "ui/form.h"
+#include "ui/menu_item.h"
 
 namespace quillpad::testing {
 namespace {

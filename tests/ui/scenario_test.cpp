@@ -34,14 +34,15 @@ class TinyEditor : public Form {
     RichEdit1->SetAlign(Align::Client);
     RichEdit1->OnChange = [this] { StatusBar1->SetPanelText(1, "変更あり"); };
     RichEdit1->OnSelectionChange = [this] {
-      StatusBar1->SetPanelText(0, std::to_string(RichEdit1->LineFromChar(RichEdit1->SelStart()) + 1) + "行");
+      StatusBar1->SetPanelText(
+          0, std::to_string(RichEdit1->LineFromChar(RichEdit1->SelStart()) + 1) + "行");
     };
     SetClientSize(438, 272);
   }
   void NewMemoClick() {
     if (RichEdit1->Modified()) {
-      const int answer = Application::Instance().MessageBox("変更を保存しますか", "Quillpad",
-                                                           platform::MbYesNoCancel | platform::MbIconQuestion);
+      const int answer = Application::Instance().MessageBox(
+          "変更を保存しますか", "Quillpad", platform::MbYesNoCancel | platform::MbIconQuestion);
       if (answer == platform::IdCancel) return;
     }
     RichEdit1->Clear();
