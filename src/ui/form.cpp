@@ -18,6 +18,7 @@ Form::~Form() {
 
 void Form::PushStyle() {
   P().SetStyle(style_);
+  Realign();  // the frame, and so the client area, may have changed
 }
 
 void Form::SetBorderStyle(platform::BorderStyle border) {

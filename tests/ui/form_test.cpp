@@ -25,9 +25,12 @@ TEST_F(FormTest, ClientSizeAddsTheFrameOfTheBorderAndMenu) {
   form.SetClientSize(438, 272);
   EXPECT_EQ(form.BoundsRect(), (Rect{10, 20, 10 + 438 + 16, 20 + 272 + 39 + 20}));
   EXPECT_EQ(form.ClientWidth(), 438);
+  auto* status = new StatusBar(&form, &form);
+  EXPECT_EQ(status->Top(), 272 - StatusBar::kDefaultHeight);
   form.SetBorderStyle(platform::BorderStyle::None);
   form.SetMenu(nullptr);
   EXPECT_EQ(form.ClientHeight(), form.Height());
+  EXPECT_EQ(status->BoundsRect().Bottom, form.Height());  // docked anew in the larger client area
 }
 
 TEST_F(FormTest, DockingFillsTheClientAreaInAlignOrder) {
