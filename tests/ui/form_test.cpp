@@ -28,9 +28,10 @@ TEST_F(FormTest, ClientSizeAddsTheFrameOfTheBorderAndMenu) {
   auto* status = new StatusBar(&form, &form);
   EXPECT_EQ(status->Top(), 272 - StatusBar::kDefaultHeight);
   form.SetBorderStyle(platform::BorderStyle::None);
+  EXPECT_EQ(status->BoundsRect().Bottom, form.ClientHeight());  // docked anew in the larger area
   form.SetMenu(nullptr);
   EXPECT_EQ(form.ClientHeight(), form.Height());
-  EXPECT_EQ(status->BoundsRect().Bottom, form.Height());  // docked anew in the larger client area
+  EXPECT_EQ(status->BoundsRect().Bottom, form.Height());
 }
 
 TEST_F(FormTest, DockingFillsTheClientAreaInAlignOrder) {
