@@ -31,7 +31,8 @@ std::vector<RawLine> SplitRaw(const std::string& bytes) {
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     // Line ends are ASCII and never trail bytes of a double-byte character, so a byte scan is safe.
     if (bytes[i] == '\r' || bytes[i] == '\n') {
-      std::size_t endLen = (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+      std::size_t endLen =
+          (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
       lines.push_back({bytes.substr(start, i - start), bytes.substr(i, endLen)});
       i += endLen - 1;
       start = i + 1;
@@ -44,7 +45,8 @@ std::vector<RawLine> SplitRaw(const std::string& bytes) {
 std::string Unquote(std::string value) {
   if (value.size() >= 2) {
     const char first = value.front();
-    if ((first == '"' || first == '\'') && value.back() == first) return value.substr(1, value.size() - 2);
+    if ((first == '"' || first == '\'') && value.back() == first)
+      return value.substr(1, value.size() - 2);
   }
   return value;
 }
@@ -56,7 +58,8 @@ ParsedLine Parse(const std::string& text) {
   if (line[0] == '[') {
     std::size_t close = FindText(line, "]", 1);
     parsed.LineKind = ParsedLine::Section;
-    parsed.Name = Trim(std::string_view(line).substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    parsed.Name = Trim(std::string_view(line).substr(
+        1, close == std::string::npos ? std::string::npos : close - 1));
     return parsed;
   }
   const std::size_t eq = FindText(line, "=");
@@ -126,7 +129,8 @@ std::string Profile::ReadString(const std::string& section, const std::string& k
   return fallback;
 }
 
-bool Profile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+bool Profile::WriteString(const std::string& section, const std::string& key,
+                          const std::string& value) {
   if (!ValidName(section, true) || !ValidName(key, false)) return false;
   // A line end inside a value would split it into lines of its own; keep the first line only.
   std::string oneLine = value;

@@ -33,7 +33,9 @@ Application& Application::Instance() {
   return *current;
 }
 
-bool Application::Exists() { return current != nullptr; }
+bool Application::Exists() {
+  return current != nullptr;
+}
 
 void Application::SetHint(std::string_view fullHint) {
   std::string hint = GetLongHint(fullHint);

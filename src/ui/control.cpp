@@ -40,8 +40,12 @@ class ControlEvents : public platform::WindowEvents {
 };
 
 Control::Control(Component* owner, Control* parent, platform::WindowClass cls)
-    : Component(owner), events_(std::make_unique<ControlEvents>(*this)), parent_(parent), visible_(parent != nullptr) {
-  peer_ = Application::Instance().Windows().CreateWindow(cls, parent ? parent->Peer() : nullptr, *events_);
+    : Component(owner),
+      events_(std::make_unique<ControlEvents>(*this)),
+      parent_(parent),
+      visible_(parent != nullptr) {
+  peer_ = Application::Instance().Windows().CreateWindow(cls, parent ? parent->Peer() : nullptr,
+                                                         *events_);
   if (parent_) parent_->controls_.push_back(this);
   peer_->SetVisible(visible_);
   peer_->SetFont(font_);
@@ -64,7 +68,9 @@ Control* Control::FromEvents(platform::WindowEvents& events) {
   return e ? &e->Owner() : nullptr;
 }
 
-platform::WindowEvents& Control::Events() { return *events_; }
+platform::WindowEvents& Control::Events() {
+  return *events_;
+}
 
 Form* Control::ParentForm() {
   Control* c = this;
@@ -110,7 +116,9 @@ void Control::BoundsChanged(bool sized, bool /*moved*/) {
   if (OnResize) OnResize();
 }
 
-Size Control::ClientSize() const { return peer_->ClientSize(); }
+Size Control::ClientSize() const {
+  return peer_->ClientSize();
+}
 
 void Control::SetClientSize(int width, int height) {
   const Size frame = peer_->NonClientExtent();

@@ -2,7 +2,8 @@
 
 namespace quillpad::ui {
 
-CoolBar::CoolBar(Component* owner, Control* parent) : Control(owner, parent, platform::WindowClass::Panel) {
+CoolBar::CoolBar(Component* owner, Control* parent)
+    : Control(owner, parent, platform::WindowClass::Panel) {
   SetAlign(Align::Top);
 }
 
@@ -26,7 +27,8 @@ void CoolBar::LayoutBands() {
     band.Control->SetVisible(band.Visible);
     if (!band.Visible) continue;
     const int h = band.Control->Height();
-    band.Control->SetBounds(kBandPadding, y + kBandPadding, std::max(0, width - 2 * kBandPadding), h);
+    band.Control->SetBounds(kBandPadding, y + kBandPadding, std::max(0, width - 2 * kBandPadding),
+                            h);
     y += h + 2 * kBandPadding;
   }
   if (Height() != y) SetHeight(y);

@@ -17,7 +17,9 @@ class CoolBar : public Control {
   // control must be a child of this bar. Answers the band index.
   int AddBand(Control* control);
   int BandCount() const { return static_cast<int>(bands_.size()); }
-  Control* BandControl(int index) const { return bands_.at(static_cast<std::size_t>(index)).Control; }
+  Control* BandControl(int index) const {
+    return bands_.at(static_cast<std::size_t>(index)).Control;
+  }
   bool BandVisible(int index) const { return bands_.at(static_cast<std::size_t>(index)).Visible; }
   void SetBandVisible(int index, bool visible);
   // Rows again, after a band control changed its height.

@@ -4,7 +4,8 @@
 
 namespace quillpad::ui {
 
-CustomEdit::CustomEdit(Component* owner, Control* parent, platform::WindowClass cls) : Control(owner, parent, cls) {
+CustomEdit::CustomEdit(Component* owner, Control* parent, platform::WindowClass cls)
+    : Control(owner, parent, cls) {
   style_.Border = platform::BorderStyle::Single;
   style_.Caption = false;
   P().SetStyle(style_);
@@ -16,9 +17,13 @@ void CustomEdit::SetText(const std::string& text) {
   P().SetText(text);
 }
 
-std::vector<std::string> CustomEdit::Lines() const { return SplitLines(Text()); }
+std::vector<std::string> CustomEdit::Lines() const {
+  return SplitLines(Text());
+}
 
-void CustomEdit::SetLines(const std::vector<std::string>& lines) { SetText(JoinLinesInner(lines)); }
+void CustomEdit::SetLines(const std::vector<std::string>& lines) {
+  SetText(JoinLinesInner(lines));
+}
 
 int CustomEdit::LineFromChar(int pos) const {
   const std::string text = Text();

@@ -64,18 +64,21 @@ class CustomEdit : public Control {
 
 class Edit : public CustomEdit {
  public:
-  Edit(Component* owner, Control* parent) : CustomEdit(owner, parent, platform::WindowClass::Edit) {}
+  Edit(Component* owner, Control* parent)
+      : CustomEdit(owner, parent, platform::WindowClass::Edit) {}
 };
 
 class Memo : public CustomEdit {
  public:
-  Memo(Component* owner, Control* parent) : CustomEdit(owner, parent, platform::WindowClass::Memo) {}
+  Memo(Component* owner, Control* parent)
+      : CustomEdit(owner, parent, platform::WindowClass::Memo) {}
 };
 
 // Plain text, both scroll bars, no word wrap, tabs accepted.
 class RichEdit : public CustomEdit {
  public:
-  RichEdit(Component* owner, Control* parent) : CustomEdit(owner, parent, platform::WindowClass::RichEdit) {
+  RichEdit(Component* owner, Control* parent)
+      : CustomEdit(owner, parent, platform::WindowClass::RichEdit) {
     SetColor(ClWindow);
   }
 };

@@ -5,7 +5,9 @@
 
 namespace quillpad::ui {
 
-Form::Form(Component* owner) : Control(owner, nullptr, platform::WindowClass::Form) { PushStyle(); }
+Form::Form(Component* owner) : Control(owner, nullptr, platform::WindowClass::Form) {
+  PushStyle();
+}
 
 Form::~Form() {
   // The components go while the form is still whole: menus talk to it on their way out.
@@ -14,7 +16,10 @@ Form::~Form() {
   if (Application::Exists()) Application::Instance().Forget(this);
 }
 
-void Form::PushStyle() { P().SetStyle(style_); }
+void Form::PushStyle() {
+  P().SetStyle(style_);
+  Realign();  // the frame, and so the client area, may have changed
+}
 
 void Form::SetBorderStyle(platform::BorderStyle border) {
   style_.Border = border;
@@ -116,7 +121,7 @@ bool Form::IsShortCut(int key, unsigned shift) {
   return menu_ && menu_->DispatchShortCut(value);
 }
 
-bool Form::Application_ForegroundIsThis() {
+bool Form::Active() const {
   return Application::Instance().Windows().ForegroundWindow() == Peer();
 }
 

@@ -16,7 +16,16 @@ class MainMenu;
 enum class CloseAction { None, Hide, Free, Minimize };
 
 // Modal results: the values of the message box answers where they overlap.
-enum ModalResultValue : int { MrNone = 0, MrOk = 1, MrCancel = 2, MrAbort = 3, MrRetry = 4, MrIgnore = 5, MrYes = 6, MrNo = 7 };
+enum ModalResultValue : int {
+  MrNone = 0,
+  MrOk = 1,
+  MrCancel = 2,
+  MrAbort = 3,
+  MrRetry = 4,
+  MrIgnore = 5,
+  MrYes = 6,
+  MrNo = 7
+};
 
 class Form : public Control {
  public:
@@ -48,7 +57,8 @@ class Form : public Control {
   void SetModalResult(int result) { modalResult_ = result; }
   bool ReleaseRequested() const { return releaseRequested_; }
   void SetForeground() { P().SetForeground(); }
-  bool Active() { return Application_ForegroundIsThis(); }
+  // The foreground window is this form.
+  bool Active() const;
 
   // Looks the key up in the main menu (after OnShortCut); true when it was used.
   bool IsShortCut(int key, unsigned shift);
@@ -73,7 +83,6 @@ class Form : public Control {
   void BoundsChanged(bool sized, bool moved) override;
 
  private:
-  bool Application_ForegroundIsThis();
   void PushStyle();
 
   platform::WindowStyle style_;

@@ -8,7 +8,8 @@
 
 namespace quillpad::ui {
 
-ListBox::ListBox(Component* owner, Control* parent) : Control(owner, parent, platform::WindowClass::ListBox) {
+ListBox::ListBox(Component* owner, Control* parent)
+    : Control(owner, parent, platform::WindowClass::ListBox) {
   style_.Border = platform::BorderStyle::Single;
   style_.Caption = false;
   P().SetStyle(style_);
@@ -17,8 +18,9 @@ ListBox::ListBox(Component* owner, Control* parent) : Control(owner, parent, pla
 
 void ListBox::SetItems(std::vector<std::string> items) {
   if (sorted_) {
-    std::stable_sort(items.begin(), items.end(),
-                     [](const std::string& a, const std::string& b) { return CompareText(a, b) < 0; });
+    std::stable_sort(items.begin(), items.end(), [](const std::string& a, const std::string& b) {
+      return CompareText(a, b) < 0;
+    });
   }
   items_ = std::move(items);
   P().SetItems(items_);
@@ -59,7 +61,8 @@ void FileListBox::SetMask(const std::string& mask) {
 void FileListBox::Update() {
   std::vector<std::string> names;
   if (!directory_.empty()) {
-    for (const auto& entry : Application::Instance().System().Files().ListFolder(directory_, mask_)) {
+    for (const auto& entry :
+         Application::Instance().System().Files().ListFolder(directory_, mask_)) {
       if (!entry.IsFolder) names.push_back(entry.Name);
     }
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text.h"
+#include "platform/menu_caption.h"
 #include "ui/application.h"
 #include "ui/control.h"
 #include "ui/form.h"
@@ -11,21 +12,6 @@ namespace quillpad::ui {
 namespace {
 
 int nextCommand = 100;
-
-std::string StripMarks(const std::string& caption) {
-  std::string out;
-  for (std::size_t i = 0; i < caption.size();) {
-    const std::size_t len = CharLength(caption, i);
-    if (len == 1 && caption[i] == '&') {
-      if (i + 1 < caption.size() && caption[i + 1] == '&') out += '&', ++i;
-      ++i;
-      continue;
-    }
-    out.append(caption, i, len);
-    i += len;
-  }
-  return out;
-}
 
 }  // namespace
 
@@ -93,7 +79,8 @@ void MenuItem::SetChecked(bool checked) {
   checked_ = checked;
   if (checked && radioItem_ && parent_) {
     for (MenuItem* sibling : parent_->items_) {
-      if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_) sibling->checked_ = false;
+      if (sibling != this && sibling->radioItem_ && sibling->groupIndex_ == groupIndex_)
+        sibling->checked_ = false;
     }
   }
   Changed();
@@ -145,11 +132,11 @@ MenuItem* MenuItem::FindByPath(const std::string& path) {
   std::size_t start = 0;
   while (true) {
     const std::size_t sep = FindText(path, " > ", start);
-    const std::string part =
-        Trim(std::string_view(path).substr(start, sep == std::string::npos ? std::string::npos : sep - start));
+    const std::string part = Trim(std::string_view(path).substr(
+        start, sep == std::string::npos ? std::string::npos : sep - start));
     MenuItem* found = nullptr;
     for (MenuItem* child : level->items_) {
-      if (child->caption_ == part || StripMarks(child->caption_) == StripMarks(part)) {
+      if (platform::MenuCaptionMatches(child->caption_, part)) {
         found = child;
         break;
       }
@@ -176,7 +163,9 @@ platform::MenuItemSpec MenuItem::Spec() const {
 
 // --- Menus ----------------------------------------------------------------------------------
 
-Menu::Menu(Component* owner) : Component(owner), root_(new MenuItem(this)) { root_->menu_ = this; }
+Menu::Menu(Component* owner) : Component(owner), root_(new MenuItem(this)) {
+  root_->menu_ = this;
+}
 
 // Items of an ownerless menu belong to the menu: they go while it is still a Menu, so their
 // change notices do not reach a half-destroyed object.
@@ -196,7 +185,9 @@ bool Menu::DispatchCommand(int command) {
   return true;
 }
 
-std::vector<platform::MenuItemSpec> Menu::Specs() const { return root_->Spec().Children; }
+std::vector<platform::MenuItemSpec> Menu::Specs() const {
+  return root_->Spec().Children;
+}
 
 MainMenu::~MainMenu() {
   if (form_ && form_->Menu() == this) form_->SetMenu(nullptr);

@@ -10,9 +10,21 @@ namespace quillpad::ui {
 namespace {
 
 constexpr std::array<std::pair<int, const char*>, 15> kNamedKeys{{
-    {VkBack, "BkSp"}, {VkTab, "Tab"}, {VkReturn, "Enter"}, {VkEscape, "Esc"}, {VkSpace, "Space"},
-    {VkPrior, "PgUp"}, {VkNext, "PgDn"}, {VkEnd, "End"}, {VkHome, "Home"}, {VkLeft, "Left"},
-    {VkUp, "Up"}, {VkRight, "Right"}, {VkDown, "Down"}, {VkInsert, "Ins"}, {VkDelete, "Del"},
+    {VkBack, "BkSp"},
+    {VkTab, "Tab"},
+    {VkReturn, "Enter"},
+    {VkEscape, "Esc"},
+    {VkSpace, "Space"},
+    {VkPrior, "PgUp"},
+    {VkNext, "PgDn"},
+    {VkEnd, "End"},
+    {VkHome, "Home"},
+    {VkLeft, "Left"},
+    {VkUp, "Up"},
+    {VkRight, "Right"},
+    {VkDown, "Down"},
+    {VkInsert, "Ins"},
+    {VkDelete, "Del"},
 }};
 
 bool StartsWithText(std::string_view s, std::string_view prefix) {
@@ -30,9 +42,15 @@ ShortCut MakeShortCut(int virtualKey, unsigned shiftBits) {
 }
 
 std::string KeyName(int key) {
-  if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::string(1, static_cast<char>(key));
-  if (key >= VkNumpad0 && key <= VkNumpad0 + 9) return std::string(1, static_cast<char>('0' + key - VkNumpad0));
-  if (key >= VkF1 && key <= VkF24) return "F" + std::to_string(key - VkF1 + 1);
+  if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))
+    return std::string(1, static_cast<char>(key));
+  if (key >= VkNumpad0 && key <= VkNumpad0 + 9)
+    return std::string(1, static_cast<char>('0' + key - VkNumpad0));
+  if (key >= VkF1 && key <= VkF24) {
+    std::string name = std::to_string(key - VkF1 + 1);
+    name.insert(name.begin(), 'F');
+    return name;
+  }
   for (const auto& [code, name] : kNamedKeys) {
     if (code == key) return name;
   }

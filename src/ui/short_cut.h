@@ -16,10 +16,27 @@ constexpr ShortCut ScAlt = 0x8000;
 
 // Virtual keys the program names.
 enum VirtualKey : int {
-  VkBack = 0x08, VkTab = 0x09, VkReturn = 0x0D, VkShift = 0x10, VkControl = 0x11, VkMenu = 0x12,
-  VkEscape = 0x1B, VkSpace = 0x20, VkPrior = 0x21, VkNext = 0x22, VkEnd = 0x23, VkHome = 0x24,
-  VkLeft = 0x25, VkUp = 0x26, VkRight = 0x27, VkDown = 0x28, VkInsert = 0x2D, VkDelete = 0x2E,
-  VkNumpad0 = 0x60, VkF1 = 0x70, VkF24 = 0x87,
+  VkBack = 0x08,
+  VkTab = 0x09,
+  VkReturn = 0x0D,
+  VkShift = 0x10,
+  VkControl = 0x11,
+  VkMenu = 0x12,
+  VkEscape = 0x1B,
+  VkSpace = 0x20,
+  VkPrior = 0x21,
+  VkNext = 0x22,
+  VkEnd = 0x23,
+  VkHome = 0x24,
+  VkLeft = 0x25,
+  VkUp = 0x26,
+  VkRight = 0x27,
+  VkDown = 0x28,
+  VkInsert = 0x2D,
+  VkDelete = 0x2E,
+  VkNumpad0 = 0x60,
+  VkF1 = 0x70,
+  VkF24 = 0x87,
 };
 
 // From a key and platform::ShiftBits (SsShift, SsCtrl, SsAlt).

@@ -4,7 +4,8 @@
 
 namespace quillpad::ui {
 
-Splitter::Splitter(Component* owner, Control* parent) : Control(owner, parent, platform::WindowClass::PaintBox) {
+Splitter::Splitter(Component* owner, Control* parent)
+    : Control(owner, parent, platform::WindowClass::PaintBox) {
   SetAlign(Align::Left);
 }
 
@@ -19,7 +20,9 @@ void Splitter::SetAlign(Align align) {
   SetCursor(vertical ? platform::CursorKind::SizeWE : platform::CursorKind::SizeNS);
 }
 
-bool Splitter::Vertical() const { return GetAlign() == Align::Left || GetAlign() == Align::Right; }
+bool Splitter::Vertical() const {
+  return GetAlign() == Align::Left || GetAlign() == Align::Right;
+}
 
 Control* Splitter::Target() const {
   if (!Parent()) return nullptr;

@@ -2,7 +2,8 @@
 
 namespace quillpad::ui {
 
-StatusBar::StatusBar(Component* owner, Control* parent) : Control(owner, parent, platform::WindowClass::StatusBar) {
+StatusBar::StatusBar(Component* owner, Control* parent)
+    : Control(owner, parent, platform::WindowClass::StatusBar) {
   SetHeight(kDefaultHeight);
   SetAlign(Align::Bottom);
 }

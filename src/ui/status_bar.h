@@ -16,7 +16,9 @@ class StatusBar : public Control {
   void SetPanels(const std::vector<int>& widths);
   int PanelCount() const { return static_cast<int>(widths_.size()); }
   int PanelWidth(int index) const { return widths_.at(static_cast<std::size_t>(index)); }
-  const std::string& PanelText(int index) const { return texts_.at(static_cast<std::size_t>(index)); }
+  const std::string& PanelText(int index) const {
+    return texts_.at(static_cast<std::size_t>(index));
+  }
   // Out-of-range panels are ignored.
   void SetPanelText(int index, const std::string& text);
 

@@ -18,6 +18,8 @@ void CheckBox::SetChecked(bool checked) {
   if (OnClick) OnClick();
 }
 
-void CheckBox::DoClick(int /*index*/) { SetChecked(!checked_); }
+void CheckBox::DoClick(int /*index*/) {
+  SetChecked(!checked_);
+}
 
 }  // namespace quillpad::ui

@@ -1,5 +1,5 @@
 // The small stock controls: Label, Button (with the modal result it gives its form), CheckBox
-// and Panel (a plain container).
+// Panel (a plain container) and PaintBox.
 #pragma once
 
 #include "ui/control.h"
@@ -13,7 +13,8 @@ class Label : public Control {
 
 class Button : public Control {
  public:
-  Button(Component* owner, Control* parent) : Control(owner, parent, platform::WindowClass::Button) {}
+  Button(Component* owner, Control* parent)
+      : Control(owner, parent, platform::WindowClass::Button) {}
   // A click sets the form's ModalResult to this (after OnClick) when it is not MrNone.
   int ModalResult = 0;
 
@@ -23,7 +24,8 @@ class Button : public Control {
 
 class CheckBox : public Control {
  public:
-  CheckBox(Component* owner, Control* parent) : Control(owner, parent, platform::WindowClass::CheckBox) {}
+  CheckBox(Component* owner, Control* parent)
+      : Control(owner, parent, platform::WindowClass::CheckBox) {}
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);  // raises OnClick when it changes, as the control does
 
@@ -32,6 +34,13 @@ class CheckBox : public Control {
 
  private:
   bool checked_ = false;
+};
+
+// Painted entirely by OnPaint.
+class PaintBox : public Control {
+ public:
+  PaintBox(Component* owner, Control* parent)
+      : Control(owner, parent, platform::WindowClass::PaintBox) {}
 };
 
 class Panel : public Control {

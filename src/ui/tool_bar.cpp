@@ -67,7 +67,8 @@ platform::ToolButtonSpec ToolButton::Spec() const {
   return spec;
 }
 
-ToolBar::ToolBar(Component* owner, Control* parent) : Control(owner, parent, platform::WindowClass::ToolBar) {
+ToolBar::ToolBar(Component* owner, Control* parent)
+    : Control(owner, parent, platform::WindowClass::ToolBar) {
   SetHeight(buttonHeight_ + 2);
 }
 

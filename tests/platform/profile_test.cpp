@@ -80,7 +80,8 @@ TEST_F(ProfileTest, Cp932TextStaysAsBytes) {
   ASSERT_TRUE(ini.WriteString("FORM", "asWorkDir", "C:\\表示"));
   EXPECT_EQ(ini.ReadString("FORM", "asMemoFile1", ""), "表示ソフト");
   EXPECT_EQ(ini.ReadString("FORM", "asWorkDir", ""), "C:\\表示");
-  EXPECT_EQ(File(), std::string("[FORM]\r\nasMemoFile1=") + "表示ソフト" + "\r\nasWorkDir=C:\\表示\r\n");
+  EXPECT_EQ(File(),
+            std::string("[FORM]\r\nasMemoFile1=") + "表示ソフト" + "\r\nasWorkDir=C:\\表示\r\n");
 }
 
 TEST_F(ProfileTest, GarbageReadsAsDefaultsWithoutHarm) {

@@ -14,7 +14,9 @@ TEST_F(SimDesktopTest, TimersFireOneTickAtATimeInTimeOrder) {
   std::vector<std::string> ticks;
   const DateTime start = desk.Now();
   auto stamp = [&](const char* name) {
-    return [&, name] { ticks.push_back(std::string(name) + "@" + std::to_string(desk.Now().Ms - start.Ms)); };
+    return [&, name] {
+      ticks.push_back(std::string(name) + "@" + std::to_string(desk.Now().Ms - start.Ms));
+    };
   };
   desk.StartTimer(1000, stamp("slow"));
   desk.StartTimer(400, stamp("fast"));
@@ -22,8 +24,8 @@ TEST_F(SimDesktopTest, TimersFireOneTickAtATimeInTimeOrder) {
   EXPECT_EQ(ticks, (std::vector<std::string>{"fast@400", "fast@800"}));
   desk.Advance(1);
   desk.Advance(1400);
-  EXPECT_EQ(ticks, (std::vector<std::string>{"fast@400", "fast@800", "slow@1000", "fast@1200", "fast@1600",
-                                             "slow@2000", "fast@2000", "fast@2400"}));
+  EXPECT_EQ(ticks, (std::vector<std::string>{"fast@400", "fast@800", "slow@1000", "fast@1200",
+                                             "fast@1600", "slow@2000", "fast@2000", "fast@2400"}));
   EXPECT_EQ(desk.Now().Ms - start.Ms, 2400);
 }
 
@@ -41,7 +43,8 @@ TEST_F(SimDesktopTest, ATimerStoppedInItsOwnTickFiresNoMore) {
 
 TEST_F(SimDesktopTest, TheClockMovesOnlyWhenTheTestMovesIt) {
   desk.SetNow(EncodeDateTime(2026, 12, 31, 23, 59, 59));
-  EXPECT_EQ(FormatDateTime(desk.ShortDateFormat() + " " + desk.LongTimeFormat(), desk.Now()), "2026/12/31 23:59:59");
+  EXPECT_EQ(FormatDateTime(desk.ShortDateFormat() + " " + desk.LongTimeFormat(), desk.Now()),
+            "2026/12/31 23:59:59");
   desk.Advance(1000);
   EXPECT_EQ(FormatDateTime("yyyy/mm/dd h:nn:ss", desk.Now()), "2027/01/01 0:00:00");
 }
@@ -78,6 +81,10 @@ TEST_F(SimDesktopTest, MessageBoxesTakeQueuedAnswersAndAreLogged) {
   EXPECT_EQ(desk.MessageBoxes()[0].Text, "保存しますか");
   EXPECT_EQ(desk.MessageBoxes()[0].Flags, MbYesNoCancel | MbIconQuestion);
   EXPECT_EQ(desk.MessageBoxes()[0].Answer, IdNo);
+  desk.ExpectMessageBox(IdYes, "読み込み専用モードです");
+  failOnUnexpected = false;
+  EXPECT_EQ(desk.MessageBox("実行できませんでした", "Quillpad", MbOk), IdYes);
+  EXPECT_EQ(unexpected.size(), 1u);  // the answer was meant for another box
 }
 
 TEST_F(SimDesktopTest, AnUnansweredBoxIsReportedInUtf8AndAnsweredLikeEscape) {

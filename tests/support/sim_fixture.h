@@ -63,8 +63,14 @@ class UiTest : public SimTest {
  protected:
   UiTest() : app(desk) {
     desk.SetIdleHandler([this] { return app.Idle(); });
+    desk.NameOf = [](platform::sim::SimWindow& w) {
+      ui::Control* c = ui::Control::FromEvents(w.Events());
+      return c ? c->Name : std::string();
+    };
   }
-  static platform::sim::SimWindow& Sim(ui::Control& c) { return platform::sim::SimDesktop::Sim(c.Peer()); }
+  static platform::sim::SimWindow& Sim(ui::Control& c) {
+    return platform::sim::SimDesktop::Sim(c.Peer());
+  }
   ui::Application app;
 };
 

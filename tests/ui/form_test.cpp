@@ -25,9 +25,13 @@ TEST_F(FormTest, ClientSizeAddsTheFrameOfTheBorderAndMenu) {
   form.SetClientSize(438, 272);
   EXPECT_EQ(form.BoundsRect(), (Rect{10, 20, 10 + 438 + 16, 20 + 272 + 39 + 20}));
   EXPECT_EQ(form.ClientWidth(), 438);
+  auto* status = new StatusBar(&form, &form);
+  EXPECT_EQ(status->Top(), 272 - StatusBar::kDefaultHeight);
   form.SetBorderStyle(platform::BorderStyle::None);
+  EXPECT_EQ(status->BoundsRect().Bottom, form.ClientHeight());  // docked anew in the larger area
   form.SetMenu(nullptr);
   EXPECT_EQ(form.ClientHeight(), form.Height());
+  EXPECT_EQ(status->BoundsRect().Bottom, form.Height());
 }
 
 TEST_F(FormTest, DockingFillsTheClientAreaInAlignOrder) {
@@ -119,6 +123,12 @@ TEST_F(FormTest, ShowModalRunsTheScriptForItsCaption) {
   desk.QueueModalScript([](platform::sim::SimWindow& w) { w.UserClose(); });
   form.SetCaption("other");
   EXPECT_EQ(form.ShowModal(), MrCancel);
+  // A script may name the form instead of its caption.
+  form.Name = "AboutBox";
+  desk.SetModalScript("AboutBox", [](platform::sim::SimWindow& w) {
+    dynamic_cast<Form&>(*Control::FromEvents(w.Events())).SetModalResult(MrNo);
+  });
+  EXPECT_EQ(form.ShowModal(), MrNo);
 }
 
 TEST_F(FormTest, ReachingTheFormFromItsPeer) {

@@ -1,8 +1,7 @@
-#include "ui/menu_item.h"
-
 #include "support/sim_fixture.h"
 #include "ui/edit_controls.h"
 #include "ui/form.h"
+#include "ui/menu_item.h"
 
 namespace quillpad::testing {
 namespace {
@@ -46,7 +45,9 @@ TEST_F(MenuTest, ItemsAreComponentsOfTheFormAndFoundByNameOrPath) {
   EXPECT_EQ(form.Find<MenuItem>("BgErase"), radios[2]);
   EXPECT_EQ(menu->FindByPath("ファイル(&F) > 終了(&X)"), exitItem);
   EXPECT_EQ(menu->FindByPath("ファイル(F) > 終了(X)"), exitItem);
-  EXPECT_EQ(menu->FindByPath("ファイル > 終了"), nullptr);
+  EXPECT_EQ(menu->FindByPath("ファイル > 終了"), exitItem);  // without the accelerator group
+  EXPECT_EQ(menu->FindByPath("ファイル > 終"), nullptr);
+  EXPECT_EQ(menu->FindByPath("終了"), nullptr);  // paths start at the top
   EXPECT_EQ(newMemo->Parent(), file);
   EXPECT_EQ(exitItem->MenuIndex(), 2);
   EXPECT_TRUE(file->Items(1)->IsSeparator());

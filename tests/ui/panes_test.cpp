@@ -114,3 +114,22 @@ TEST_F(PanesTest, SortedListsOrderTheirItems) {
 
 }  // namespace
 }  // namespace quillpad::testing
+
+namespace quillpad::testing {
+namespace {
+
+TEST_F(PanesTest, PaintBoxesDrawThroughOnPaint) {
+  auto* box = new PaintBox(&form, left);
+  box->SetBounds(0, 0, 40, 20);
+  box->OnPaint = [](platform::Canvas& canvas) {
+    const auto size = canvas.CanvasSize();
+    canvas.FillRect({0, 0, size.Width, size.Height}, 0x00FFFF);
+    canvas.TextOut({2, 3}, "表a", FontSpec{});
+  };
+  EXPECT_EQ(Sim(*box).Paint(),
+            (std::vector<std::string>{"FillRect 0,0,40,20 $0000FFFF", "TextOut 2,3 $00000000 表a"}));
+  EXPECT_EQ(app.Windows().TextExtent("表a", FontSpec{}), (platform::Size{18, 12}));
+}
+
+}  // namespace
+}  // namespace quillpad::testing

@@ -21,7 +21,8 @@ class RichEditTest : public UiTest {
 
 TEST_F(RichEditTest, TypingRaisesOnChangeForEveryCharacter) {
   Sim(*edit).UserType("a=3;\r\n表");
-  EXPECT_EQ(changes, (std::vector<std::string>{"a", "a=", "a=3", "a=3;", "a=3;\r\n", "a=3;\r\n表"}));
+  EXPECT_EQ(changes,
+            (std::vector<std::string>{"a", "a=", "a=3", "a=3;", "a=3;\r\n", "a=3;\r\n表"}));
   EXPECT_TRUE(edit->Modified());
   EXPECT_EQ(edit->Lines(), (std::vector<std::string>{"a=3;", "表"}));
   EXPECT_EQ(edit->SelStart(), 8);

@@ -1,8 +1,8 @@
 #include "ui/timer.h"
 
 #include "support/sim_fixture.h"
-#include "ui/status_bar.h"
 #include "ui/form.h"
+#include "ui/status_bar.h"
 
 namespace quillpad::testing {
 namespace {

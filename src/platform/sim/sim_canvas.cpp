@@ -38,6 +38,8 @@ void SimCanvas::TextOut(Point at, std::string_view text, const FontSpec& font, b
   ops_.push_back(op + " " + std::string(text));
 }
 
-Size SimCanvas::TextExtent(std::string_view text, const FontSpec& font) { return MeasureText(text, font); }
+Size SimCanvas::TextExtent(std::string_view text, const FontSpec& font) {
+  return MeasureText(text, font);
+}
 
 }  // namespace quillpad::platform::sim

@@ -8,7 +8,9 @@ namespace quillpad::platform::sim {
 
 class SimTrayIcon : public TrayIcon {
  public:
-  explicit SimTrayIcon(SimDesktop& desktop) : desktop_(desktop) { desktop_.trayIcons_.insert(this); }
+  explicit SimTrayIcon(SimDesktop& desktop) : desktop_(desktop) {
+    desktop_.trayIcons_.insert(this);
+  }
   ~SimTrayIcon() override { desktop_.trayIcons_.erase(this); }
 
   bool Add(const std::string& tip) override {
@@ -39,7 +41,8 @@ class SimTrayIcon : public TrayIcon {
 };
 
 SimDesktop::SimDesktop()
-    : windows_(std::make_unique<SimWindowSystem>(*this)), now_(EncodeDateTime(2026, 12, 7, 9, 0, 0)) {}
+    : windows_(std::make_unique<SimWindowSystem>(*this)),
+      now_(EncodeDateTime(2026, 12, 7, 9, 0, 0)) {}
 
 SimDesktop::~SimDesktop() = default;
 
@@ -54,7 +57,9 @@ void SimDesktop::Unexpected(const std::string& utf8) {
   OnUnexpected(utf8);
 }
 
-WindowSystem& SimDesktop::Windows() { return *windows_; }
+WindowSystem& SimDesktop::Windows() {
+  return *windows_;
+}
 
 // --- Clock ----------------------------------------------------------------------------------
 
@@ -139,10 +144,14 @@ int SimDesktop::MessageBox(const std::string& text, const std::string& caption, 
     boxes_.back().Answer = answer;
     return answer;
   }
-  const int answer = boxAnswers_.front();
+  const BoxAnswer answer = boxAnswers_.front();
   boxAnswers_.pop_front();
-  boxes_.back().Answer = answer;
-  return answer;
+  if (answer.Text && *answer.Text != text) {
+    Unexpected("message box \"" + Cp932ToUtf8(text) + "\" where \"" + Cp932ToUtf8(*answer.Text) +
+               "\" was expected");
+  }
+  boxes_.back().Answer = answer.Answer;
+  return answer.Answer;
 }
 
 void SimDesktop::ShowError(const std::string& message) {
@@ -158,29 +167,36 @@ bool SimDesktop::FileDialog(bool save, FileDialogOptions& options) {
   fileDialogs_.push_back({save, options});
   auto& queue = save ? saveAnswers_ : openAnswers_;
   if (queue.empty()) {
-    Unexpected(std::string(save ? "save" : "open") + " file dialog \"" + Cp932ToUtf8(options.Title) +
-               "\" without a queued answer");
+    Unexpected(std::string(save ? "save" : "open") + " file dialog \"" +
+               Cp932ToUtf8(options.Title) + "\" without a queued answer");
     return false;
   }
   FileDialogAnswer answer = std::move(queue.front());
   queue.pop_front();
   if (!answer.Ok || answer.Files.empty()) return false;
   options.FileName = answer.Files.front();
-  options.FileNames = options.AllowMultiSelect ? answer.Files : std::vector<std::string>{answer.Files.front()};
+  options.FileNames =
+      options.AllowMultiSelect ? answer.Files : std::vector<std::string>{answer.Files.front()};
   if (answer.FilterIndex > 0) options.FilterIndex = answer.FilterIndex;
   return true;
 }
 
-bool SimDesktop::OpenFileDialog(FileDialogOptions& options) { return FileDialog(false, options); }
-bool SimDesktop::SaveFileDialog(FileDialogOptions& options) { return FileDialog(true, options); }
+bool SimDesktop::OpenFileDialog(FileDialogOptions& options) {
+  return FileDialog(false, options);
+}
+bool SimDesktop::SaveFileDialog(FileDialogOptions& options) {
+  return FileDialog(true, options);
+}
 
-void SimDesktop::SetModalScript(const std::string& caption, std::function<void(SimWindow&)> script) {
-  modalScripts_[caption] = std::move(script);
+void SimDesktop::SetModalScript(const std::string& captionOrName,
+                                std::function<void(SimWindow&)> script) {
+  modalScripts_[captionOrName] = std::move(script);
 }
 
 bool SimDesktop::AllAnswersUsed() const {
-  return boxAnswers_.empty() && expectedErrors_ == 0 && openAnswers_.empty() && saveAnswers_.empty() &&
-         popupAnswers_.empty() && modalQueue_.empty() && loopActions_.empty();
+  return boxAnswers_.empty() && expectedErrors_ == 0 && openAnswers_.empty() &&
+         saveAnswers_.empty() && popupAnswers_.empty() && modalQueue_.empty() &&
+         loopActions_.empty();
 }
 
 // --- Outside --------------------------------------------------------------------------------
@@ -195,10 +211,13 @@ bool SimDesktop::ShowHelp(const std::string& helpFile) {
   return files_.FileExists(helpFile);
 }
 
-std::unique_ptr<TrayIcon> SimDesktop::CreateTrayIcon() { return std::make_unique<SimTrayIcon>(*this); }
+std::unique_ptr<TrayIcon> SimDesktop::CreateTrayIcon() {
+  return std::make_unique<SimTrayIcon>(*this);
+}
 
 bool SimDesktop::TrayIconShown() const {
-  return std::any_of(trayIcons_.begin(), trayIcons_.end(), [](SimTrayIcon* t) { return t->shown_; });
+  return std::any_of(trayIcons_.begin(), trayIcons_.end(),
+                     [](SimTrayIcon* t) { return t->shown_; });
 }
 
 std::string SimDesktop::TrayTip() const {
@@ -223,7 +242,9 @@ void SimDesktop::TrayMouse(unsigned mouseMessage, Point cursor) {
 
 // --- Windows --------------------------------------------------------------------------------
 
-std::vector<SimWindow*> SimDesktop::ZOrder() const { return zOrder_; }
+std::vector<SimWindow*> SimDesktop::ZOrder() const {
+  return zOrder_;
+}
 
 SimWindow* SimDesktop::FindWindow(const std::string& caption) const {
   for (SimWindow* w : zOrder_) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -63,7 +64,9 @@ class SimDesktop : public System, public Clipboard {
 
   // --- Set-up -----------------------------------------------------------------------------
   SimFileSystem& SimFiles() { return files_; }
-  void MapDrive(char letter, const std::filesystem::path& hostFolder) { files_.MapDrive(letter, hostFolder); }
+  void MapDrive(char letter, const std::filesystem::path& hostFolder) {
+    files_.MapDrive(letter, hostFolder);
+  }
   void SetExecutablePath(std::string path) { exePath_ = std::move(path); }
   void SetScreen(Size screen, Rect workArea, Size fullScreen);
   void SetCursorPos(Point p) { cursor_ = p; }
@@ -90,16 +93,27 @@ class SimDesktop : public System, public Clipboard {
   void Dispatch(const std::function<void()>& action);
 
   // --- Scripted answers -------------------------------------------------------------------
-  void ExpectMessageBox(int answer) { boxAnswers_.push_back(answer); }
+  void ExpectMessageBox(int answer) { boxAnswers_.push_back({answer, std::nullopt}); }
+  // The same, and the box must show exactly this text (CP932); another text is unexpected.
+  void ExpectMessageBox(int answer, std::string text) {
+    boxAnswers_.push_back({answer, std::move(text)});
+  }
   void ExpectErrorBox() { ++expectedErrors_; }
   void ExpectOpenFile(FileDialogAnswer answer) { openAnswers_.push_back(std::move(answer)); }
   void ExpectSaveFile(FileDialogAnswer answer) { saveAnswers_.push_back(std::move(answer)); }
   // "" dismisses the menu; otherwise a caption path ("整列... > 右揃え"), "&" marks optional.
-  void ExpectPopupChoice(std::string captionPath) { popupAnswers_.push_back(std::move(captionPath)); }
-  // What the user does in a modal window with this caption; it must end the modal state.
-  void SetModalScript(const std::string& caption, std::function<void(SimWindow&)> script);
+  void ExpectPopupChoice(std::string captionPath) {
+    popupAnswers_.push_back(std::move(captionPath));
+  }
+  // What the user does in a modal window with this caption (or, through NameOf, this name); the
+  // script must end the modal state.
+  void SetModalScript(const std::string& captionOrName, std::function<void(SimWindow&)> script);
+  // Names a window for modal scripts (the ui fixture answers the form's component name).
+  std::function<std::string(SimWindow&)> NameOf;
   // For modal windows without a script of their own, in order.
-  void QueueModalScript(std::function<void(SimWindow&)> script) { modalQueue_.push_back(std::move(script)); }
+  void QueueModalScript(std::function<void(SimWindow&)> script) {
+    modalQueue_.push_back(std::move(script));
+  }
   bool AllAnswersUsed() const;
 
   // --- Logs -------------------------------------------------------------------------------
@@ -189,7 +203,11 @@ class SimDesktop : public System, public Clipboard {
   std::deque<std::function<void()>> loopActions_;
   bool quit_ = false;
   int exitCode_ = 0;
-  std::deque<int> boxAnswers_;
+  struct BoxAnswer {
+    int Answer;
+    std::optional<std::string> Text;
+  };
+  std::deque<BoxAnswer> boxAnswers_;
   int expectedErrors_ = 0;
   std::deque<FileDialogAnswer> openAnswers_;
   std::deque<FileDialogAnswer> saveAnswers_;
@@ -220,7 +238,8 @@ class SimDesktop : public System, public Clipboard {
 class SimWindowSystem : public WindowSystem {
  public:
   explicit SimWindowSystem(SimDesktop& desktop) : desktop_(desktop) {}
-  std::unique_ptr<Window> CreateWindow(WindowClass cls, Window* parent, WindowEvents& events) override;
+  std::unique_ptr<Window> CreateWindow(WindowClass cls, Window* parent,
+                                       WindowEvents& events) override;
   int TrackPopupMenu(const std::vector<MenuItemSpec>& items, Point screen, Window* owner) override;
   void RunModal(Window& window, const std::function<bool()>& done) override;
   Size TextExtent(std::string_view text, const FontSpec& font) override;

@@ -87,7 +87,8 @@ void SimFileSystem::MapDrive(char letter, const fs::path& hostFolder) {
 
 std::optional<fs::path> SimFileSystem::HostPath(const std::string& path) const {
   if (path.size() < 2 || path[1] != ':') return std::nullopt;
-  const auto drive = drives_.find(static_cast<char>(std::toupper(static_cast<unsigned char>(path[0]))));
+  const auto drive =
+      drives_.find(static_cast<char>(std::toupper(static_cast<unsigned char>(path[0]))));
   if (drive == drives_.end()) return std::nullopt;
   const std::string rest = path.substr(2);
   if (!rest.empty() && rest[0] != '\\') return std::nullopt;  // "C:name" is relative; not ours
@@ -177,7 +178,8 @@ bool SimFileSystem::WriteBytes(const fs::path& host, const std::string& bytes, b
 bool SimFileSystem::WriteFileAtomic(const std::string& path, const std::string& bytes) {
   const auto host = HostPath(path);
   std::error_code ec;
-  if (!host || fs::is_directory(*host, ec) || !fs::is_directory(host->parent_path(), ec)) return false;
+  if (!host || fs::is_directory(*host, ec) || !fs::is_directory(host->parent_path(), ec))
+    return false;
   fs::path temp = *host;
   temp += ".qptmp";
   if (!WriteBytes(temp, bytes, false)) {
@@ -199,7 +201,8 @@ bool SimFileSystem::AppendFile(const std::string& path, const std::string& bytes
   return WriteBytes(*host, bytes, true);
 }
 
-std::vector<FileEntry> SimFileSystem::ListFolder(const std::string& folder, const std::string& mask) {
+std::vector<FileEntry> SimFileSystem::ListFolder(const std::string& folder,
+                                                 const std::string& mask) {
   std::vector<FileEntry> entries;
   const auto host = HostPath(folder);
   std::error_code ec;

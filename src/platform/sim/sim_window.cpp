@@ -4,27 +4,12 @@
 
 #include "base/encoding.h"
 #include "base/text.h"
+#include "platform/menu_caption.h"
 #include "platform/sim/sim_canvas.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_metrics.h"
 
 namespace quillpad::platform::sim {
-
-std::string StripAccelerator(const std::string& caption) {
-  std::string out;
-  for (std::size_t i = 0; i < caption.size();) {
-    const std::size_t len = CharLength(caption, i);
-    if (len == 1 && caption[i] == '&') {
-      // "&&" stands for one "&".
-      if (i + 1 < caption.size() && caption[i + 1] == '&') out += '&', ++i;
-      ++i;
-      continue;
-    }
-    out.append(caption, i, len);
-    i += len;
-  }
-  return out;
-}
 
 const MenuItemSpec* FindMenuPath(const std::vector<MenuItemSpec>& items, const std::string& path,
                                  std::string* failure) {
@@ -33,16 +18,19 @@ const MenuItemSpec* FindMenuPath(const std::vector<MenuItemSpec>& items, const s
   std::size_t start = 0;
   while (true) {
     std::size_t sep = FindText(path, " > ", start);
-    const std::string part = Trim(std::string_view(path).substr(start, sep == std::string::npos ? std::string::npos : sep - start));
+    const std::string part = Trim(std::string_view(path).substr(
+        start, sep == std::string::npos ? std::string::npos : sep - start));
     found = nullptr;
     for (const MenuItemSpec& item : *level) {
-      if (item.Caption == part || StripAccelerator(item.Caption) == StripAccelerator(part)) {
+      if (MenuCaptionMatches(item.Caption, part)) {
         found = &item;
         break;
       }
     }
     if (!found || !found->Visible || !found->Enabled) {
-      if (failure) *failure = "no visible enabled menu item \"" + Cp932ToUtf8(part) + "\" in \"" + Cp932ToUtf8(path) + "\"";
+      if (failure)
+        *failure = "no visible enabled menu item \"" + Cp932ToUtf8(part) + "\" in \"" +
+                   Cp932ToUtf8(path) + "\"";
       return nullptr;
     }
     if (sep == std::string::npos) return found;
@@ -72,7 +60,8 @@ SimWindow::~SimWindow() {
 }
 
 bool SimWindow::IsTextControl() const {
-  return class_ == WindowClass::Edit || class_ == WindowClass::Memo || class_ == WindowClass::RichEdit;
+  return class_ == WindowClass::Edit || class_ == WindowClass::Memo ||
+         class_ == WindowClass::RichEdit;
 }
 
 void SimWindow::SetBounds(const Rect& bounds) {
@@ -81,10 +70,13 @@ void SimWindow::SetBounds(const Rect& bounds) {
   if (bounds_.Right < bounds_.Left) bounds_.Right = bounds_.Left;
   if (bounds_.Bottom < bounds_.Top) bounds_.Bottom = bounds_.Top;
   if (old.Left != bounds_.Left || old.Top != bounds_.Top) events_.OnMoved(bounds_);
-  if (old.Width() != bounds_.Width() || old.Height() != bounds_.Height()) events_.OnResized(bounds_);
+  if (old.Width() != bounds_.Width() || old.Height() != bounds_.Height())
+    events_.OnResized(bounds_);
 }
 
-Size SimWindow::NonClientExtent() { return FrameExtent(class_, parent_ == nullptr, style_, hasMenu_); }
+Size SimWindow::NonClientExtent() {
+  return FrameExtent(class_, parent_ == nullptr, style_, hasMenu_);
+}
 
 Size SimWindow::ClientSize() {
   const Size frame = NonClientExtent();
@@ -148,8 +140,12 @@ void SimWindow::SetForeground() {
   top->events_.OnActivate(true);
 }
 
-void SimWindow::SetFocus() { desktop_.focus_ = this; }
-bool SimWindow::HasFocus() { return desktop_.focus_ == this; }
+void SimWindow::SetFocus() {
+  desktop_.focus_ = this;
+}
+bool SimWindow::HasFocus() {
+  return desktop_.focus_ == this;
+}
 
 void SimWindow::SetMouseCapture(bool capture) {
   if (capture) {
@@ -180,7 +176,8 @@ void SimWindow::GetSelection(int& start, int& length) {
   length = selLength_;
 }
 
-void SimWindow::ReplaceText(std::size_t start, std::size_t length, const std::string& text, bool raise) {
+void SimWindow::ReplaceText(std::size_t start, std::size_t length, const std::string& text,
+                            bool raise) {
   undo_.push_back({text_, selStart_, selLength_});
   text_.replace(start, length, text);
   selStart_ = static_cast<int>(start + text.size());
@@ -193,7 +190,8 @@ void SimWindow::ReplaceText(std::size_t start, std::size_t length, const std::st
 }
 
 void SimWindow::ReplaceSelection(const std::string& text) {
-  ReplaceText(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_), text, true);
+  ReplaceText(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_), text,
+              true);
 }
 
 void SimWindow::Undo() {
@@ -216,7 +214,8 @@ void SimWindow::Cut() {
 
 void SimWindow::Copy() {
   if (selLength_ == 0) return;
-  desktop_.SetText(text_.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_)));
+  desktop_.SetText(
+      text_.substr(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_)));
 }
 
 void SimWindow::Paste() {
@@ -255,7 +254,8 @@ void SimWindow::SetPanels(const std::vector<int>& widths) {
 
 void SimWindow::SetPanelText(int index, const std::string& text) {
   if (index < 0) return;
-  if (static_cast<std::size_t>(index) >= panelTexts_.size()) panelTexts_.resize(static_cast<std::size_t>(index) + 1);
+  if (static_cast<std::size_t>(index) >= panelTexts_.size())
+    panelTexts_.resize(static_cast<std::size_t>(index) + 1);
   panelTexts_[static_cast<std::size_t>(index)] = text;
 }
 
@@ -296,7 +296,8 @@ void SimWindow::UserType(std::string_view text) {
         unit = std::string(text.substr(i, len));
         i += len;
       }
-      ReplaceText(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_), unit, true);
+      ReplaceText(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_), unit,
+                  true);
     }
     if (undo_.size() > undoDepth + 1) undo_.resize(undoDepth + 1);
   });
@@ -336,7 +337,8 @@ void SimWindow::UserClickItem(int index, bool doubleClick) {
 }
 
 void SimWindow::UserClickButton(int index) {
-  if (index < 0 || index >= static_cast<int>(buttons_.size()) || buttons_[static_cast<std::size_t>(index)].Separator ||
+  if (index < 0 || index >= static_cast<int>(buttons_.size()) ||
+      buttons_[static_cast<std::size_t>(index)].Separator ||
       !buttons_[static_cast<std::size_t>(index)].Enabled) {
     return desktop_.Unexpected("tool button " + std::to_string(index) + " cannot be clicked");
   }
@@ -344,7 +346,8 @@ void SimWindow::UserClickButton(int index) {
 }
 
 void SimWindow::UserClickDropDown(int index) {
-  if (index < 0 || index >= static_cast<int>(buttons_.size()) || !buttons_[static_cast<std::size_t>(index)].DropDown) {
+  if (index < 0 || index >= static_cast<int>(buttons_.size()) ||
+      !buttons_[static_cast<std::size_t>(index)].DropDown) {
     return desktop_.Unexpected("tool button " + std::to_string(index) + " has no drop-down arrow");
   }
   desktop_.Dispatch([&] { events_.OnClick(-(index + 1)); });
@@ -368,7 +371,8 @@ void SimWindow::UserContextMenu(Point screen) {
 }
 
 void SimWindow::UserDropFiles(const std::vector<std::string>& paths, Point client) {
-  if (!style_.AcceptFiles) return desktop_.Unexpected("files dropped on a window that does not accept them");
+  if (!style_.AcceptFiles)
+    return desktop_.Unexpected("files dropped on a window that does not accept them");
   desktop_.Dispatch([&] { events_.OnDropFiles(paths, client); });
 }
 

@@ -96,25 +96,25 @@ class SimWindow : public Window {
   SimWindow* FindChild(const std::string& text);
 
   // The user's actions.
-  void UserType(std::string_view text);  // "\n" or "\r\n" types Enter
+  void UserType(std::string_view text);              // "\n" or "\r\n" types Enter
   bool UserKey(int virtualKey, unsigned shift = 0);  // answers whether a handler ate the key
   void UserSelect(int start, int length);
-  void UserClick();                                  // buttons, check boxes, labels, panels
+  void UserClick();  // buttons, check boxes, labels, panels
   void UserDblClick();
   void UserClickItem(int index, bool doubleClick = false);  // list boxes: select only this one
-  void UserClickButton(int index);                   // tool bars
-  void UserClickDropDown(int index);                 // the arrow of a drop-down tool button
+  void UserClickButton(int index);                          // tool bars
+  void UserClickDropDown(int index);                        // the arrow of a drop-down tool button
   bool UserChooseMenu(const std::string& captionPath);  // menu bar; "ファイル(&F) > 開く(&O)"
   void UserContextMenu(Point screen);
   void UserDropFiles(const std::vector<std::string>& paths, Point client = {});
-  void UserSetBounds(const Rect& bounds);            // moving or sizing with the mouse
-  bool UserClose();                                  // the close box; true when it closed
+  void UserSetBounds(const Rect& bounds);  // moving or sizing with the mouse
+  bool UserClose();                        // the close box; true when it closed
   void UserMouseMove(Point client, unsigned shift = 0);
   void UserMouseDown(MouseButton button, Point client, unsigned shift = 0);
   void UserMouseUp(MouseButton button, Point client, unsigned shift = 0);
-  void UserDrag(Point from, Point to);               // left button down, move, up
-  void UserSetDate(DateTime date);                   // picking in the drop-down calendar
-  void UserActivate();                               // clicking into a top-level window
+  void UserDrag(Point from, Point to);  // left button down, move, up
+  void UserSetDate(DateTime date);      // picking in the drop-down calendar
+  void UserActivate();                  // clicking into a top-level window
 
  private:
   friend class SimWindowSystem;
@@ -159,8 +159,8 @@ class SimWindow : public Window {
   bool checked_ = false;
 };
 
-// Menu helpers shared by the menu bar and pop-up menus: "&" marks are optional in paths.
-std::string StripAccelerator(const std::string& caption);
+// An item by caption path ("ファイル(&F) > 開く(&O)", parts as platform/menu_caption.h matches
+// them); null (with the reason) when it is missing, hidden or disabled.
 const MenuItemSpec* FindMenuPath(const std::vector<MenuItemSpec>& items, const std::string& path,
                                  std::string* failure);
 

@@ -4,12 +4,14 @@
 
 namespace quillpad::platform::sim {
 
-std::unique_ptr<Window> SimWindowSystem::CreateWindow(WindowClass cls, Window* parent, WindowEvents& events) {
+std::unique_ptr<Window> SimWindowSystem::CreateWindow(WindowClass cls, Window* parent,
+                                                      WindowEvents& events) {
   SimWindow* simParent = parent ? &SimDesktop::Sim(parent) : nullptr;
   return std::make_unique<SimWindow>(desktop_, cls, simParent, events);
 }
 
-int SimWindowSystem::TrackPopupMenu(const std::vector<MenuItemSpec>& items, Point screen, Window* /*owner*/) {
+int SimWindowSystem::TrackPopupMenu(const std::vector<MenuItemSpec>& items, Point screen,
+                                    Window* /*owner*/) {
   desktop_.popups_.push_back({screen, items, 0});
   if (desktop_.popupAnswers_.empty()) {
     desktop_.Unexpected("a pop-up menu was shown but no choice was queued");
@@ -33,8 +35,12 @@ void SimWindowSystem::RunModal(Window& window, const std::function<bool()>& done
   const std::string caption = sim.Text();
   desktop_.modals_.push_back(caption);
   std::function<void(SimWindow&)> script;
+  const std::string name = desktop_.NameOf ? desktop_.NameOf(sim) : std::string();
   if (auto it = desktop_.modalScripts_.find(caption); it != desktop_.modalScripts_.end()) {
     script = it->second;
+  } else if (auto named = desktop_.modalScripts_.find(name);
+             !name.empty() && named != desktop_.modalScripts_.end()) {
+    script = named->second;
   } else if (!desktop_.modalQueue_.empty()) {
     script = std::move(desktop_.modalQueue_.front());
     desktop_.modalQueue_.pop_front();
@@ -43,9 +49,13 @@ void SimWindowSystem::RunModal(Window& window, const std::function<bool()>& done
     return;
   }
   desktop_.Dispatch([&] { script(sim); });
-  if (!done()) desktop_.Unexpected("modal window \"" + Cp932ToUtf8(caption) + "\" still open after its script");
+  if (!done())
+    desktop_.Unexpected("modal window \"" + Cp932ToUtf8(caption) +
+                        "\" still open after its script");
 }
 
-Size SimWindowSystem::TextExtent(std::string_view text, const FontSpec& font) { return MeasureText(text, font); }
+Size SimWindowSystem::TextExtent(std::string_view text, const FontSpec& font) {
+  return MeasureText(text, font);
+}
 
 }  // namespace quillpad::platform::sim
