@@ -37,7 +37,6 @@ TMainForm::TMainForm(ui::Application& application)
   TaskBar1->PopupMenuRight = TaskTrayPopupMenu;
   TaskBar1->OnTrayClick = [this](platform::MouseButton b) { TaskBar1TrayClick(b); };
   TaskBar1->OnTrayDblClick = [this](platform::MouseButton b) { TaskBar1TrayDblClick(b); };
-  TaskBar1->OnTaskBarButton = [this](bool show) { SetToolWindowExStyle(!show); };
   TaskBar1->Loaded();
 
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };

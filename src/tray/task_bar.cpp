@@ -23,12 +23,6 @@ TTaskBar::~TTaskBar() {
 void TTaskBar::Loaded() {
   loaded_ = true;
   SetEnableTaskTray(enableTaskTray_);
-  SetEnableTaskBar(enableTaskBar_);
-}
-
-void TTaskBar::SetEnableTaskBar(bool value) {
-  enableTaskBar_ = value;
-  if (loaded_ && OnTaskBarButton) OnTaskBarButton(value);
 }
 
 void TTaskBar::SetEnableTaskTray(bool value) {

@@ -32,12 +32,13 @@ class TTaskBar : public ui::Component {
   TTaskBar(ui::Component* owner, platform::System& system);
   ~TTaskBar() override;
 
-  // After the owner's stored properties are set: adds the icon when the tray is enabled and
-  // applies EnableTaskBar.
+  // After the owner's stored properties are set: adds the icon when the tray is enabled.
   void Loaded();
 
+  // Kept as a property only: the program's forms are owned by the hidden application window,
+  // which never has a task bar button, so "false" is how the program always runs.
   bool EnableTaskBar() const { return enableTaskBar_; }
-  void SetEnableTaskBar(bool value);
+  void SetEnableTaskBar(bool value) { enableTaskBar_ = value; }
   bool EnableTaskTray() const { return enableTaskTray_; }
   void SetEnableTaskTray(bool value);
   const std::string& Tips() const { return tips_; }
@@ -46,8 +47,6 @@ class TTaskBar : public ui::Component {
 
   std::function<void(platform::MouseButton)> OnTrayClick;
   std::function<void(platform::MouseButton)> OnTrayDblClick;
-  // Shows or hides the program's task bar button.
-  std::function<void(bool)> OnTaskBarButton;
 
   // Menus opened on the release of their button. The menus must outlive this component or be
   // cleared before they go.

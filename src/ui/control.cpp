@@ -14,26 +14,65 @@ class ControlEvents : public platform::WindowEvents {
  public:
   explicit ControlEvents(Control& c) : c_(c) {}
   Control& Owner() { return c_; }
-  void OnPaint(platform::Canvas& canvas) override { c_.DoPaint(canvas); }
-  void OnMoved(const Rect& r) override { c_.DoMoved(r); }
-  void OnResized(const Rect& r) override { c_.DoResized(r); }
-  void OnActivate(bool active) override { c_.DoActivate(active); }
-  bool OnCloseQuery() override { return c_.DoCloseQuery(); }
-  void OnClose() override { c_.DoClose(); }
-  void OnShowChanged(bool visible) override { c_.DoShowChanged(visible); }
-  void OnChange() override { c_.DoChange(); }
-  void OnSelectionChange() override { c_.DoSelectionChange(); }
-  void OnClick(int index) override { c_.DoClick(index); }
-  void OnDblClick() override { c_.DoDblClick(); }
-  void OnMouseDown(MouseButton b, Point p, unsigned s) override { c_.DoMouseDown(b, p, s); }
-  void OnMouseMove(Point p, unsigned s) override { c_.DoMouseMove(p, s); }
-  void OnMouseUp(MouseButton b, Point p, unsigned s) override { c_.DoMouseUp(b, p, s); }
-  bool OnKeyDown(int key, unsigned shift) override { return c_.DoKeyDown(key, shift); }
-  void OnDropFiles(const std::vector<std::string>& paths, Point) override { c_.DoDropFiles(paths); }
-  void OnMenuCommand(int id) override { c_.DoMenuCommand(id); }
-  void OnContextMenu(Point screen) override { c_.DoContextMenu(screen); }
-  void OnDateChange() override { c_.DoDateChange(); }
-  void OnDateCloseUp() override { c_.DoDateCloseUp(); }
+  // A peer may report while it is being created, before the control holds it: such reports
+  // describe nothing the control has set yet, so they are dropped.
+  bool ready_ = false;
+  void OnPaint(platform::Canvas& canvas) override {
+    if (ready_) c_.DoPaint(canvas);
+  }
+  void OnMoved(const Rect& r) override {
+    if (ready_) c_.DoMoved(r);
+  }
+  void OnResized(const Rect& r) override {
+    if (ready_) c_.DoResized(r);
+  }
+  void OnActivate(bool active) override {
+    if (ready_) c_.DoActivate(active);
+  }
+  bool OnCloseQuery() override { return ready_ ? c_.DoCloseQuery() : true; }
+  void OnClose() override {
+    if (ready_) c_.DoClose();
+  }
+  void OnShowChanged(bool visible) override {
+    if (ready_) c_.DoShowChanged(visible);
+  }
+  void OnChange() override {
+    if (ready_) c_.DoChange();
+  }
+  void OnSelectionChange() override {
+    if (ready_) c_.DoSelectionChange();
+  }
+  void OnClick(int index) override {
+    if (ready_) c_.DoClick(index);
+  }
+  void OnDblClick() override {
+    if (ready_) c_.DoDblClick();
+  }
+  void OnMouseDown(MouseButton b, Point p, unsigned s) override {
+    if (ready_) c_.DoMouseDown(b, p, s);
+  }
+  void OnMouseMove(Point p, unsigned s) override {
+    if (ready_) c_.DoMouseMove(p, s);
+  }
+  void OnMouseUp(MouseButton b, Point p, unsigned s) override {
+    if (ready_) c_.DoMouseUp(b, p, s);
+  }
+  bool OnKeyDown(int key, unsigned shift) override { return ready_ ? c_.DoKeyDown(key, shift) : false; }
+  void OnDropFiles(const std::vector<std::string>& paths, Point) override {
+    if (ready_) c_.DoDropFiles(paths);
+  }
+  void OnMenuCommand(int id) override {
+    if (ready_) c_.DoMenuCommand(id);
+  }
+  void OnContextMenu(Point screen) override {
+    if (ready_) c_.DoContextMenu(screen);
+  }
+  void OnDateChange() override {
+    if (ready_) c_.DoDateChange();
+  }
+  void OnDateCloseUp() override {
+    if (ready_) c_.DoDateCloseUp();
+  }
 
  private:
   Control& c_;
@@ -46,6 +85,7 @@ Control::Control(Component* owner, Control* parent, platform::WindowClass cls)
       visible_(parent != nullptr) {
   peer_ = Application::Instance().Windows().CreateWindow(cls, parent ? parent->Peer() : nullptr,
                                                          *events_);
+  static_cast<ControlEvents&>(*events_).ready_ = true;
   if (parent_) parent_->controls_.push_back(this);
   peer_->SetVisible(visible_);
   peer_->SetFont(font_);

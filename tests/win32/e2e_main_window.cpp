@@ -2,9 +2,9 @@
 // the calculating editor, the settings written at exit, and the start-up time against an empty
 // program built the same way.
 //   e2e_main_window.exe QUILLPAD_EXE EMPTY_EXE
-#include <shellapi.h>
-
 #include "e2e_support.h"
+
+#include <shellapi.h>
 
 using namespace quillpad::e2e;
 
@@ -48,6 +48,16 @@ void TrayClick(DWORD pid) {
   SendMessageW(trays[0], kTrayMessage, 1, WM_LBUTTONUP);
 }
 
+// What the window holds, for a failing run's log.
+void DumpChildren(HWND parent) {
+  for (HWND child : ChildWindows(parent, L"")) {
+    RECT r;
+    GetWindowRect(child, &r);
+    std::printf("  child %ls visible=%d rect=%ld,%ld,%ld,%ld\n", ClassOf(child).c_str(), IsWindowVisible(child) ? 1 : 0,
+                r.left, r.top, r.right, r.bottom);
+  }
+}
+
 bool Holds(const std::string& text, const std::string& line) { return text.find(line + "\r\n") != std::string::npos; }
 
 }  // namespace
@@ -86,10 +96,16 @@ int main() {
     Check(WaitFor([&] { return main && IsWindowVisible(main); }), "a tray click shows the editor (new memo)");
     const auto editors = ChildWindows(main, L"RICHEDIT");
     Check(!editors.empty(), "the editor is a rich edit control");
+    if (editors.empty()) DumpChildren(main);
     HWND pane = ResultsPane(main);
     Check(pane != nullptr, "the results pane exists");
     if (!editors.empty()) {
-      for (wchar_t c : std::wstring(L"a=3*4;\ra/5")) SendMessageW(editors[0], WM_CHAR, c, 1);
+      // A key press as the editor sees it: the key, then its character.
+      for (wchar_t c : std::wstring(L"a=3*4;\ra/5")) {
+        if (c == L'\r') SendMessageW(editors[0], WM_KEYDOWN, VK_RETURN, 1);
+        SendMessageW(editors[0], WM_CHAR, c, 1);
+      }
+      Check(SendMessageW(editors[0], EM_GETLINECOUNT, 0, 0) == 2, "the sheet has two lines");
     }
     Check(pane && WaitFor([&] { return TextOf(pane) == L"2.4"; }), "the results pane shows 2.4");
     Check(SaveScreenshot(shot), "screenshot saved");

@@ -60,7 +60,7 @@ inline std::vector<HWND> ProcessWindows(DWORD pid, const std::wstring& cls) {
   return search.Found;
 }
 
-// Descendants of a window whose class starts with prefix, in creation order.
+// Descendants of a window whose class starts with prefix (any letter case), in creation order.
 inline std::vector<HWND> ChildWindows(HWND parent, const std::wstring& prefix) {
   struct Search {
     std::wstring Prefix;
@@ -70,7 +70,12 @@ inline std::vector<HWND> ChildWindows(HWND parent, const std::wstring& prefix) {
       parent,
       [](HWND hwnd, LPARAM p) -> BOOL {
         auto* s = reinterpret_cast<Search*>(p);
-        if (ClassOf(hwnd).rfind(s->Prefix, 0) == 0) s->Found.push_back(hwnd);
+        const std::wstring cls = ClassOf(hwnd);
+        if (cls.size() >= s->Prefix.size() &&
+            CompareStringOrdinal(cls.c_str(), static_cast<int>(s->Prefix.size()), s->Prefix.c_str(),
+                                 static_cast<int>(s->Prefix.size()), TRUE) == CSTR_EQUAL) {
+          s->Found.push_back(hwnd);
+        }
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));

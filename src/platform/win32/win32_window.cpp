@@ -190,9 +190,11 @@ DWORD Win32Window::ControlStyle() const {
 void Win32Window::Create() {
   HINSTANCE instance = system_.System().Instance();
   if (cls_ == WindowClass::Form) {
-    // Owner-less: every form of ours is a top-level window of its own.
+    // Owned by the hidden application window, so no form of the tray program gets a task bar
+    // button of its own.
     hwnd_ = CreateWindowExW(0, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 320, 240, nullptr, nullptr, instance, this);
+                            CW_USEDEFAULT, 320, 240, system_.System().UtilityWindow(), nullptr,
+                            instance, this);
     ApplyFormStyle();
     return;
   }
