@@ -98,6 +98,8 @@ void TMainForm::FormCreate() {
   ScheduleMemoListBox->SetMask(FormatDateTime("yyyymm", system_.Now()) + "*.txt");
   ScheduleMemoListBox->SetColor(ScheduleMemoListBox->Count() > 0 ? ui::ClWindow : kClBackground);
 
+  LoadMemoList(CurMemoFileName);
+
   RichEdit1->Clear();
   SetEditFile(FileNames::kMemoText, NewMemoCaption());
   LoadDefaultStyle();
@@ -203,10 +205,5 @@ void TMainForm::RefreshWorkArea() {
   FullScreen = system_.FullScreenSize();
 }
 
-void TMainForm::LoadDefaultStyle() {
-  RichEdit1->SetFont(FontDialog1Font);
-  RichEdit1->SetColor(static_cast<platform::Color>(asDefaultColor));
-  ColorDialog1Color = static_cast<platform::Color>(asDefaultColor);
-}
 
 }  // namespace quillpad

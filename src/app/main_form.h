@@ -28,6 +28,7 @@
 namespace quillpad {
 
 class TTaskBar;
+class TMemoForm;
 
 // The fixed file and folder names of the program.
 struct FileNames {
@@ -72,8 +73,13 @@ class TMainForm : public ui::Form, public Settings {
   Evaluator Calculator;
   platform::FontSpec FontDialog1Font{"ＭＳ Ｐゴシック", -12, 0xFFFFFF, 128, 0};  // default memo font
   platform::Color ColorDialog1Color = 0x00FFFF;  // the colour dialog's current colour
-  // Number of memos in the current memo file's list.
-  int MemoCount() const { return 0; }
+  // The memos of the current memo file, in file order, and the one the editor holds.
+  std::vector<TMemoForm*> MemoList;
+  TMemoForm* CurrentMemo = nullptr;
+  // Style templates, loaded while the template window needs them.
+  std::vector<TMemoForm*> TemplateList;
+  bool TemplateListLoaded = false;
+  int MemoCount() const { return static_cast<int>(MemoList.size()); }
 
   // --- Components ------------------------------------------------------------------------
   ui::MainMenu* MainMenu = nullptr;
@@ -167,10 +173,31 @@ class TMainForm : public ui::Form, public Settings {
   bool AskSaveEditorText();
   void NewMemoClick(ui::Component* sender);
   void ShowNewMemoClick(ui::Component* sender);
+  void ShowMemoClick(ui::Component* sender);
+  void WriteEditorToMemo();
+  void PlaceNewMemo(bool isNew);
   void MemoFile0Click(ui::Component* sender);
+  void ChangeMemoFileClick(ui::Component* sender);
   void ShowAllMemoClick(ui::Component* sender);
   void HideAllMemoClick(ui::Component* sender);
   void LoadDefaultStyle();
+  void SaveDefaultStyle();
+  void SaveAllMemoClick(ui::Component* sender);
+
+  // Memo files.
+  std::string WorkPath(const std::string& name) const;
+  std::string ProgramPath(const std::string& name) const;
+  TMemoForm* CreateMemo();
+  // Writes the whole list to the work-folder file and destroys every memo window. A failed
+  // write keeps the memos and the old file, and raises the error.
+  void SaveMemoList(const std::string& fileName);
+  // Replaces the list by the records of the work-folder file (a missing file is empty).
+  void LoadMemoList(const std::string& fileName);
+  void AppendMemoToCategory(TMemoForm* memo, int category);
+  void MarkDeleted(TMemoForm* memo);
+  void IdleSweep();
+  void SaveTemplateList();
+  void LoadTemplateList();
 
  private:
   void BuildMenus();

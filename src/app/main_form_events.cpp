@@ -2,6 +2,7 @@
 #include "app/main_form.h"
 #include "app/window_placement.h"
 #include "base/path.h"
+#include "memo/memo_form.h"
 #include "tray/task_bar.h"
 
 namespace quillpad {
@@ -9,7 +10,7 @@ namespace quillpad {
 void TMainForm::ApplicationIdle(bool& done) {
   done = true;
   if (IdleDone) return;
-  RefreshTrayTip();
+  IdleSweep();
   // Single-instance windows join here as they arrive: none exists yet, so the marks are off.
   Item("ShowCalendar")->SetChecked(false);
   Item("ShowCalendar1")->SetChecked(false);
@@ -47,6 +48,9 @@ void TMainForm::RunTrayAction(int action) {
         ShowAllMemoClick(nullptr);
       }
       break;
+    case 4:
+      ChangeMemoFileClick(nullptr);
+      break;
     default:
       // 0 does nothing; the others arrive with their windows.
       break;
@@ -55,12 +59,23 @@ void TMainForm::RunTrayAction(int action) {
 
 void TMainForm::FormCloseQuery(bool& canClose) {
   SaveSettings();
+  try {
+    SaveMemoList(CurMemoFileName);
+  } catch (const std::exception& error) {
+    // Closing now would lose the memos that could not be written: they stay on the desktop.
+    system_.ShowError(error.what());
+    canClose = false;
+    return;
+  }
   canClose = true;
   application_.Terminate(0);
 }
 
 int TMainForm::QueryEndSession() {
   SaveSettings();
+  // The memos stay on the desktop: the logon may go on after all.
+  SaveMemoList(CurMemoFileName);
+  LoadMemoList(CurMemoFileName);
   return 1;
 }
 
@@ -96,7 +111,19 @@ void TMainForm::MainFormHideClick(ui::Component*) {
   if (!AskSaveEditorText()) return;
   RichEdit1->Clear();
   SetEditFile(FileNames::kMemoText, NewMemoCaption());
-  LoadDefaultStyle();
+  CurrentMemo = nullptr;
+  // The default font and the colour dialog's colour, each only from a file that exists.
+  platform::FileSystem& files = system_.Files();
+  std::string bytes;
+  if (files.ReadFile(ProgramPath(FileNames::kMemoFont), bytes)) {
+    FontSpec font = FromPlatformFont(FontDialog1Font);
+    if (ReadMemoFontFile(bytes, font)) FontDialog1Font = ToPlatformFont(font);
+  }
+  if (files.ReadFile(ProgramPath(FileNames::kMemoColor), bytes)) {
+    if (const auto color = ReadMemoColorFile(bytes)) ColorDialog1Color = static_cast<platform::Color>(*color);
+  }
+  RichEdit1->SetFont(FontDialog1Font);
+  RichEdit1->SetColor(ColorDialog1Color);
   SetEditorModified(false);
   Hide();
 }

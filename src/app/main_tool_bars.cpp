@@ -10,8 +10,8 @@ using M = TMainForm;
 constexpr MainHandler None = nullptr;
 
 const ToolRow kBasic[] = {
-    {"ShowMemoBtn", "デスクトップメモに上書き表示", None},
-    {"ShowNewMemoBtn", "新規デスクトップメモとして表示", None},
+    {"ShowMemoBtn", "デスクトップメモに上書き表示", &M::ShowMemoClick},
+    {"ShowNewMemoBtn", "新規デスクトップメモとして表示", &M::ShowNewMemoClick},
     {"SendToActiveInputBtn", "他の編集画面に貼り付け", None},
     {"SaveScheduleMemoBtn", "選択日のメモとして保存", None},
     {"Sep1", "", None, TfSeparator},

@@ -1,0 +1,91 @@
+#include "memo/memo_form.h"
+
+#include <algorithm>
+
+#include "base/text.h"
+#include "memo/memo_paint.h"
+#include "ui/application.h"
+
+namespace quillpad {
+
+platform::FontSpec ToPlatformFont(const FontSpec& font) {
+  return platform::FontSpec{font.Name, font.Height, static_cast<platform::Color>(font.Color), font.Charset,
+                            font.Style};
+}
+
+FontSpec FromPlatformFont(const platform::FontSpec& font) {
+  return FontSpec{font.Charset, static_cast<ColorValue>(font.TextColor), font.Height, font.Name, font.Style};
+}
+
+TMemoForm::TMemoForm(ui::Component* owner) : ui::Form(owner) {
+  Name = "MemoForm";
+  SetBorderIcons(false, false, false);
+  SetToolWindowExStyle(true);
+  SetAcceptFiles(true);
+  SetRecord(memo_);
+}
+
+void TMemoForm::ApplyBorder() {
+  // No caption whatever the border: the memo is moved by dragging its inside.
+  SetBorderStyle(memo_.BorderStyle == MemoBorder::SizeToolWin ? platform::BorderStyle::SizeToolWindow
+                                                               : platform::BorderStyle::None);
+}
+
+void TMemoForm::SetRecord(const MemoRecord& record) {
+  memo_ = record;
+  ApplyBorder();
+  SetColor(static_cast<platform::Color>(memo_.Color));
+  SetFont(ToPlatformFont(memo_.Font));
+  SetStayOnTop(memo_.StayOnTop);
+  SetCursor(memo_.HandCursor ? platform::CursorKind::Hand : platform::CursorKind::Arrow);
+  SetBounds(memo_.Left, memo_.Top, Width(), Height());
+  SetClientSize(memo_.ClientWidth, memo_.ClientHeight);
+  Invalidate();
+}
+
+MemoRecord TMemoForm::Record() const {
+  MemoRecord record = memo_;
+  record.Left = Left();
+  record.Top = Top();
+  const platform::Size client = ClientSize();
+  record.ClientWidth = client.Width;
+  record.ClientHeight = client.Height;
+  record.Visible = Visible();
+  // The label follows its text.
+  const platform::FontSpec font = ToPlatformFont(memo_.Font);
+  platform::WindowSystem& windows = ui::Application::Instance().Windows();
+  int width = 0;
+  const std::vector<std::string> lines = SplitLines(memo_.Text);
+  for (const std::string& line : lines) width = std::max(width, windows.TextExtent(line, font).Width);
+  record.LabelWidth = width;
+  record.LabelHeight = static_cast<int>(lines.size()) * windows.TextExtent("A", font).Height;
+  return record;
+}
+
+void TMemoForm::DoPaint(platform::Canvas& canvas) {
+  const platform::Size size = canvas.CanvasSize();
+  const platform::Color background = static_cast<platform::Color>(memo_.Color);
+  switch (memo_.Kind) {
+    case MemoKind::mkWallpaper:
+      // The desktop shows through: nothing is painted under the text.
+      break;
+    case MemoKind::mkGradation:
+      for (const GradientStrip& strip : GradientStrips(memo_.Color, memo_.Font.Color, size.Width)) {
+        canvas.FillRect({strip.X, 0, strip.X + 5, size.Height}, static_cast<platform::Color>(strip.Color));
+      }
+      break;
+    default:
+      canvas.FillRect({0, 0, size.Width, size.Height}, background);
+      break;
+  }
+  if (memo_.Kind == MemoKind::mkImage) return;
+  const platform::FontSpec font = ToPlatformFont(memo_.Font);
+  const int lineHeight = canvas.TextExtent("A", font).Height;
+  int y = memo_.LabelTop;
+  for (const std::string& line : SplitLines(memo_.Text)) {
+    canvas.TextOut({memo_.LabelLeft, y}, line, font);
+    y += lineHeight;
+  }
+}
+
+}  // namespace quillpad
