@@ -1,8 +1,8 @@
 #include "calc/evaluator.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <iterator>
 #include <system_error>
 
 #include "calc/format_number.h"
@@ -27,13 +27,19 @@ constexpr std::uint32_t kEndOrSeparator = KindBit(Evaluator::kEnd) | KindBit(Eva
 constexpr std::uint32_t kEndSeparatorOrSign =
     kEndOrSeparator | KindBit(Evaluator::kPlus) | KindBit(Evaluator::kMinus);
 
-// Single-byte tokens and their kinds, in the same order.
-constexpr std::string_view kSymbols = "@;+-*/()=^%!";
-constexpr std::int32_t kSymbolKinds[] = {
-    Evaluator::kEnd,    Evaluator::kSeparator, Evaluator::kPlus,      Evaluator::kMinus,
-    Evaluator::kTimes,  Evaluator::kDivide,    Evaluator::kOpen,      Evaluator::kClose,
-    Evaluator::kAssign, Evaluator::kPower,     Evaluator::kRemainder, Evaluator::kFactorial};
-static_assert(std::size(kSymbolKinds) == kSymbols.size());
+// Kinds of the single-byte tokens, by byte; kNone for every other byte.
+constexpr std::array<std::int8_t, 256> kSymbolKinds = [] {
+  std::array<std::int8_t, 256> kinds{};
+  const std::string_view symbols = "@;+-*/()=^%!";
+  const std::int8_t symbolKinds[] = {
+      Evaluator::kEnd,    Evaluator::kSeparator, Evaluator::kPlus,      Evaluator::kMinus,
+      Evaluator::kTimes,  Evaluator::kDivide,    Evaluator::kOpen,      Evaluator::kClose,
+      Evaluator::kAssign, Evaluator::kPower,     Evaluator::kRemainder, Evaluator::kFactorial};
+  for (std::size_t i = 0; i < symbols.size(); ++i) {
+    kinds[static_cast<unsigned char>(symbols[i])] = symbolKinds[i];
+  }
+  return kinds;
+}();
 
 constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -250,9 +256,9 @@ void Evaluator::NextToken() {
     c = ReadByte();
   } while (c == ' ' || c == '\t' || c == '\n');
 
-  const std::size_t symbol = kSymbols.find(c);
-  if (symbol != std::string_view::npos) {
-    Kind = kSymbolKinds[symbol];
+  const std::int8_t symbol = kSymbolKinds[static_cast<unsigned char>(c)];
+  if (symbol != kNone) {
+    Kind = symbol;
     return;
   }
   if (IsDigit(c) || c == '.') {
