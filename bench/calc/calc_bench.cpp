@@ -2,7 +2,6 @@
 // pass over the same text that only converts its numbers. The ratio is what matters: it says
 // how much the evaluator costs beyond reading the numbers at all.
 #include <benchmark/benchmark.h>
-
 #include <time.h>
 
 #include <cstdlib>
@@ -27,12 +26,24 @@ std::vector<std::string> MakeSheet() {
     const std::string n = std::to_string(i);
     const std::string k = std::to_string((i / 6) % 80);
     switch (i % 6) {
-      case 0: lines.push_back("v" + k + " = 1,234.5 * " + n + ";  // price " + n); break;
-      case 1: lines.push_back("w" + k + " = sqrt(" + n + " + v" + k + ") + log10 " + n + "1;"); break;
-      case 2: lines.push_back("-- note about line " + n + ": 12,345 yen"); break;
-      case 3: lines.push_back("x = 1,000,000 / (" + n + " + 1) - 3.5e-2 * w" + k + ";"); break;
-      case 4: lines.push_back("sin(pi/" + n + ".5)^2 + cos(pi/" + n + ".5)^2;"); break;
-      case 5: lines.push_back("t" + k + " = (" + n + " % 7)! + abs -" + n + "; -- tail"); break;
+      case 0:
+        lines.push_back("v" + k + " = 1,234.5 * " + n + ";  // price " + n);
+        break;
+      case 1:
+        lines.push_back("w" + k + " = sqrt(" + n + " + v" + k + ") + log10 " + n + "1;");
+        break;
+      case 2:
+        lines.push_back("-- note about line " + n + ": 12,345 yen");
+        break;
+      case 3:
+        lines.push_back("x = 1,000,000 / (" + n + " + 1) - 3.5e-2 * w" + k + ";");
+        break;
+      case 4:
+        lines.push_back("sin(pi/" + n + ".5)^2 + cos(pi/" + n + ".5)^2;");
+        break;
+      case 5:
+        lines.push_back("t" + k + " = (" + n + " % 7)! + abs -" + n + "; -- tail");
+        break;
     }
   }
   lines.push_back("x + t3");

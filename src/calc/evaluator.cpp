@@ -1,6 +1,6 @@
 #include "calc/evaluator.h"
 
-#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -20,14 +20,34 @@ const char kLogNegative[] = "logの引数が負";
 const char kAsinRange[] = "asinの引数が範囲外";
 const char kAcosRange[] = "acosの引数が範囲外";
 
-constexpr std::uint32_t KindBit(std::int32_t kind) { return 1u << (kind + 1); }
+constexpr std::uint32_t KindBit(std::int32_t kind) {
+  return 1u << (kind + 1);
+}
 constexpr std::uint32_t kEndOrSeparator = KindBit(Evaluator::kEnd) | KindBit(Evaluator::kSeparator);
 constexpr std::uint32_t kEndSeparatorOrSign =
     kEndOrSeparator | KindBit(Evaluator::kPlus) | KindBit(Evaluator::kMinus);
 
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// Kinds of the single-byte tokens, by byte; kNone for every other byte.
+constexpr std::array<std::int8_t, 256> kSymbolKinds = [] {
+  std::array<std::int8_t, 256> kinds{};
+  const std::string_view symbols = "@;+-*/()=^%!";
+  const std::int8_t symbolKinds[] = {
+      Evaluator::kEnd,    Evaluator::kSeparator, Evaluator::kPlus,      Evaluator::kMinus,
+      Evaluator::kTimes,  Evaluator::kDivide,    Evaluator::kOpen,      Evaluator::kClose,
+      Evaluator::kAssign, Evaluator::kPower,     Evaluator::kRemainder, Evaluator::kFactorial};
+  for (std::size_t i = 0; i < symbols.size(); ++i) {
+    kinds[static_cast<unsigned char>(symbols[i])] = symbolKinds[i];
+  }
+  return kinds;
+}();
+
+constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 // ASCII only: bytes of double-byte characters never make names.
-constexpr bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+constexpr bool IsLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 enum Function {
   kSqrt,
@@ -51,8 +71,8 @@ enum Function {
 };
 
 constexpr std::string_view kFunctionNames[kFunctionCount] = {
-    "sqrt", "exp",  "log",   "log10", "abs",  "sin",  "cos",  "tan", "asin",
-    "acos", "atan", "ceil",  "floor", "sinh", "cosh", "tanh", "step"};
+    "sqrt", "exp",  "log",  "log10", "abs",  "sin",  "cos",  "tan", "asin",
+    "acos", "atan", "ceil", "floor", "sinh", "cosh", "tanh", "step"};
 
 int FindFunction(std::string_view name) {
   for (int i = 0; i < kFunctionCount; ++i) {
@@ -101,7 +121,8 @@ double ConvertNumber(const std::string& text) {
     if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     // Exponent digits are taken only while the exponent is below 500; any left over are an
     // error, whatever their value.
-    while (i < n && IsDigit(text[i]) && exponent < 500) exponent = exponent * 10 + (text[i++] - '0');
+    while (i < n && IsDigit(text[i]) && exponent < 500)
+      exponent = exponent * 10 + (text[i++] - '0');
     if (i < n && IsDigit(text[i])) throw FloatConversionError(text);
     if (negative) exponent = -exponent;
   }
@@ -147,8 +168,7 @@ double ConvertNumber(const std::string& text) {
 FloatConversionError::FloatConversionError(const std::string& numberText)
     : AppError("'" + numberText + "' は浮動小数点数ではありません") {}
 FloatOverflowError::FloatOverflowError() : AppError("浮動小数点数のオーバーフロー") {}
-FloatInvalidOperationError::FloatInvalidOperationError()
-    : AppError("不正な浮動小数点数演算命令") {}
+FloatInvalidOperationError::FloatInvalidOperationError() : AppError("不正な浮動小数点数演算命令") {}
 FloatZeroDivideError::FloatZeroDivideError() : AppError("0 による浮動小数点数除算") {}
 
 double Factorial(double x) {
@@ -163,7 +183,9 @@ double Factorial(double x) {
   return result;
 }
 
-Evaluator::Evaluator() { SetVariable("pi", std::acos(-1.0)); }
+Evaluator::Evaluator() {
+  SetVariable("pi", std::acos(-1.0));
+}
 
 void Evaluator::Evaluate(std::string_view text) {
   VariableCount = 1;
@@ -218,7 +240,9 @@ void Evaluator::Fail(const char* message) {
   Kind = kEnd;
 }
 
-char Evaluator::PeekByte() const { return Position <= Source.size() ? Source[Position - 1] : '\0'; }
+char Evaluator::PeekByte() const {
+  return Position <= Source.size() ? Source[Position - 1] : '\0';
+}
 
 char Evaluator::ReadByte() {
   const char c = PeekByte();
@@ -232,20 +256,10 @@ void Evaluator::NextToken() {
     c = ReadByte();
   } while (c == ' ' || c == '\t' || c == '\n');
 
-  switch (c) {
-    case '@': Kind = kEnd; return;
-    case ';': Kind = kSeparator; return;
-    case '+': Kind = kPlus; return;
-    case '-': Kind = kMinus; return;
-    case '*': Kind = kTimes; return;
-    case '/': Kind = kDivide; return;
-    case '(': Kind = kOpen; return;
-    case ')': Kind = kClose; return;
-    case '=': Kind = kAssign; return;
-    case '^': Kind = kPower; return;
-    case '%': Kind = kRemainder; return;
-    case '!': Kind = kFactorial; return;
-    default: break;
+  const std::int8_t symbol = kSymbolKinds[static_cast<unsigned char>(c)];
+  if (symbol != kNone) {
+    Kind = symbol;
+    return;
   }
   if (IsDigit(c) || c == '.') {
     ScanNumber(c);
@@ -437,41 +451,62 @@ Evaluator::Operand Evaluator::CallFunction(int function) {
   const Operand argument = ParsePrimary();
   if (!argument) return argument;
   const double x = *argument;
+  // A NAN argument passes the checks (it is not "negative") and gives NAN.
   switch (function) {
     case kSqrt:
-      if (!(x >= 0)) break;
+      if (x < 0) break;
       return std::sqrt(x);
-    case kExp: return std::exp(x);
+    case kExp:
+      return std::exp(x);
     case kLog:
-      if (!(x > 0)) break;
+      if (x <= 0) break;
       return std::log(x);
     case kLog10:
-      if (!(x > 0)) break;
+      if (x <= 0) break;
       return std::log10(x);
-    case kAbs: return std::fabs(x);
-    case kSin: return std::sin(x);
-    case kCos: return std::cos(x);
-    case kTan: return std::tan(x);
+    case kAbs:
+      return std::fabs(x);
+    case kSin:
+      return std::sin(x);
+    case kCos:
+      return std::cos(x);
+    case kTan:
+      return std::tan(x);
     case kAsin:
-      if (!(x >= -1 && x <= 1)) break;
+      if (x < -1 || x > 1) break;
       return std::asin(x);
     case kAcos:
-      if (!(x >= -1 && x <= 1)) break;
+      if (x < -1 || x > 1) break;
       return std::acos(x);
-    case kAtan: return std::atan(x);
-    case kCeil: return std::ceil(x);
-    case kFloor: return std::floor(x);
-    case kSinh: return std::sinh(x);
-    case kCosh: return std::cosh(x);
-    case kTanh: return std::tanh(x);
-    case kStep: return x >= 0 ? 1.0 : 0.0;
+    case kAtan:
+      return std::atan(x);
+    case kCeil:
+      return std::ceil(x);
+    case kFloor:
+      return std::floor(x);
+    case kSinh:
+      return std::sinh(x);
+    case kCosh:
+      return std::cosh(x);
+    case kTanh:
+      return std::tanh(x);
+    case kStep:
+      return x >= 0 ? 1.0 : 0.0;
   }
   switch (function) {
-    case kSqrt: Fail(kSqrtNegative); break;
+    case kSqrt:
+      Fail(kSqrtNegative);
+      break;
     case kLog:
-    case kLog10: Fail(kLogNegative); break;
-    case kAsin: Fail(kAsinRange); break;
-    default: Fail(kAcosRange); break;
+    case kLog10:
+      Fail(kLogNegative);
+      break;
+    case kAsin:
+      Fail(kAsinRange);
+      break;
+    default:
+      Fail(kAcosRange);
+      break;
   }
   return std::nullopt;
 }

@@ -34,9 +34,15 @@ inline Outcome Eval(std::string_view text) {
   return EvalWith(evaluator, text);
 }
 
-inline Outcome Value(std::string result) { return {std::move(result), ""}; }
-inline Outcome Error(const char8_t* message) { return {"", Cp932(message)}; }
-inline Outcome Waiting() { return {"", kWaiting}; }
+inline Outcome Value(std::string result) {
+  return {std::move(result), ""};
+}
+inline Outcome Error(const char8_t* message) {
+  return {"", Cp932(message)};
+}
+inline Outcome Waiting() {
+  return {"", kWaiting};
+}
 
 inline void PrintTo(const Outcome& o, std::ostream* os) {
   *os << "{\"" << o.Result << "\", \"" << Cp932ToUtf8(o.Message) << "\"}";

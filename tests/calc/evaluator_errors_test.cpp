@@ -18,7 +18,8 @@ using test::Value;
 using test::Waiting;
 
 TEST(EvaluatorMessageTest, DivisionByNearZero) {
-  for (const char* text : {"1/0;@", "1/1e-101;@", "1/1e-100;@", "1/-1e-100;@", "0/0;@", "1/(2-2);@"}) {
+  for (const char* text :
+       {"1/0;@", "1/1e-101;@", "1/1e-100;@", "1/-1e-100;@", "0/0;@", "1/(2-2);@"}) {
     EXPECT_EQ(Eval(text), Error(u8"ゼロでのわり算")) << text;
   }
   EXPECT_EQ(Eval("1/1.1e-100;@"), Value("9.09090909090909E99"));
@@ -112,9 +113,9 @@ TEST_F(EvaluatorFaultTest, NumberConversion) {
 
 TEST_F(EvaluatorFaultTest, ArithmeticOverflow) {
   const std::string overflow = Cp932(u8"浮動小数点数のオーバーフロー");
-  for (const char* text : {"1e300*1e300;@", "-1e300*1e300;@", "1e308+1e308;@", "-1e308-1e308;@",
-                           "1e300/1e-99;@", "10^400;@", "171!;@", "2147483648!;@",
-                           "(-2147483648)!;@", "2147483647!;@", "1e20!;@"}) {
+  for (const char* text :
+       {"1e300*1e300;@", "-1e300*1e300;@", "1e308+1e308;@", "-1e308-1e308;@", "1e300/1e-99;@",
+        "10^400;@", "171!;@", "2147483648!;@", "(-2147483648)!;@", "2147483647!;@", "1e20!;@"}) {
     EXPECT_EQ(Raised<FloatOverflowError>(text), overflow) << text;
   }
   EXPECT_EQ(Raised<FloatOverflowError>("(exp 1000)!;@"), overflow);
@@ -138,6 +139,10 @@ TEST_F(EvaluatorFaultTest, InfinityAndNanFromLibraryFunctionsPassQuietly) {
   EXPECT_EQ(EvalWith(evaluator_, "1/exp 1000;@"), Value("0"));
   EXPECT_EQ(EvalWith(evaluator_, "sin exp 1000;@"), Value("NAN"));
   EXPECT_EQ(EvalWith(evaluator_, "sin exp 1000 + 1;@"), Value("NAN"));  // NAN in, NAN out
+  for (const char* function : {"sqrt", "log", "log10", "asin", "acos"}) {
+    EXPECT_EQ(EvalWith(evaluator_, std::string(function) + " sin exp 1000;@"), Value("NAN"))
+        << function;
+  }
   EXPECT_EQ(EvalWith(evaluator_, "0^0;@"), Value("1"));
   EXPECT_EQ(EvalWith(evaluator_, "1e-300*1e-300;@"), Value("0"));  // underflow is no fault
   EXPECT_EQ(EvalWith(evaluator_, "(exp 1000)%0;@"), Value("0"));

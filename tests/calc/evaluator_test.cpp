@@ -10,8 +10,8 @@ namespace quillpad {
 namespace {
 
 using test::Eval;
-using test::Outcome;
 using test::EvalWith;
+using test::Outcome;
 using test::Value;
 using test::Waiting;
 
@@ -87,7 +87,7 @@ TEST(EvaluatorScannerTest, NumberForms) {
 TEST(EvaluatorScannerTest, SignBelongsToNumberOnlyAfterExponentMark) {
   EXPECT_EQ(Eval("2-3;@"), Value("-1"));
   EXPECT_EQ(Eval("2e2-3;@"), Value("197"));
-  EXPECT_EQ(Eval("1e+-5;@"), Value("-4"));  // "1e+" then "-5"
+  EXPECT_EQ(Eval("1e+-5;@"), Value("-4"));    // "1e+" then "-5"
   EXPECT_EQ(Eval("1e,-2;@"), Value("0.01"));  // commas are invisible inside a number
 }
 
@@ -189,17 +189,27 @@ TEST(EvaluatorGrammarTest, FunctionsTakeOneOperand) {
 
 TEST(EvaluatorGrammarTest, FunctionValues) {
   const std::pair<const char*, const char*> cases[] = {
-      {"exp 0", "1"},          {"exp 1", "2.71828182845905"},
-      {"log 1", "0"},          {"log10 1000", "3"},
-      {"abs -2.5", "2.5"},     {"sin 0", "0"},
-      {"cos 0", "1"},          {"tan(pi/4)", "1"},
+      {"exp 0", "1"},
+      {"exp 1", "2.71828182845905"},
+      {"log 1", "0"},
+      {"log10 1000", "3"},
+      {"abs -2.5", "2.5"},
+      {"sin 0", "0"},
+      {"cos 0", "1"},
+      {"tan(pi/4)", "1"},
       {"asin 1", "1.5707963267949"},
-      {"acos 1", "0"},         {"atan 1", "0.785398163397448"},
-      {"ceil 1.2", "2"},       {"ceil -1.2", "-1"},
-      {"floor -1.2", "-2"},    {"sinh 0", "0"},
-      {"cosh 0", "1"},         {"tanh 100", "1"},
-      {"step(-0.5)", "0"},     {"step 0", "1"},
-      {"sqrt 0", "0"},         {"log10 0.001", "-3"},
+      {"acos 1", "0"},
+      {"atan 1", "0.785398163397448"},
+      {"ceil 1.2", "2"},
+      {"ceil -1.2", "-1"},
+      {"floor -1.2", "-2"},
+      {"sinh 0", "0"},
+      {"cosh 0", "1"},
+      {"tanh 100", "1"},
+      {"step(-0.5)", "0"},
+      {"step 0", "1"},
+      {"sqrt 0", "0"},
+      {"log10 0.001", "-3"},
   };
   for (const auto& [text, result] : cases) {
     EXPECT_EQ(Eval(std::string(text) + ";@"), Value(result)) << text;
