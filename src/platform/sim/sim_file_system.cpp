@@ -176,6 +176,7 @@ bool SimFileSystem::WriteBytes(const fs::path& host, const std::string& bytes, b
 }
 
 bool SimFileSystem::WriteFileAtomic(const std::string& path, const std::string& bytes) {
+  if (failWrites_) return false;
   const auto host = HostPath(path);
   std::error_code ec;
   if (!host || fs::is_directory(*host, ec) || !fs::is_directory(host->parent_path(), ec))
@@ -195,6 +196,7 @@ bool SimFileSystem::WriteFileAtomic(const std::string& path, const std::string& 
 }
 
 bool SimFileSystem::AppendFile(const std::string& path, const std::string& bytes) {
+  if (failWrites_) return false;
   const auto host = HostPath(path);
   std::error_code ec;
   if (!host || fs::is_directory(*host, ec)) return false;

@@ -30,12 +30,15 @@ class SimFileSystem : public FileSystem {
   using FileSystem::ReadFile;
   bool WriteFileAtomic(const std::string& path, const std::string& bytes) override;
   bool AppendFile(const std::string& path, const std::string& bytes) override;
+  // A full disk: every write and append fails until this is switched off again.
+  void FailWrites(bool fail) { failWrites_ = fail; }
   std::vector<FileEntry> ListFolder(const std::string& folder, const std::string& mask) override;
   bool DeleteFile(const std::string& path) override;
   bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
 
  private:
+  bool failWrites_ = false;
   bool WriteBytes(const std::filesystem::path& host, const std::string& bytes, bool append);
 
   std::map<char, std::filesystem::path> drives_;

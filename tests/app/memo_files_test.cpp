@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include "app/main_form_fixture.h"
+#include "memo/memo_form.h"
+#include "memo/memo_record.h"
+
+namespace quillpad {
+namespace {
+
+using testing::MainFormTest;
+
+class MemoFilesTest : public MainFormTest {
+ protected:
+  static MemoRecord Memo(const std::string& text, int left, int top) {
+    MemoRecord r;
+    r.Text = text;
+    r.Left = left;
+    r.Top = top;
+    r.BorderStyle = MemoBorder::None;
+    r.Visible = true;
+    r.StampText = "2026/12/01 8:00:00";
+    return r;
+  }
+  void WriteMemoData(const std::string& name, const std::vector<MemoRecord>& records) {
+    testing::WriteHostFile(ProgramFolder() / name, WriteMemoFile(records));
+  }
+  std::string ReadMemoData(const std::string& name) { return testing::ReadHostFile(ProgramFolder() / name); }
+  // Types a memo into the editor and stores it as a new memo.
+  TMemoForm* StoreNew(TMainForm& f, const std::string& text) {
+    f.NewMemoClick(nullptr);
+    Editor().UserType(text);
+    f.ShowNewMemoClick(nullptr);
+    return f.MemoList.empty() ? nullptr : f.MemoList.back();
+  }
+};
+
+TEST_F(MemoFilesTest, MemosComeBackWhereTheyWereAndAreWrittenAtExit) {
+  const std::vector<MemoRecord> records{Memo("買い物", 100, 50), Memo("会議 10:00\r\n資料", -5, 700)};
+  WriteMemoData("MemoData.dat", records);
+  TMainForm& f = Start();
+  ASSERT_EQ(f.MemoCount(), 2);
+  EXPECT_EQ(f.MemoList[0]->MemoText(), "買い物");
+  EXPECT_EQ(f.MemoList[0]->Left(), 100);
+  EXPECT_TRUE(f.MemoList[0]->Visible());
+  // A memo partly off the screen comes back inside the work area.
+  EXPECT_EQ(f.MemoList[1]->Left(), 0);
+  EXPECT_LE(f.MemoList[1]->BoundsRect().Bottom, 738);
+  EXPECT_EQ(desk.TrayTip(), "総メモ数=2 in カテゴリ０");
+  std::vector<MemoRecord> expected;
+  for (TMemoForm* memo : f.MemoList) expected.push_back(memo->Record());
+  Stop();
+  EXPECT_EQ(ReadMemoData("MemoData.dat"), WriteMemoFile(expected));
+  const MemoFileContents back = ReadMemoFile(ReadMemoData("MemoData.dat"));
+  ASSERT_EQ(back.Records.size(), 2u);
+  EXPECT_EQ(back.Records[1].Left, 0);
+  EXPECT_EQ(back.Records[1].Text, "会議 10:00\r\n資料");
+}
+
+TEST_F(MemoFilesTest, HiddenMemosStayHiddenWhileMemosAreOff) {
+  WriteMemoData("MemoData.dat", {Memo("a", 10, 10)});
+  WriteIni("[FORM]\r\nbShowMemo=0\r\n");
+  TMainForm& f = Start();
+  ASSERT_EQ(f.MemoCount(), 1);
+  EXPECT_FALSE(f.MemoList[0]->Visible());
+  f.ShowAllMemoClick(nullptr);
+  EXPECT_TRUE(f.MemoList[0]->Visible());
+  EXPECT_TRUE(f.bShowMemo);
+}
+
+TEST_F(MemoFilesTest, DamagedFileLoadsItsCompleteRecordsAndIsKeptAsACopy) {
+  const std::string whole = WriteMemoFile({Memo("one", 10, 10), Memo("two", 10, 60)});
+  const std::string damaged = whole.substr(0, whole.size() - 7);
+  testing::WriteHostFile(ProgramFolder() / "MemoData.dat", damaged);
+  TMainForm& f = Start();
+  ASSERT_EQ(f.MemoCount(), 1);
+  EXPECT_EQ(f.MemoList[0]->MemoText(), "one");
+  EXPECT_EQ(ReadMemoData("MemoData.dat.damaged"), damaged);
+  Stop();
+  EXPECT_EQ(ReadMemoFile(ReadMemoData("MemoData.dat")).Records.size(), 1u);
+  EXPECT_EQ(ReadMemoData("MemoData.dat.damaged"), damaged);  // the copy survives the save
+}
+
+TEST_F(MemoFilesTest, ReadOnlyModeNeverWritesMemoFiles) {
+  WriteMemoData("MemoData.dat", {Memo("a", 10, 10)});
+  WriteIni("[FORM]\r\nbReadOnly=1\r\n");
+  const std::string before = ReadMemoData("MemoData.dat");
+  TMainForm& f = Start();
+  f.MemoList[0]->SetBounds(300, 300, 50, 50);
+  desk.ExpectMessageBox(platform::IdOk);
+  f.SaveAllMemoClick(nullptr);
+  EXPECT_EQ(desk.MessageBoxes().back().Text, "読み込み専用モードです");
+  f.ChangeMemoFileClick(nullptr);
+  EXPECT_EQ(f.CurMemoFileName, "MemoData1.dat");
+  EXPECT_FALSE(std::filesystem::exists(ProgramFolder() / "MemoData1.dat"));
+  Stop();
+  EXPECT_EQ(ReadMemoData("MemoData.dat"), before);
+}
+
+TEST_F(MemoFilesTest, FailedWriteKeepsTheMemosAndTheOldFile) {
+  WriteMemoData("MemoData.dat", {Memo("keep me", 10, 10)});
+  const std::string before = ReadMemoData("MemoData.dat");
+  TMainForm& f = Start();
+  // A full disk.
+  desk.SimFiles().FailWrites(true);
+  desk.ExpectErrorBox();
+  desk.Dispatch([&] { f.SaveAllMemoClick(nullptr); });
+  ASSERT_EQ(desk.ErrorBoxes().size(), 1u);
+  EXPECT_EQ(f.MemoCount(), 1);
+  EXPECT_EQ(ReadMemoData("MemoData.dat"), before);
+  // Closing does not lose them either: the program stays open until the file can be written.
+  desk.ExpectErrorBox();
+  EXPECT_FALSE(f.Close());
+  EXPECT_EQ(f.MemoCount(), 1);
+  desk.SimFiles().FailWrites(false);
+  Stop();
+  EXPECT_EQ(ReadMemoFile(ReadMemoData("MemoData.dat")).Records.size(), 1u);
+}
+
+TEST_F(MemoFilesTest, IdleSweepRemovesEveryFlaggedMemoOnce) {
+  WriteMemoData("MemoData.dat", {Memo("a", 10, 10), Memo("b", 10, 60), Memo("c", 10, 110), Memo("d", 10, 160)});
+  TMainForm& f = Start();
+  f.CurrentMemo = f.MemoList[1];
+  f.MarkDeleted(f.MemoList[1]);
+  f.MarkDeleted(f.MemoList[3]);
+  EXPECT_EQ(f.MemoCount(), 4);
+  EXPECT_FALSE(f.MemoList[1]->Visible());
+  desk.RunIdle();
+  ASSERT_EQ(f.MemoCount(), 2);
+  EXPECT_EQ(f.MemoList[0]->MemoText(), "a");
+  EXPECT_EQ(f.MemoList[1]->MemoText(), "c");
+  EXPECT_EQ(f.CurrentMemo, nullptr);
+  EXPECT_EQ(desk.TrayTip(), "総メモ数=2 in カテゴリ０");
+}
+
+TEST_F(MemoFilesTest, MovingAMemoAppendsExactlyOneRecordToTheOtherFile) {
+  WriteMemoData("MemoData.dat", {Memo("a", 10, 10), Memo("b", 10, 60)});
+  WriteMemoData("MemoData2.dat", {Memo("x", 10, 10)});
+  const std::string other = ReadMemoData("MemoData2.dat");
+  TMainForm& f = Start();
+  TMemoForm* b = f.MemoList[1];
+  f.AppendMemoToCategory(b, 0);  // the current file: nothing happens
+  EXPECT_FALSE(b->DeletedFlag);
+  const MemoRecord moved = b->Record();
+  f.AppendMemoToCategory(b, 2);
+  EXPECT_EQ(ReadMemoData("MemoData2.dat"), other + WriteMemoRecord(moved));
+  desk.RunIdle();
+  EXPECT_EQ(f.MemoCount(), 1);
+}
+
+TEST_F(MemoFilesTest, CyclingMemoFilesSavesEachBeforeLeavingIt) {
+  TMainForm& f = Start();
+  StoreNew(f, "zero");
+  EXPECT_EQ(f.CurMemoFileName, "MemoData.dat");
+  f.ChangeMemoFileClick(nullptr);
+  EXPECT_EQ(f.CurMemoFileName, "MemoData1.dat");
+  EXPECT_EQ(f.MemoCount(), 0);
+  EXPECT_EQ(ReadMemoFile(ReadMemoData("MemoData.dat")).Records.at(0).Text, "zero");
+  StoreNew(f, "one");
+  f.ChangeMemoFileClick(nullptr);
+  f.ChangeMemoFileClick(nullptr);
+  EXPECT_EQ(f.CurMemoFileName, "MemoData.dat");
+  ASSERT_EQ(f.MemoCount(), 1);
+  EXPECT_EQ(f.MemoList[0]->MemoText(), "zero");
+  EXPECT_EQ(ReadMemoFile(ReadMemoData("MemoData1.dat")).Records.at(0).Text, "one");
+  EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "MemoData2.dat"));
+  EXPECT_EQ(f.Caption(), "Quillpad - カテゴリ０ ： 新規メモ");
+}
+
+TEST_F(MemoFilesTest, StoredMemosLineUpFromTheTopRightCorner) {
+  TMainForm& f = Start();
+  TMemoForm* first = StoreNew(f, "abc");
+  ASSERT_NE(first, nullptr);
+  EXPECT_FALSE(f.Visible());
+  EXPECT_TRUE(first->Visible());
+  EXPECT_EQ(first->MemoText(), "abc");
+  EXPECT_EQ(first->StampText(), "2026/12/07 9:05:03");
+  // 3 characters of the 12-pixel default font: 18 pixels wide, one 12-pixel line.
+  EXPECT_EQ(first->ClientWidth(), 18 + 8);
+  EXPECT_EQ(first->ClientHeight(), 12 + 8);
+  EXPECT_EQ(first->BoundsRect().Right, 1024);
+  EXPECT_EQ(first->Top(), 0);
+  TMemoForm* second = StoreNew(f, "a\r\nlonger line");
+  EXPECT_EQ(second->BoundsRect().Right, first->BoundsRect().Right);
+  EXPECT_EQ(second->Top(), first->BoundsRect().Bottom + 1);
+  EXPECT_EQ(second->ClientHeight(), 2 * 12 + 8);
+  EXPECT_EQ(desk.TrayTip(), "総メモ数=2 in カテゴリ０");
+}
+
+TEST_F(MemoFilesTest, DefaultSizeAndOverWideLines) {
+  WriteIni("[FORM]\r\nbDefaultSize=1\r\niDefaultWidth=120\r\niDefaultHeight=40\r\n");
+  TMainForm& f = Start();
+  TMemoForm* memo = StoreNew(f, std::string(500, 'w'));
+  EXPECT_EQ(memo->ClientWidth(), 120);
+  EXPECT_EQ(memo->ClientHeight(), 40);
+  f.bDefaultSize = false;
+  memo = StoreNew(f, std::string(500, 'w'));
+  EXPECT_EQ(memo->ClientWidth(), 1024 - 8);
+}
+
+TEST_F(MemoFilesTest, BlankOnlyOverwriteChangesNothing) {
+  WriteMemoData("MemoData.dat", {Memo("keep", 10, 10)});
+  TMainForm& f = Start();
+  f.CurrentMemo = f.MemoList[0];
+  f.Show();
+  f.RichEdit1->SetText(" \r\n\t\r\n");
+  f.ShowMemoClick(nullptr);
+  EXPECT_EQ(f.MemoCount(), 1);
+  EXPECT_EQ(f.MemoList[0]->MemoText(), "keep");
+  EXPECT_FALSE(f.Visible());
+  EXPECT_EQ(f.CurrentMemo, nullptr);
+}
+
+TEST_F(MemoFilesTest, DefaultStyleComesFromTheStyleFilesAndKeys) {
+  FontSpec font = DefaultMemoFont();
+  font.Name = "ＭＳ ゴシック";
+  font.Height = -16;
+  testing::WriteHostFile(ProgramFolder() / "MemoFont.dat", WriteMemoFontFile(font));
+  WriteIni("[FORM]\r\nbShowBorder=0\r\nbBgGradation=1\r\nasDefaultColor=clNavy\r\n");
+  TMainForm& f = Start();
+  EXPECT_EQ(f.RichEdit1->Font().Name, "ＭＳ ゴシック");
+  EXPECT_EQ(f.RichEdit1->GetColor(), 0x800000u);
+  TMemoForm* memo = StoreNew(f, "x");
+  const MemoRecord r = memo->Record();
+  EXPECT_EQ(r.Font.Height, -16);
+  EXPECT_EQ(r.Kind, MemoKind::mkGradation);
+  EXPECT_EQ(r.BorderStyle, MemoBorder::None);
+  EXPECT_EQ(r.Color, 0x800000);
+}
+
+}  // namespace
+}  // namespace quillpad
