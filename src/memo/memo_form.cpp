@@ -29,6 +29,7 @@ void TMemoForm::ApplyBorder() {
   // No caption whatever the border: the memo is moved by dragging its inside.
   SetBorderStyle(memo_.BorderStyle == MemoBorder::SizeToolWin ? platform::BorderStyle::SizeToolWindow
                                                                : platform::BorderStyle::None);
+  SetCaptionBar(false);
 }
 
 void TMemoForm::SetRecord(const MemoRecord& record) {

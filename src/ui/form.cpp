@@ -27,6 +27,11 @@ void Form::SetBorderStyle(platform::BorderStyle border) {
   PushStyle();
 }
 
+void Form::SetCaptionBar(bool on) {
+  style_.Caption = on;
+  PushStyle();
+}
+
 void Form::SetBorderIcons(bool systemMenu, bool minimize, bool maximize) {
   style_.SystemMenu = systemMenu;
   style_.MinimizeBox = minimize;

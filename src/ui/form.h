@@ -35,6 +35,9 @@ class Form : public Control {
   platform::BorderStyle BorderStyle() const { return style_.Border; }
   void SetBorderStyle(platform::BorderStyle border);
   void SetBorderIcons(bool systemMenu, bool minimize, bool maximize);
+  // A title bar comes with every border but None; borderless-looking windows with a sizing
+  // frame (desktop memos) switch it off after choosing the border.
+  void SetCaptionBar(bool on);
   // No task bar button.
   void SetToolWindowExStyle(bool on);
   const platform::WindowStyle& Style() const { return style_; }

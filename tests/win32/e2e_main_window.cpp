@@ -80,6 +80,7 @@ int main() {
   PostThreadMessageW(blank.Info.dwThreadId, WM_QUIT, 0, 0);
   blank.Wait();
 
+  RECT memoRect{};
   // First run in an empty program folder.
   {
     Process app;
@@ -108,6 +109,22 @@ int main() {
       Check(SendMessageW(editors[0], EM_GETLINECOUNT, 0, 0) == 2, "the sheet has two lines");
     }
     Check(pane && WaitFor([&] { return TextOf(pane) == L"2.4"; }), "the results pane shows 2.4");
+    // Store the sheet as a new desktop memo: the second button of the basic tool bar. (Wine
+    // keeps menus inside their process, so the driver cannot walk the menu bar.)
+    const auto toolBars = ChildWindows(main, L"ToolbarWindow32");
+    Check(!toolBars.empty(), "the basic tool bar exists");
+    if (!toolBars.empty()) ClickToolButton(toolBars[0], 1);
+    Check(WaitFor([&] { return !IsWindowVisible(main); }), "storing hides the editor");
+    HWND memo = nullptr;
+    WaitFor([&] {
+      for (HWND w : ProcessWindows(app.Info.dwProcessId, L"QuillpadForm")) {
+        if (w != main && IsWindowVisible(w)) memo = w;
+      }
+      return memo != nullptr;
+    });
+    Check(memo != nullptr, "a memo window shows on the desktop");
+    if (memo) GetWindowRect(memo, &memoRect);
+    Check(memoRect.right == GetSystemMetrics(SM_CXFULLSCREEN), "the first memo stands at the right edge");
     Check(SaveScreenshot(shot), "screenshot saved");
 
     PostMessageW(main, WM_CLOSE, 0, 0);
@@ -117,6 +134,9 @@ int main() {
     Check(Holds(text, "iTaskTrayClick=2") && Holds(text, "bSeparateNumber=1") && Holds(text, "asLogFile=Quillpad.log"),
           "Quillpad.ini holds the written keys");
     Check(Holds(text, "asWorkDir=" + ToCp932(folder)), "asWorkDir is the program folder");
+    const std::string memos = ReadFileBytes(folder + L"\\MemoData.dat");
+    Check(memos.rfind("TPF0\x09TMemoForm", 0) == 0 && memos.find("a=3*4;\r\na/5") != std::string::npos,
+          "MemoData.dat holds the memo");
     std::printf("start-up to idle: empty program %.1f ms, first start %.1f ms (ratio %.2f)\n", emptyMs, firstMs,
                 firstMs / emptyMs);
 
@@ -129,6 +149,13 @@ int main() {
     Process app;
     const double againMs = TimeToIdle(app, exe, folder);
     HWND main = MainWindow(app.Info.dwProcessId);
+    HWND memo = nullptr;
+    for (HWND w : ProcessWindows(app.Info.dwProcessId, L"QuillpadForm")) {
+      if (w != main && IsWindowVisible(w)) memo = w;
+    }
+    RECT again{};
+    if (memo) GetWindowRect(memo, &again);
+    Check(memo && EqualRect(&again, &memoRect), "the memo shows again at the same place");
     TrayClick(app.Info.dwProcessId);
     Sleep(200);
     Check(main && !IsWindowVisible(main), "with iTaskTrayClick=3 a tray click toggles the memos, not the editor");

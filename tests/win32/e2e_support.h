@@ -82,6 +82,12 @@ inline std::vector<HWND> ChildWindows(HWND parent, const std::wstring& prefix) {
   return search.Found;
 }
 
+// Clicks a tool bar button as the tool bar reports it to its parent (command 1000 + index).
+inline void ClickToolButton(HWND toolBar, int index) {
+  SendMessageW(GetParent(toolBar), WM_COMMAND, MAKEWPARAM(1000 + index, BN_CLICKED),
+               reinterpret_cast<LPARAM>(toolBar));
+}
+
 struct Process {
   PROCESS_INFORMATION Info{};
   bool Started = false;
