@@ -1,5 +1,6 @@
 #include "memo/marquee_control.h"
 
+#include "memo/test_bytes.h"
 #include "support/sim_fixture.h"
 #include "ui/form.h"
 
@@ -53,6 +54,18 @@ TEST_F(MarqueeTest, TicksMoveTheTextAndRepeatItAcrossTheControl) {
   EXPECT_EQ(ops[1], "TextOut -5,0 $00008000 b");
   EXPECT_EQ(ops[2], "TextOut 10,0 $00008000 ab");
   EXPECT_EQ(ops[8], "TextOut 190,0 $00008000 ab");
+}
+
+TEST_F(MarqueeTest, ADoubleByteCharacterLeavesTheEdgeWhole) {
+  const std::string a = test::Hex("82 A0"), i = test::Hex("82 A2");  // 30 px each
+  marquee->SetText(a + i);
+  desk.Advance(10 * 200);  // offset 20: the first character is still partly shown
+  EXPECT_EQ(Paint()[1], "TextOut -20,0 $00008000 " + a + i);
+  desk.Advance(200);
+  EXPECT_EQ(marquee->State().FirstIndex(), 3);
+  EXPECT_EQ(Paint(), (Ops{"FillRect 0,0,200,30 $00000000", "TextOut -10,0 $00008000 " + i,
+                          "TextOut 20,0 $00008000 " + a + i, "TextOut 80,0 $00008000 " + a + i,
+                          "TextOut 140,0 $00008000 " + a + i}));
 }
 
 TEST_F(MarqueeTest, TheTextIsAsHighAsTheControlAndTakesTheMemoFont) {
