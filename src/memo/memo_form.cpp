@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text.h"
+#include "memo/marquee_control.h"
 #include "memo/memo_paint.h"
 #include "ui/application.h"
 
@@ -41,7 +42,25 @@ void TMemoForm::SetRecord(const MemoRecord& record) {
   SetCursor(memo_.HandCursor ? platform::CursorKind::Hand : platform::CursorKind::Arrow);
   SetBounds(memo_.Left, memo_.Top, Width(), Height());
   SetClientSize(memo_.ClientWidth, memo_.ClientHeight);
+  ApplyMarquee();
   Invalidate();
+}
+
+void TMemoForm::ApplyMarquee() {
+  if (memo_.Kind != MemoKind::mkMarquee) {
+    delete marquee_;
+    marquee_ = nullptr;
+    return;
+  }
+  // The scrolling text covers the whole client area; it is never stored with the memo.
+  if (!marquee_) {
+    marquee_ = new TMarquee(this, this);
+    marquee_->SetAlign(ui::Align::Client);
+    marquee_->SetPopupMenu(GetPopupMenu());
+  }
+  marquee_->SetColor(static_cast<platform::Color>(memo_.Color));
+  marquee_->SetFont(ToPlatformFont(memo_.Font));
+  marquee_->SetText(memo_.Text);
 }
 
 MemoRecord TMemoForm::Record() const {

@@ -26,6 +26,7 @@ class TMemoForm : public ui::Form {
   MemoKind Kind() const { return memo_.Kind; }
   const std::string& MemoText() const { return memo_.Text; }
   const std::string& StampText() const { return memo_.StampText; }
+  class TMarquee* Marquee() const { return marquee_; }
   void SetStampText(const std::string& stamp) { memo_.StampText = stamp; }
 
   // Set when the memo is closed for good; the main window's idle sweep destroys it.
@@ -36,7 +37,9 @@ class TMemoForm : public ui::Form {
 
  private:
   void ApplyBorder();
+  void ApplyMarquee();
   MemoRecord memo_;
+  class TMarquee* marquee_ = nullptr;  // only while the memo scrolls its text
 };
 
 }  // namespace quillpad

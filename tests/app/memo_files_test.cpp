@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_form_fixture.h"
+#include "memo/marquee_control.h"
 #include "memo/memo_form.h"
 #include "memo/memo_record.h"
 
@@ -225,6 +226,28 @@ TEST_F(MemoFilesTest, DefaultStyleComesFromTheStyleFilesAndKeys) {
   EXPECT_EQ(r.Kind, MemoKind::mkGradation);
   EXPECT_EQ(r.BorderStyle, MemoBorder::None);
   EXPECT_EQ(r.Color, 0x800000);
+}
+
+}  // namespace
+}  // namespace quillpad
+
+namespace quillpad {
+namespace {
+
+TEST_F(MemoFilesTest, MarqueeMemosScrollAndKeepOnlyTheirRecord) {
+  MemoRecord r = Memo("ニュース速報", 10, 10);
+  r.Kind = MemoKind::mkMarquee;
+  WriteMemoData("MemoData.dat", {r, Memo("plain", 10, 60)});
+  TMainForm& f = Start();
+  ASSERT_EQ(f.MemoCount(), 2);
+  ASSERT_NE(f.MemoList[0]->Marquee(), nullptr);
+  EXPECT_EQ(f.MemoList[1]->Marquee(), nullptr);
+  EXPECT_TRUE(f.MemoList[0]->Marquee()->TimerRunning());
+  EXPECT_EQ(f.MemoList[0]->Marquee()->GetText(), "ニュース速報");
+  Stop();
+  // The scrolling control is not part of the file.
+  EXPECT_EQ(ReadMemoFile(ReadMemoData("MemoData.dat")).Records.at(0).Kind, MemoKind::mkMarquee);
+  EXPECT_EQ(ReadMemoData("MemoData.dat").find("TMarquee"), std::string::npos);
 }
 
 }  // namespace
