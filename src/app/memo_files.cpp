@@ -27,8 +27,9 @@ void DestroyAll(std::vector<TMemoForm*>& memos) {
 // A damaged memo file stays readable beside the new one: "MemoData.dat.damaged", or with a
 // number added when that name is taken already.
 void KeepDamagedCopy(platform::FileSystem& files, const std::string& path) {
-  std::string copy = path + ".damaged";
-  for (int n = 1; files.FileExists(copy); ++n) copy = path + ".damaged" + IntToStr(n);
+  const std::string base = path + ".damaged";
+  std::string copy = base;
+  for (int n = 1; files.FileExists(copy); ++n) copy = base + IntToStr(n);
   files.CopyFile(path, copy, true);
 }
 
@@ -146,7 +147,9 @@ void TMainForm::LoadDefaultStyle() {
   const char* const items[] = {"ShowBorder", "BgNormal", "BgErase", "BgGradation", "BgMarquee"};
   for (const char* name : items) {
     ui::MenuItem* item = Item(name);
-    item->SetChecked(ini.ReadBool(kFormSection, "b" + std::string(name), item->Checked()));
+    std::string key = "b";
+    key += name;
+    item->SetChecked(ini.ReadBool(kFormSection, key, item->Checked()));
   }
   Button("ShowBorderBtn")->SetDown(Item("ShowBorder")->Checked());
   ColorDialog1Color = static_cast<platform::Color>(asDefaultColor);

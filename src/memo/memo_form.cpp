@@ -87,7 +87,8 @@ void TMemoForm::DoPaint(platform::Canvas& canvas) {
   const platform::Color background = static_cast<platform::Color>(memo_.Color);
   switch (memo_.Kind) {
     case MemoKind::mkWallpaper:
-      // The desktop shows through: nothing is painted under the text.
+      // The desktop shows through under the text.
+      canvas.PaintDesktop();
       break;
     case MemoKind::mkGradation:
       for (const GradientStrip& strip : GradientStrips(memo_.Color, memo_.Font.Color, size.Width)) {
@@ -98,7 +99,11 @@ void TMemoForm::DoPaint(platform::Canvas& canvas) {
       canvas.FillRect({0, 0, size.Width, size.Height}, background);
       break;
   }
-  if (memo_.Kind == MemoKind::mkImage) return;
+  if (memo_.Kind == MemoKind::mkImage) {
+    // The picture fills the client area, stretched as its child control shows it.
+    canvas.DrawBitmap({0, 0, size.Width, size.Height}, memo_.Picture);
+    return;
+  }
   const platform::FontSpec font = ToPlatformFont(memo_.Font);
   const int lineHeight = canvas.TextExtent("A", font).Height;
   int y = memo_.LabelTop;

@@ -69,6 +69,10 @@ class Canvas {
                        Color background = 0) = 0;
   virtual Size TextExtent(std::string_view text, const FontSpec& font) = 0;
   virtual Size CanvasSize() = 0;
+  // A BMP file image stretched into dest; bytes that are no sound BMP draw nothing.
+  virtual void DrawBitmap(const Rect& dest, std::string_view bmpFile) = 0;
+  // The desktop's wallpaper as it lies under the window, so the window looks transparent.
+  virtual void PaintDesktop() = 0;
 };
 
 struct MenuItemSpec {

@@ -27,7 +27,7 @@ HWND MainWindow(DWORD pid) {
   HWND found = nullptr;
   WaitFor([&] {
     for (HWND hwnd : ProcessWindows(pid, L"QuillpadForm")) {
-      if (TextOf(hwnd).rfind(L"Quillpad - ", 0) == 0) found = hwnd;
+      if (TextOf(hwnd).starts_with(L"Quillpad - ")) found = hwnd;
     }
     return found != nullptr;
   });

@@ -22,6 +22,10 @@ void SimCanvas::FillRect(const Rect& r, Color color) {
   ops_.push_back("FillRect " + RectText(r) + " " + ColorText(color));
 }
 
+void SimCanvas::DrawBitmap(const Rect& dest, std::string_view bmpFile) {
+  ops_.push_back("DrawBitmap " + RectText(dest) + " " + std::to_string(bmpFile.size()) + " bytes");
+}
+
 void SimCanvas::FrameRect(const Rect& r, Color color) {
   ops_.push_back("FrameRect " + RectText(r) + " " + ColorText(color));
 }

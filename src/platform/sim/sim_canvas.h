@@ -18,6 +18,8 @@ class SimCanvas : public Canvas {
                Color background) override;
   Size TextExtent(std::string_view text, const FontSpec& font) override;
   Size CanvasSize() override { return size_; }
+  void DrawBitmap(const Rect& dest, std::string_view bmpFile) override;
+  void PaintDesktop() override { ops_.push_back("PaintDesktop"); }
 
   // "FillRect 0,0,10,10 #00ff00", "TextOut 2,3 <text>" (text in CP932 as drawn).
   const std::vector<std::string>& Ops() const { return ops_; }

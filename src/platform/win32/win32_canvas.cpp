@@ -1,5 +1,8 @@
 #include "platform/win32/win32_canvas.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include <vector>
 
 #include "platform/win32/wide.h"
@@ -39,6 +42,54 @@ HFONT CachedFont(const FontSpec& font) {
   if (!handle) handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   Cache().push_back({key, handle});
   return handle;
+}
+
+namespace {
+// The header and pixels of a BMP file image, or null when its sizes do not add up.
+const BITMAPINFO* CheckedBitmap(std::string_view file, const void*& bits) {
+  if (file.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) return nullptr;
+  BITMAPFILEHEADER header;
+  std::memcpy(&header, file.data(), sizeof header);
+  BITMAPINFOHEADER info;
+  std::memcpy(&info, file.data() + sizeof header, sizeof info);
+  if (header.bfType != 0x4D42 || info.biSize < sizeof(BITMAPINFOHEADER) || info.biPlanes != 1) return nullptr;
+  const std::uint64_t width = static_cast<std::uint64_t>(info.biWidth < 0 ? 0 : info.biWidth);
+  const std::uint64_t height = info.biHeight < 0 ? 0 - static_cast<std::int64_t>(info.biHeight) : info.biHeight;
+  const int depth = info.biBitCount;
+  if (width == 0 || height == 0 || width > 32768 || height > 32768) return nullptr;
+  if (depth != 1 && depth != 4 && depth != 8 && depth != 16 && depth != 24 && depth != 32) return nullptr;
+  if (info.biCompression != BI_RGB && info.biCompression != BI_BITFIELDS) return nullptr;
+  const std::uint64_t stride = (width * static_cast<std::uint64_t>(depth) + 31) / 32 * 4;
+  const std::uint64_t colors = depth <= 8 ? (info.biClrUsed ? info.biClrUsed : (1u << depth)) : 0;
+  const std::uint64_t table = sizeof(BITMAPFILEHEADER) + info.biSize + colors * 4 +
+                              (info.biCompression == BI_BITFIELDS ? 12 : 0);
+  if (colors > 256 || header.bfOffBits < table || header.bfOffBits > file.size() ||
+      stride * height > file.size() - header.bfOffBits) {
+    return nullptr;
+  }
+  bits = file.data() + header.bfOffBits;
+  return reinterpret_cast<const BITMAPINFO*>(file.data() + sizeof header);
+}
+}  // namespace
+
+void Win32Canvas::DrawBitmap(const Rect& dest, std::string_view bmpFile) {
+  const void* bits = nullptr;
+  // The header is copied to aligned storage: the file image may start anywhere.
+  std::string copy(bmpFile);
+  const BITMAPINFO* info = CheckedBitmap(copy, bits);
+  if (!info) return;
+  const int height = info->bmiHeader.biHeight < 0 ? -info->bmiHeader.biHeight : info->bmiHeader.biHeight;
+  SetStretchBltMode(dc_, HALFTONE);
+  StretchDIBits(dc_, dest.Left, dest.Top, dest.Width(), dest.Height(), 0, 0, info->bmiHeader.biWidth, height,
+                bits, info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+void Win32Canvas::PaintDesktop() {
+  // The wallpaper is laid out in screen coordinates: shift the canvas there while it paints.
+  POINT old;
+  SetViewportOrgEx(dc_, -origin_.X, -origin_.Y, &old);
+  ::PaintDesktop(dc_);
+  SetViewportOrgEx(dc_, old.x, old.y, nullptr);
 }
 
 void Win32Canvas::FillRect(const Rect& r, Color color) {

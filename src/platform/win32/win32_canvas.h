@@ -11,7 +11,8 @@ HFONT CachedFont(const FontSpec& font);
 
 class Win32Canvas : public Canvas {
  public:
-  Win32Canvas(HDC dc, Size size) : dc_(dc), size_(size) {}
+  // origin: where the canvas's top-left corner lies on the screen.
+  Win32Canvas(HDC dc, Size size, Point origin = {}) : dc_(dc), size_(size), origin_(origin) {}
   void FillRect(const Rect& r, Color color) override;
   void FrameRect(const Rect& r, Color color) override;
   void Line(Point from, Point to, Color color) override;
@@ -19,10 +20,13 @@ class Win32Canvas : public Canvas {
                Color background) override;
   Size TextExtent(std::string_view text, const FontSpec& font) override;
   Size CanvasSize() override { return size_; }
+  void DrawBitmap(const Rect& dest, std::string_view bmpFile) override;
+  void PaintDesktop() override;
 
  private:
   HDC dc_;
   Size size_;
+  Point origin_;
 };
 
 // Extent of a single line on the screen's device context.

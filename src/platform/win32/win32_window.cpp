@@ -858,7 +858,9 @@ void Win32Window::Paint() {
   HDC memory = CreateCompatibleDC(dc);
   HBITMAP bitmap = CreateCompatibleBitmap(dc, w, h);
   HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
-  Win32Canvas canvas(memory, {w, h});
+  POINT origin{0, 0};
+  ClientToScreen(hwnd_, &origin);
+  Win32Canvas canvas(memory, {w, h}, {origin.x, origin.y});
   canvas.FillRect({0, 0, w, h}, hasBackground_ ? background_ : (0x80000000u | COLOR_BTNFACE));
   std::exception_ptr error;
   try {
