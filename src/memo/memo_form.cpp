@@ -23,7 +23,9 @@ TMemoForm::TMemoForm(ui::Component* owner) : ui::Form(owner) {
   SetBorderIcons(false, false, false);
   SetToolWindowExStyle(true);
   SetAcceptFiles(true);
-  SetRecord(memo_);
+  ApplyBorder();
+  SetColor(static_cast<platform::Color>(memo_.Color));
+  SetClientSize(memo_.ClientWidth, memo_.ClientHeight);
 }
 
 void TMemoForm::ApplyBorder() {
