@@ -2,6 +2,7 @@
 #include "app/main_form.h"
 #include "app/window_placement.h"
 #include "base/path.h"
+#include "calendar/calendar_form.h"
 #include "tray/task_bar.h"
 
 namespace quillpad {
@@ -10,9 +11,14 @@ void TMainForm::ApplicationIdle(bool& done) {
   done = true;
   if (IdleDone) return;
   RefreshTrayTip();
-  // Single-instance windows join here as they arrive: none exists yet, so the marks are off.
-  Item("ShowCalendar")->SetChecked(false);
-  Item("ShowCalendar1")->SetChecked(false);
+  // A calendar that closed itself goes now; one replaced after its settings comes back new.
+  if (CalendarForm && CalendarForm->Tag < 0) DestroyCalendar();
+  if (CalendarRecreatePending) {
+    CalendarRecreatePending = false;
+    CreateCalendar();
+  }
+  RefreshCalendarMarks();
+  // The clipboard history window joins here when it arrives: none exists yet.
   Item("ShowClipboardViewer")->SetChecked(false);
   Item("ShowClipboardViewer1")->SetChecked(false);
   IdleDone = true;
@@ -22,6 +28,7 @@ void TMainForm::ApplicationIdle(bool& done) {
 void TMainForm::Timer1Timer() {
   // Only a calendar window shows the time and needs the midnight rebuild; without one the
   // day boundary stays where it is.
+  CalendarTimerTick();
 }
 
 void TMainForm::TaskBar1TrayClick(platform::MouseButton button) {
@@ -55,12 +62,14 @@ void TMainForm::RunTrayAction(int action) {
 
 void TMainForm::FormCloseQuery(bool& canClose) {
   SaveSettings();
+  DestroyCalendar();
   canClose = true;
   application_.Terminate(0);
 }
 
 int TMainForm::QueryEndSession() {
   SaveSettings();
+  if (CalendarForm && CalendarForm->Tag >= 0) CalendarForm->SaveCalendarSettings();
   return 1;
 }
 
