@@ -38,8 +38,10 @@ struct Desk {
            "5,5,i\r\n7,3Mon,j\r\n8,11,k\r\n9,3Mon,l\r\n10,2Mon,m\r\n11,3,n\r\n11,23,o\r\n"
            "12,23,p\r\n12,29,q\r\n12,30,r\r\n12,31,s\r\n6,3Sat,\r\n";
     for (int day = 1; day <= 31; day += 3) {
-      const std::string name = "202612" + std::string(day < 10 ? "0" : "") + std::to_string(day) + ".txt";
-      std::ofstream(folder / "ScheduleMemo" / name, std::ios::binary) << "memo text\r\nsecond line\r\n";
+      const std::string name =
+          "202612" + std::string(day < 10 ? "0" : "") + std::to_string(day) + ".txt";
+      std::ofstream(folder / "ScheduleMemo" / name, std::ios::binary)
+          << "memo text\r\nsecond line\r\n";
     }
     sim.MapDrive('C', folder);
     sim.SetNow(EncodeDateTime(2026, 12, 7, 9, 0, 0));
@@ -74,7 +76,8 @@ void BM_BuildMonth_LayoutOnly(benchmark::State& state) {
   const MeasureText measure = [&windows](std::string_view t, const platform::FontSpec& f) {
     return windows.TextExtent(t, f);
   };
-  for (auto _ : state) benchmark::DoNotOptimize(BuildMonthLayout(in, rules, desk.sim.Files(), measure));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(BuildMonthLayout(in, rules, desk.sim.Files(), measure));
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_BuildMonth_LayoutOnly)->Unit(benchmark::kMicrosecond);

@@ -34,7 +34,9 @@ bool DateOfName(const std::string& name, DateTime& date) {
 // Restores the form's cursor when the list view ends, also by an error.
 class BusyCursor {
  public:
-  explicit BusyCursor(ui::Control& c) : c_(c), old_(c.Cursor()) { c_.SetCursor(platform::CursorKind::Wait); }
+  explicit BusyCursor(ui::Control& c) : c_(c), old_(c.Cursor()) {
+    c_.SetCursor(platform::CursorKind::Wait);
+  }
   ~BusyCursor() { c_.SetCursor(old_); }
 
  private:
@@ -85,12 +87,13 @@ void TMainForm::SaveScheduleMemoClick(ui::Component*) {
   const bool existed = files.FileExists(path);
   if (existed) {
     const std::string text = "スケジュールメモ" + ExtractFileName(path) + "を上書きしますか？";
-    if (system_.MessageBox(text, application_.Title, platform::MbYesNoCancel | platform::MbIconWarning) !=
-        platform::IdYes) {
+    if (system_.MessageBox(text, application_.Title,
+                           platform::MbYesNoCancel | platform::MbIconWarning) != platform::IdYes) {
       return;
     }
   }
-  if (!files.WriteFileAtomic(path, RichEdit1->Text())) throw AppError(path + "に書き込めませんでした。");
+  if (!files.WriteFileAtomic(path, RichEdit1->Text()))
+    throw AppError(path + "に書き込めませんでした。");
   if (!existed) ScheduleMemoListBox->Update();
   SetEditFile(path, path);
   SetEditorModified(false);
@@ -152,7 +155,8 @@ void TMainForm::ScheduleMemoListBoxDblClick() {
   DateTime date;
   const bool dated = DateOfName(name, date);
   if (dated) DateTimePicker1->SetDate(date);
-  SetEditFile(path, path + " ： " + FormatDateTime(kDayFormat, DateTimePicker1->Date()) + "のメモ編集中...");
+  SetEditFile(path, path + " ： " + FormatDateTime(kDayFormat, DateTimePicker1->Date()) +
+                        "のメモ編集中...");
   SetEditorModified(false);
   SetFormSizeClick(nullptr);
   // The memo stays open; only the date could not follow the name.
@@ -162,7 +166,8 @@ void TMainForm::ScheduleMemoListBoxDblClick() {
 void TMainForm::FileDeleteClick(ui::Component*) {
   std::vector<std::string> names;
   for (int i = 0; i < ScheduleMemoListBox->Count(); ++i) {
-    if (ScheduleMemoListBox->Selected(i)) names.push_back(ScheduleMemoListBox->Items()[static_cast<std::size_t>(i)]);
+    if (ScheduleMemoListBox->Selected(i))
+      names.push_back(ScheduleMemoListBox->Items()[static_cast<std::size_t>(i)]);
   }
   if (names.empty()) {
     system_.MessageBox("ファイルを選択して下さい", application_.Title, platform::MbOk);
@@ -187,8 +192,8 @@ void TMainForm::DeleteCalendarDateMemo(DateTime date) {
     return;
   }
   const std::string text = FormatDateTime("yyyy/mm/dd", date) + "の日付メモを削除しますか？";
-  if (system_.MessageBox(text, application_.Title, platform::MbOkCancel | platform::MbIconWarning) !=
-      platform::IdOk) {
+  if (system_.MessageBox(text, application_.Title,
+                         platform::MbOkCancel | platform::MbIconWarning) != platform::IdOk) {
     return;
   }
   system_.Files().DeleteFile(path);
@@ -210,7 +215,8 @@ void TMainForm::ShowScheduleMemoList(const std::string& mask, const std::string&
   std::string text;
   for (const std::string& name : ScheduleMemoListBox->Items()) {
     text += Part(name, 2, 2) + "/" + Part(name, 4, 2) + "/" + Part(name, 6, 2) + " ";
-    for (const std::string& line : SplitLines(ReadMemoFile(system_.Files(), JoinPath(ScheduleMemoDir, name)))) {
+    for (const std::string& line :
+         SplitLines(ReadMemoFile(system_.Files(), JoinPath(ScheduleMemoDir, name)))) {
       text += Trim(line);
     }
     text += "\r\n";
@@ -223,7 +229,9 @@ void TMainForm::ShowScheduleMemoList(const std::string& mask, const std::string&
   SetScheduleMemoListColor();
 }
 
-void TMainForm::ListAllScheduleMemoClick(ui::Component*) { ShowScheduleMemoList("*.txt", "すべての日付メモ一覧"); }
+void TMainForm::ListAllScheduleMemoClick(ui::Component*) {
+  ShowScheduleMemoList("*.txt", "すべての日付メモ一覧");
+}
 
 void TMainForm::ListMonthScheduleMemoClick(ui::Component*) {
   const DateTime date = DateTimePicker1->Date();

@@ -7,7 +7,8 @@
 namespace quillpad {
 
 namespace {
-const platform::FontSpec kYearMonthDesignFont{"ＭＳ Ｐゴシック", -12, 0xFFFFFF, 128, platform::FsBold};
+const platform::FontSpec kYearMonthDesignFont{"ＭＳ Ｐゴシック", -12, 0xFFFFFF, 128,
+                                              platform::FsBold};
 }
 
 TUpDown::TUpDown(ui::Component* owner, ui::Control* parent, const std::string& name)
@@ -88,10 +89,14 @@ void TCalendarForm::BuildMenu() {
   n4->Add("削除(&D)", "Delete1")->OnClick = [this] { Delete1Click(); };
   n4->Add("編集(&E)", "Edit1")->OnClick = [this] { Edit1Click(); };
   ui::MenuItem* n2 = pmCalendar->Add("日付メモの一覧表示(&A)", "N2");
-  n2->Add("現在の月(&M)", "mListMonthScheduleMemo")->OnClick = [this] { mListMonthScheduleMemoClick(); };
+  n2->Add("現在の月(&M)", "mListMonthScheduleMemo")->OnClick = [this] {
+    mListMonthScheduleMemoClick();
+  };
   n2->Add("すべて(&A)", "mListAllScheduleMemo")->OnClick = [this] { mListAllScheduleMemoClick(); };
   pmCalendar->Add("-", "N3");
-  pmCalendar->Add("オプション設定(&O)", "CalendarOption")->OnClick = [this] { CalendarOptionClick(); };
+  pmCalendar->Add("オプション設定(&O)", "CalendarOption")->OnClick = [this] {
+    CalendarOptionClick();
+  };
   pmCalendar->Add("カレンダーを閉じる(&C)", "Exit")->OnClick = [this] { ExitClick(); };
   pmCalendar->Add("-", "N1");
   pmCalendar->Add("Quillpadを終了する(&X)", "Exit1")->OnClick = [this] { Exit1Click(); };
@@ -102,8 +107,12 @@ platform::Profile TCalendarForm::Ini() {
   return platform::Profile(system_.Files(), JoinPath(host_.CalendarProgramDir(), "Quillpad.ini"));
 }
 
-int TCalendarForm::ShownYear() const { return StrToIntDef(lbYear->Caption(), kFirstCalendarYear); }
-int TCalendarForm::ShownMonth() const { return StrToIntDef(lbMonth->Caption(), 1); }
+int TCalendarForm::ShownYear() const {
+  return StrToIntDef(lbYear->Caption(), kFirstCalendarYear);
+}
+int TCalendarForm::ShownMonth() const {
+  return StrToIntDef(lbMonth->Caption(), 1);
+}
 
 ui::Label* TCalendarForm::DayLabel(int day) const {
   if (day < 1 || day > static_cast<int>(layout_.Days.size())) return nullptr;
@@ -137,7 +146,8 @@ void TCalendarForm::LoadCalendarSettings() {
   platform::FileSystem& files = system_.Files();
   std::string bytes;
   const std::string stylePath = JoinPath(host_.CalendarProgramDir(), kStyleFile);
-  if (files.FileExists(stylePath) && files.ReadFile(stylePath, bytes) && ReadCalendarStyle(bytes, Style)) {
+  if (files.FileExists(stylePath) && files.ReadFile(stylePath, bytes) &&
+      ReadCalendarStyle(bytes, Style)) {
     SetFont(Style.BaseFont);
     lbYear->SetFont(Style.YearMonthFont);
     lbMonth->SetFont(Style.YearMonthFont);
@@ -169,7 +179,8 @@ void TCalendarForm::LoadCalendarSettings() {
 
 void TCalendarForm::SaveCalendarSettings() {
   platform::FileSystem& files = system_.Files();
-  files.WriteFileAtomic(JoinPath(host_.CalendarProgramDir(), kStyleFile), WriteCalendarStyle(Style));
+  files.WriteFileAtomic(JoinPath(host_.CalendarProgramDir(), kStyleFile),
+                        WriteCalendarStyle(Style));
   const std::string rules = JoinLines(Rules.Lines());
   if (!rules.empty()) files.WriteFileAtomic(JoinPath(host_.CalendarWorkDir(), kRuleFile), rules);
 
@@ -275,7 +286,8 @@ void TCalendarForm::BuildMonth() {
 }
 
 void TCalendarForm::FormPaint(platform::Canvas& canvas) {
-  for (const Band& band : BackgroundBands(BackGround, Colors.Background, ClientWidth(), ClientHeight())) {
+  for (const Band& band :
+       BackgroundBands(BackGround, Colors.Background, ClientWidth(), ClientHeight())) {
     canvas.FillRect(band.Area, band.Colour);
   }
 }
@@ -305,7 +317,9 @@ void TCalendarForm::lblDateClick(int day) {
   host_.OpenCalendarDate(EncodeDate(ShownYear(), ShownMonth(), day), {Left(), Top()});
 }
 
-void TCalendarForm::FormActivate() { SetBoundsRect(host_.ClampCalendarBounds(BoundsRect())); }
+void TCalendarForm::FormActivate() {
+  SetBoundsRect(host_.ClampCalendarBounds(BoundsRect()));
+}
 
 void TCalendarForm::FormClose(ui::CloseAction&) {
   Tag = -1;
@@ -328,7 +342,9 @@ void TCalendarForm::FormMouseMove() {
   dragFrom_ = now;
 }
 
-void TCalendarForm::FormMouseUp() { dragging_ = false; }
+void TCalendarForm::FormMouseUp() {
+  dragging_ = false;
+}
 
 int TCalendarForm::PopupDay() const {
   for (std::size_t i = 0; i < layout_.Days.size() && i < dayLabels_.size(); ++i) {
@@ -348,9 +364,17 @@ void TCalendarForm::Edit1Click() {
   if (day != 0) lblDateClick(day);
 }
 
-void TCalendarForm::mListMonthScheduleMemoClick() { host_.ListMonthFromCalendar(); }
-void TCalendarForm::mListAllScheduleMemoClick() { host_.ListAllFromCalendar(); }
-void TCalendarForm::ExitClick() { Close(); }
-void TCalendarForm::Exit1Click() { host_.ExitFromCalendar(); }
+void TCalendarForm::mListMonthScheduleMemoClick() {
+  host_.ListMonthFromCalendar();
+}
+void TCalendarForm::mListAllScheduleMemoClick() {
+  host_.ListAllFromCalendar();
+}
+void TCalendarForm::ExitClick() {
+  Close();
+}
+void TCalendarForm::Exit1Click() {
+  host_.ExitFromCalendar();
+}
 
 }  // namespace quillpad

@@ -11,8 +11,12 @@ int FontPoints(const platform::FontSpec& font) {
 }
 
 std::string ScheduleMemoName(int year, int month, int day) {
-  auto two = [](int v) { return (v < 10 ? "0" : "") + IntToStr(v); };
-  return IntToStr(year) + two(month) + two(day) + ".txt";
+  std::string name = IntToStr(year);
+  for (const int v : {month, day}) {
+    if (v < 10) name += '0';
+    name += IntToStr(v);
+  }
+  return name + ".txt";
 }
 
 MonthLayout BuildMonthLayout(const MonthInput& in, const HolidayRules& rules,
@@ -70,7 +74,8 @@ MonthLayout BuildMonthLayout(const MonthInput& in, const HolidayRules& rules,
       cell.ToolTipOn = true;
       cell.ToolTip = d.Name;
     }
-    const std::string path = JoinPath(in.ScheduleMemoDir, ScheduleMemoName(in.Year, in.Month, d.Day));
+    const std::string path =
+        JoinPath(in.ScheduleMemoDir, ScheduleMemoName(in.Year, in.Month, d.Day));
     if (files.FileExists(path)) {
       std::string text;
       files.ReadFile(path, text);  // an unreadable memo still marks its day
@@ -118,7 +123,8 @@ bool StepMonth(int& year, int& month, int& position, int delta) {
 std::vector<Band> BackgroundBands(int mode, platform::Color background, int width, int height) {
   std::vector<Band> bands;
   if ((mode != 1 && mode != 2) || height <= 0) return bands;
-  const int red = background & 0xFF, green = (background >> 8) & 0xFF, blue = (background >> 16) & 0xFF;
+  const int red = background & 0xFF, green = (background >> 8) & 0xFF,
+            blue = (background >> 16) & 0xFF;
   for (int y = 0; y < height; y += 5) {
     platform::Color c = background & 0xFFFFFF;
     if (mode == 1) {

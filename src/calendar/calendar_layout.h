@@ -54,13 +54,13 @@ struct DayCell {
 };
 
 struct MonthLayout {
-  int FontPoints = 0;    // S
-  int ColumnWidth = 0;   // C
-  int RowHeight = 0;     // R
-  int HeaderTop = 0;     // 3·R
+  int FontPoints = 0;   // S
+  int ColumnWidth = 0;  // C
+  int RowHeight = 0;    // R
+  int HeaderTop = 0;    // 3·R
   std::array<int, 7> HeaderLeft{};
   platform::Color SundayHeaderColor = 0, SaturdayHeaderColor = 0;
-  int ArrowSide = 0;     // text height of "10" in the year/month font
+  int ArrowSide = 0;  // text height of "10" in the year/month font
   platform::Rect Year, Month, YearArrow, MonthArrow;
   std::vector<DayCell> Days;
 };

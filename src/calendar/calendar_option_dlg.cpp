@@ -8,7 +8,8 @@
 
 namespace quillpad {
 
-TRadioGroup::TRadioGroup(ui::Component* owner, ui::Control* parent, const std::vector<std::string>& items)
+TRadioGroup::TRadioGroup(ui::Component* owner, ui::Control* parent,
+                         const std::vector<std::string>& items)
     : ui::Panel(owner, parent) {
   for (std::size_t i = 0; i < items.size(); ++i) {
     auto* box = new ui::CheckBox(owner, this);
@@ -32,8 +33,9 @@ void TRadioGroup::SetItemIndex(int index) {
   }
 }
 
-ui::Button* TCalendarOptionDlg::AddButton(ui::Control* parent, const char* name, const char* caption,
-                                          const char* hint, int left, int top, int width) {
+ui::Button* TCalendarOptionDlg::AddButton(ui::Control* parent, const char* name,
+                                          const char* caption, const char* hint, int left, int top,
+                                          int width) {
   auto* b = new ui::Button(this, parent);
   b->Name = name;
   b->SetCaption(caption);
@@ -67,7 +69,9 @@ TCalendarOptionDlg::TCalendarOptionDlg(ui::Component* owner, TCalendarForm& cale
   sgHoliday->SetColCount(3);
   sgHoliday->SetColWidths({30, 30, 93});
   sgHoliday->SetRowHeight(17);
-  sgHoliday->OnSetEditText = [this](int c, int r, const std::string& v) { sgHolidaySetEditText(c, r, v); };
+  sgHoliday->OnSetEditText = [this](int c, int r, const std::string& v) {
+    sgHolidaySetEditText(c, r, v);
+  };
   RowDeleteBtn = AddButton(this, "RowDeleteBtn", "選択行の削除", "", 8, 232, 100);
   RowDeleteBtn->OnClick = [this] { RowDeleteBtnClick(); };
   ckSetEquinox = new ui::CheckBox(this, this);
@@ -79,26 +83,33 @@ TCalendarOptionDlg::TCalendarOptionDlg(ui::Component* owner, TCalendarForm& cale
   GroupBox1->Name = "GroupBox1";
   GroupBox1->SetCaption("表示オプション");
   GroupBox1->SetBounds(200, 8, 400, 240);
-  YearMonthFontBtn = AddButton(GroupBox1, "YearMonthFontBtn", "Font of Year and Month", "年月の表示フォント", 8, 20, 170);
+  YearMonthFontBtn = AddButton(GroupBox1, "YearMonthFontBtn", "Font of Year and Month",
+                               "年月の表示フォント", 8, 20, 170);
   YearMonthFontBtn->OnClick = [this] { YearMonthFontBtnClick(); };
-  BaseFontBtn = AddButton(GroupBox1, "BaseFontBtn", "Base Font (Mon - Fri)", "ベースフォント　(月～金）", 8, 50, 170);
+  BaseFontBtn = AddButton(GroupBox1, "BaseFontBtn", "Base Font (Mon - Fri)",
+                          "ベースフォント　(月～金）", 8, 50, 170);
   BaseFontBtn->OnClick = [this] { BaseFontBtnClick(); };
-  SundayColorBtn = AddButton(GroupBox1, "SundayColorBtn", "Color of Sunday", "日曜の色", 8, 80, 170);
+  SundayColorBtn =
+      AddButton(GroupBox1, "SundayColorBtn", "Color of Sunday", "日曜の色", 8, 80, 170);
   SundayColorBtn->OnClick = [this] { DayColorBtnClick(*SundayColorBtn); };
-  SaturdayColorBtn = AddButton(GroupBox1, "SaturdayColorBtn", "Color of Saturday", "土曜の色", 8, 110, 170);
+  SaturdayColorBtn =
+      AddButton(GroupBox1, "SaturdayColorBtn", "Color of Saturday", "土曜の色", 8, 110, 170);
   SaturdayColorBtn->OnClick = [this] { DayColorBtnClick(*SaturdayColorBtn); };
-  HolidayColorBtn = AddButton(GroupBox1, "HolidayColorBtn", "Color of Holiday", "祝日の色", 8, 140, 170);
+  HolidayColorBtn =
+      AddButton(GroupBox1, "HolidayColorBtn", "Color of Holiday", "祝日の色", 8, 140, 170);
   HolidayColorBtn->OnClick = [this] { DayColorBtnClick(*HolidayColorBtn); };
   TodayColorBtn = AddButton(GroupBox1, "TodayColorBtn", "Color of Today", "今日の色", 200, 20, 140);
   TodayColorPanel = AddPanel(GroupBox1, "TodayColorPanel", 348, 20);
   TodayColorBtn->OnClick = [this] { PanelColorBtnClick(*TodayColorPanel); };
-  MemoExistsColorBtn = AddButton(GroupBox1, "MemoExistsColorBtn", "Color for Memo", "メモありの色", 200, 50, 140);
+  MemoExistsColorBtn =
+      AddButton(GroupBox1, "MemoExistsColorBtn", "Color for Memo", "メモありの色", 200, 50, 140);
   MemoExistsColorPanel = AddPanel(GroupBox1, "MemoExistsColorPanel", 348, 50);
   MemoExistsColorBtn->OnClick = [this] { PanelColorBtnClick(*MemoExistsColorPanel); };
   BGColorBtn = AddButton(GroupBox1, "BGColorBtn", "Background Color", "背景色", 200, 80, 140);
   BGColorPanel = AddPanel(GroupBox1, "BGColorPanel", 348, 80);
   BGColorBtn->OnClick = [this] { PanelColorBtnClick(*BGColorPanel); };
-  rgBackGround = new TRadioGroup(this, GroupBox1, {"透明（壁紙）", "グラデーションあり", "グラデーションなし"});
+  rgBackGround = new TRadioGroup(this, GroupBox1,
+                                 {"透明（壁紙）", "グラデーションあり", "グラデーションなし"});
   rgBackGround->Name = "rgBackGround";
   rgBackGround->SetCaption("背景の表示方法");
   rgBackGround->SetBounds(200, 112, 190, 76);
@@ -134,9 +145,9 @@ void TCalendarOptionDlg::SetDayColors() {
 
 void TCalendarOptionDlg::FormCreate() {
   YearMonthFontBtn->SetFont(calendar_.lbYear->Font());
-  for (ui::Control* c : std::initializer_list<ui::Control*>{BaseFontBtn, SundayColorBtn, SaturdayColorBtn,
-                                                           HolidayColorBtn, TodayColorBtn, MemoExistsColorBtn,
-                                                           BGColorBtn}) {
+  for (ui::Control* c : std::initializer_list<ui::Control*>{
+           BaseFontBtn, SundayColorBtn, SaturdayColorBtn, HolidayColorBtn, TodayColorBtn,
+           MemoExistsColorBtn, BGColorBtn}) {
     c->SetFont(calendar_.Font());
   }
   SetDayColors();
@@ -156,25 +167,26 @@ void TCalendarOptionDlg::FillGrid(const std::vector<std::string>& lines) {
     const int row = static_cast<int>(i) + 1;
     sgHoliday->ClearRow(row);
     const std::vector<std::string> fields = SplitCommaList(lines[i]);
-    for (std::size_t c = 0; c < fields.size() && c < 3; ++c) sgHoliday->SetCell(static_cast<int>(c), row, fields[c]);
+    for (std::size_t c = 0; c < fields.size() && c < 3; ++c)
+      sgHoliday->SetCell(static_cast<int>(c), row, fields[c]);
   }
   sgHoliday->ClearRow(sgHoliday->RowCount() - 1);
 }
 
 void TCalendarOptionDlg::YearMonthFontBtnClick() {
   platform::FontSpec font = YearMonthFontBtn->Font();
-  if (!calendar_.System().ChooseFont(font)) return;
+  if (!calendar_.System().PickFont(font)) return;
   calendar_.Style.YearMonthFont = font;
   YearMonthFontBtn->SetFont(font);
 }
 
 void TCalendarOptionDlg::BaseFontBtnClick() {
   platform::FontSpec font = BaseFontBtn->Font();
-  if (!calendar_.System().ChooseFont(font)) return;
+  if (!calendar_.System().PickFont(font)) return;
   calendar_.Style.BaseFont = font;
-  for (ui::Control* c : std::initializer_list<ui::Control*>{BaseFontBtn, SundayColorBtn, SaturdayColorBtn,
-                                                           HolidayColorBtn, TodayColorBtn, MemoExistsColorBtn,
-                                                           BGColorBtn}) {
+  for (ui::Control* c : std::initializer_list<ui::Control*>{
+           BaseFontBtn, SundayColorBtn, SaturdayColorBtn, HolidayColorBtn, TodayColorBtn,
+           MemoExistsColorBtn, BGColorBtn}) {
     c->SetFont(font);
   }
   SetDayColors();
@@ -183,7 +195,7 @@ void TCalendarOptionDlg::BaseFontBtnClick() {
 void TCalendarOptionDlg::DayColorBtnClick(ui::Button& button) {
   platform::Color colour = button.Font().TextColor;
   calendar_.Style.DialogColor = colour;
-  if (!calendar_.System().ChooseColor(colour, calendar_.Style.CustomColors)) return;
+  if (!calendar_.System().PickColor(colour, calendar_.Style.CustomColors)) return;
   calendar_.Style.DialogColor = colour;
   platform::FontSpec font = button.Font();
   font.TextColor = colour;
@@ -193,7 +205,7 @@ void TCalendarOptionDlg::DayColorBtnClick(ui::Button& button) {
 void TCalendarOptionDlg::PanelColorBtnClick(ui::Panel& panel) {
   platform::Color colour = panel.GetColor();
   calendar_.Style.DialogColor = colour;
-  if (!calendar_.System().ChooseColor(colour, calendar_.Style.CustomColors)) return;
+  if (!calendar_.System().PickColor(colour, calendar_.Style.CustomColors)) return;
   calendar_.Style.DialogColor = colour;
   panel.SetColor(colour);
 }
@@ -213,15 +225,16 @@ std::vector<std::string> TCalendarOptionDlg::SortedRuleLines() const {
 
 void TCalendarOptionDlg::RowDeleteBtnClick() {
   ui::Application& app = ui::Application::Instance();
-  if (app.MessageBox("選択行を削除しますか？", app.Title, platform::MbYesNo | platform::MbIconWarning) ==
-      platform::IdYes) {
+  if (app.MessageBox("選択行を削除しますか？", app.Title,
+                     platform::MbYesNo | platform::MbIconWarning) == platform::IdYes) {
     sgHoliday->ClearRow(sgHoliday->Row());
   }
   FillGrid(SortedRuleLines());
 }
 
 void TCalendarOptionDlg::sgHolidaySetEditText(int, int row, const std::string& value) {
-  if (!value.empty() && row == sgHoliday->RowCount() - 1) sgHoliday->SetRowCount(sgHoliday->RowCount() + 1);
+  if (!value.empty() && row == sgHoliday->RowCount() - 1)
+    sgHoliday->SetRowCount(sgHoliday->RowCount() + 1);
 }
 
 void TCalendarForm::CalendarOptionClick() {

@@ -67,8 +67,8 @@ class TCalendarOptionDlg : public ui::Form {
   std::vector<std::string> SortedRuleLines() const;
 
  private:
-  ui::Button* AddButton(ui::Control* parent, const char* name, const char* caption, const char* hint,
-                        int left, int top, int width);
+  ui::Button* AddButton(ui::Control* parent, const char* name, const char* caption,
+                        const char* hint, int left, int top, int width);
   ui::Panel* AddPanel(ui::Control* parent, const char* name, int left, int top);
   void FillGrid(const std::vector<std::string>& lines);
   void SetDayColors();

@@ -15,7 +15,8 @@ FontSpec ToRecord(const platform::FontSpec& f) {
 }
 
 platform::FontSpec FromRecord(const FontSpec& f) {
-  return platform::FontSpec{f.Name, f.Height, static_cast<platform::Color>(f.Color), f.Charset, f.Style};
+  return platform::FontSpec{f.Name, f.Height, static_cast<platform::Color>(f.Color), f.Charset,
+                            f.Style};
 }
 
 ObjectNode FontDialog(const char* name, const platform::FontSpec& font) {
@@ -43,11 +44,13 @@ std::string WriteCalendarStyle(const CalendarStyle& style) {
   ObjectValue list;
   list.Tag = ValueTag::List;
   for (std::size_t i = 0; i < style.CustomColors.size() && i < 16; ++i) {
-    list.List.push_back(ObjectValue::Text(CustomColorText(static_cast<int>(i), style.CustomColors[i])));
+    list.List.push_back(
+        ObjectValue::Text(CustomColorText(static_cast<int>(i), style.CustomColors[i])));
   }
   colors.Add("CustomColors", std::move(list));
   return WriteObjectImage(FontDialog("FontDialog1", style.BaseFont)) +
-         WriteObjectImage(FontDialog("FontDialog2", style.YearMonthFont)) + WriteObjectImage(colors);
+         WriteObjectImage(FontDialog("FontDialog2", style.YearMonthFont)) +
+         WriteObjectImage(colors);
 }
 
 bool ReadCalendarStyle(std::string_view bytes, CalendarStyle& style) {
@@ -71,14 +74,16 @@ bool ReadCalendarStyle(std::string_view bytes, CalendarStyle& style) {
     for (const ObjectValue& item : list->List) {
       const std::optional<std::string> text = item.AsText();
       // "ColorA=RRGGBB": the letter picks the slot.
-      if (!text || text->size() < 8 || text->compare(0, 5, "Color") != 0 || (*text)[6] != '=') continue;
+      if (!text || text->size() < 8 || text->compare(0, 5, "Color") != 0 || (*text)[6] != '=')
+        continue;
       const int slot = (*text)[5] - 'A';
       if (slot < 0 || slot >= 16) continue;
       char* end = nullptr;
       const unsigned long v = std::strtoul(text->c_str() + 7, &end, 16);
       if (*end != '\0') continue;
       read.CustomColors.resize(16, 0xFFFFFF);
-      read.CustomColors[static_cast<std::size_t>(slot)] = static_cast<platform::Color>(v & 0xFFFFFF);
+      read.CustomColors[static_cast<std::size_t>(slot)] =
+          static_cast<platform::Color>(v & 0xFFFFFF);
     }
   }
   style = std::move(read);

@@ -103,8 +103,8 @@ class System {
 
   // The font and colour dialogs: they start from the values given and return the user's choice
   // in them; false when cancelled. customColors holds the colour dialog's 16 custom colours.
-  virtual bool ChooseFont(FontSpec& /*font*/) { return false; }
-  virtual bool ChooseColor(Color& /*color*/, std::vector<Color>& /*customColors*/) { return false; }
+  virtual bool PickFont(FontSpec& /*font*/) { return false; }
+  virtual bool PickColor(Color& /*color*/, std::vector<Color>& /*customColors*/) { return false; }
   // Whether a mouse button is down now (GetKeyState), for hit tests that depend on it.
   virtual bool MouseButtonDown(MouseButton /*button*/) { return false; }
 };

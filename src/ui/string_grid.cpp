@@ -37,7 +37,8 @@ void StringGrid::SetColCount(int count) {
 }
 
 void StringGrid::SetRowCount(int count) {
-  cells_.resize(static_cast<std::size_t>(std::max(2, count)), std::vector<std::string>(static_cast<std::size_t>(colCount_)));
+  cells_.resize(static_cast<std::size_t>(std::max(2, count)),
+                std::vector<std::string>(static_cast<std::size_t>(colCount_)));
   SetCurrent(col_, row_);
 }
 
@@ -63,7 +64,8 @@ void StringGrid::SetColWidths(const std::vector<int>& widths) {
 }
 
 int StringGrid::ColWidth(int col) const {
-  return col < static_cast<int>(colWidths_.size()) ? colWidths_[static_cast<std::size_t>(col)] : kDefaultColWidth;
+  return col < static_cast<int>(colWidths_.size()) ? colWidths_[static_cast<std::size_t>(col)]
+                                                   : kDefaultColWidth;
 }
 
 void StringGrid::SetRowHeight(int height) {

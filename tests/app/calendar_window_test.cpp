@@ -55,7 +55,8 @@ TEST_F(CalendarWindowTest, ShowingAndClosingFollowTheMarksAndSaveTheSettings) {
   EXPECT_FALSE(f.Button("ShowCalendarBtn")->Down());
 
   const std::string ini = ReadIni();
-  EXPECT_NE(ini.find("[CalendarForm]\r\niCalendarTop=123\r\niCalendarLeft=431\r\n"), std::string::npos);
+  EXPECT_NE(ini.find("[CalendarForm]\r\niCalendarTop=123\r\niCalendarLeft=431\r\n"),
+            std::string::npos);
   for (const char* line : {"iSundayColor=16711935", "iSaturdayColor=16776960", "iHolidayColor=255",
                            "iTodayColor=65280", "iMemoExistsColor=16711680", "iBGColor=8388608",
                            "iBackGround=1", "bShowBorder=0", "bHideUpDownBtn=0", "bSetEquinox=1"}) {
@@ -199,7 +200,8 @@ TEST_F(CalendarWindowTest, SettingsDialogSortsTheRulesAsTextAndQuotesBlanks) {
     Sim(*d.OKBtn).UserClick();
   });
   c.CalendarOptionClick();
-  EXPECT_EQ(ReadHostFile(ProgramFolder() / "HolidayList.txt"), "10,10,\"振替 休日\"\r\n2,11,建国記念の日\r\n");
+  EXPECT_EQ(ReadHostFile(ProgramFolder() / "HolidayList.txt"),
+            "10,10,\"振替 休日\"\r\n2,11,建国記念の日\r\n");
   // The calendar is replaced once its handler has returned.
   EXPECT_EQ(form->CalendarForm->Tag, -1);
   desk.RunIdle();

@@ -10,8 +10,12 @@ namespace {
 using testing::ReadHostFile;
 using testing::WriteHostFile;
 
-std::string U8(const char8_t* s) { return reinterpret_cast<const char*>(s); }
-std::string Sjis(const char8_t* s) { return Utf8ToCp932(U8(s)); }
+std::string U8(const char8_t* s) {
+  return reinterpret_cast<const char*>(s);
+}
+std::string Sjis(const char8_t* s) {
+  return Utf8ToCp932(U8(s));
+}
 
 class ScheduleMemoTest : public testing::MainFormTest {
  protected:
@@ -134,8 +138,10 @@ TEST_F(ScheduleMemoTest, DeletingAsksForEachSelectedFile) {
   ASSERT_EQ(f.ScheduleMemoListBox->Count(), 2);
   f.ScheduleMemoListBox->SetSelected(0, true);
   f.ScheduleMemoListBox->SetSelected(1, true);
-  desk.ExpectMessageBox(platform::IdCancel, "C:\\Quillpad\\ScheduleMemo\\20261201.txt" + Sjis(u8"を削除しますか？"));
-  desk.ExpectMessageBox(platform::IdOk, "C:\\Quillpad\\ScheduleMemo\\20261215.txt" + Sjis(u8"を削除しますか？"));
+  desk.ExpectMessageBox(platform::IdCancel,
+                        "C:\\Quillpad\\ScheduleMemo\\20261201.txt" + Sjis(u8"を削除しますか？"));
+  desk.ExpectMessageBox(platform::IdOk,
+                        "C:\\Quillpad\\ScheduleMemo\\20261215.txt" + Sjis(u8"を削除しますか？"));
   f.FileDeleteClick(nullptr);
   EXPECT_EQ(desk.MessageBoxes()[0].Flags, platform::MbOkCancel | platform::MbIconWarning);
   EXPECT_TRUE(std::filesystem::exists(MemoDir() / "20261201.txt"));

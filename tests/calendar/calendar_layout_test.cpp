@@ -1,8 +1,9 @@
 // The calendar's month arithmetic, colours and tooltips, its arrow limits, hit test, background
 // bands and style file, without windows.
+#include "calendar/calendar_layout.h"
+
 #include <gtest/gtest.h>
 
-#include "calendar/calendar_layout.h"
 #include "calendar/calendar_style.h"
 #include "support/sim_fixture.h"
 
@@ -27,16 +28,20 @@ class MonthLayoutTest : public testing::SimTest {
     in.BaseFont.TextColor = 0xFFFFFF;
     in.ScheduleMemoDir = "C:\\M";
   }
-  void Memo(const std::string& name, const std::string& text) { testing::WriteHostFile(temp.Path() / "M" / name, text); }
-  MonthLayout Build(const HolidayRules& rules = {}) { return BuildMonthLayout(in, rules, desk.Files(), Measure); }
+  void Memo(const std::string& name, const std::string& text) {
+    testing::WriteHostFile(temp.Path() / "M" / name, text);
+  }
+  MonthLayout Build(const HolidayRules& rules = {}) {
+    return BuildMonthLayout(in, rules, desk.Files(), Measure);
+  }
   MonthInput in;
 };
 
 TEST_F(MonthLayoutTest, GridArithmeticFollowsTheClientSizeAndThePreviousHeaderTop) {
   const MonthLayout m = Build();
-  EXPECT_EQ(m.FontPoints, 10);               // 13 pixels at 96 dpi
-  EXPECT_EQ(m.ColumnWidth, 28);              // (209 - 21 - 10 - 6) div 6
-  EXPECT_EQ(m.RowHeight, 15);                // (150 - 13 - 33 - 10) div 6
+  EXPECT_EQ(m.FontPoints, 10);   // 13 pixels at 96 dpi
+  EXPECT_EQ(m.ColumnWidth, 28);  // (209 - 21 - 10 - 6) div 6
+  EXPECT_EQ(m.RowHeight, 15);    // (150 - 13 - 33 - 10) div 6
   EXPECT_EQ(m.HeaderTop, 45);
   EXPECT_EQ(m.HeaderLeft[6], 10 + 6 * 28);
   ASSERT_EQ(m.Days.size(), 31u);
@@ -179,7 +184,8 @@ TEST(CalendarBackground, GradientRunsFromBlackTowardsTheBackgroundColour) {
 TEST(CalendarStyleFile, KeepsFontsAndColourDialogAndRejectsDamage) {
   CalendarStyle style;
   style.BaseFont = {"Arial", -15, 0x00FF00, 0, platform::FsItalic};
-  style.YearMonthFont = {"ＭＳ ゴシック", -20, 0x0000FF, 128, platform::FsBold | platform::FsUnderline};
+  style.YearMonthFont = {"ＭＳ ゴシック", -20, 0x0000FF, 128,
+                         platform::FsBold | platform::FsUnderline};
   style.DialogColor = 0x123456;
   style.CustomColors[0] = 0xABCDEF;
   style.CustomColors[15] = 0x010203;

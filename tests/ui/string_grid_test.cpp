@@ -15,7 +15,9 @@ class StringGridTest : public UiTest {
     grid->SetColCount(3);
     grid->SetRowCount(3);
     grid->SetColWidths({30, 30, 93});
-    grid->OnSetEditText = [this](int c, int r, const std::string& v) { edits.push_back({c, r, v}); };
+    grid->OnSetEditText = [this](int c, int r, const std::string& v) {
+      edits.push_back({c, r, v});
+    };
   }
   struct EditRecord {
     int Col, Row;

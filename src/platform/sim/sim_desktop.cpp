@@ -211,7 +211,7 @@ bool SimDesktop::ShowHelp(const std::string& helpFile) {
   return files_.FileExists(helpFile);
 }
 
-bool SimDesktop::ChooseFont(FontSpec& font) {
+bool SimDesktop::PickFont(FontSpec& font) {
   fontStarts_.push_back(font);
   if (fontAnswers_.empty()) {
     Unexpected("font dialog without a queued answer");
@@ -224,7 +224,7 @@ bool SimDesktop::ChooseFont(FontSpec& font) {
   return true;
 }
 
-bool SimDesktop::ChooseColor(Color& color, std::vector<Color>& /*customColors*/) {
+bool SimDesktop::PickColor(Color& color, std::vector<Color>& /*customColors*/) {
   colorStarts_.push_back(color);
   if (colorAnswers_.empty()) {
     Unexpected("colour dialog without a queued answer");

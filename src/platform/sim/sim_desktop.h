@@ -117,11 +117,15 @@ class SimDesktop : public System, public Clipboard {
   bool AllAnswersUsed() const;
   // Font and colour dialogs: each call takes the next queued answer (nullopt: Cancel); without
   // one the dialog is cancelled and the call is reported as unexpected.
-  void ExpectFontDialog(std::optional<FontSpec> answer) { fontAnswers_.push_back(std::move(answer)); }
+  void ExpectFontDialog(std::optional<FontSpec> answer) {
+    fontAnswers_.push_back(std::move(answer));
+  }
   void ExpectColorDialog(std::optional<Color> answer) { colorAnswers_.push_back(answer); }
   const std::vector<FontSpec>& FontDialogStarts() const { return fontStarts_; }
   const std::vector<Color>& ColorDialogStarts() const { return colorStarts_; }
-  void SetMouseButtonDown(MouseButton button, bool down) { buttonsDown_[static_cast<int>(button)] = down; }
+  void SetMouseButtonDown(MouseButton button, bool down) {
+    buttonsDown_[static_cast<int>(button)] = down;
+  }
 
   // --- Logs -------------------------------------------------------------------------------
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return boxes_; }
@@ -176,9 +180,11 @@ class SimDesktop : public System, public Clipboard {
   bool AcquireInstanceLock(const std::string& name) override { return locks_.insert(name).second; }
   bool ShellOpen(const std::string& target) override;
   bool ShowHelp(const std::string& helpFile) override;
-  bool ChooseFont(FontSpec& font) override;
-  bool ChooseColor(Color& color, std::vector<Color>& customColors) override;
-  bool MouseButtonDown(MouseButton button) override { return buttonsDown_[static_cast<int>(button)]; }
+  bool PickFont(FontSpec& font) override;
+  bool PickColor(Color& color, std::vector<Color>& customColors) override;
+  bool MouseButtonDown(MouseButton button) override {
+    return buttonsDown_[static_cast<int>(button)];
+  }
 
   // --- Clipboard --------------------------------------------------------------------------
   bool HasText() override { return hasText_; }

@@ -82,7 +82,7 @@ bool Win32System::SaveFileDialog(FileDialogOptions& options) {
   return RunDialog(options, true);
 }
 
-bool Win32System::ChooseFont(FontSpec& font) {
+bool Win32System::PickFont(FontSpec& font) {
   LOGFONTW lf{};
   lf.lfHeight = font.Height;
   lf.lfWeight = (font.Style & FsBold) ? FW_BOLD : FW_NORMAL;
@@ -108,7 +108,7 @@ bool Win32System::ChooseFont(FontSpec& font) {
   return true;
 }
 
-bool Win32System::ChooseColor(Color& color, std::vector<Color>& customColors) {
+bool Win32System::PickColor(Color& color, std::vector<Color>& customColors) {
   COLORREF custom[16];
   customColors.resize(16, 0xFFFFFF);
   for (int i = 0; i < 16; ++i) custom[i] = customColors[static_cast<std::size_t>(i)] & 0xFFFFFF;
@@ -126,7 +126,9 @@ bool Win32System::ChooseColor(Color& color, std::vector<Color>& customColors) {
 }
 
 bool Win32System::MouseButtonDown(MouseButton button) {
-  const int key = button == MouseButton::Left ? VK_LBUTTON : button == MouseButton::Right ? VK_RBUTTON : VK_MBUTTON;
+  const int key = button == MouseButton::Left    ? VK_LBUTTON
+                  : button == MouseButton::Right ? VK_RBUTTON
+                                                 : VK_MBUTTON;
   return GetKeyState(key) < 0;
 }
 

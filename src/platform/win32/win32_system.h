@@ -62,8 +62,8 @@ class Win32System : public System {
   bool AcquireInstanceLock(const std::string& name) override;
   bool ShellOpen(const std::string& target) override;
   bool ShowHelp(const std::string& helpFile) override;
-  bool ChooseFont(FontSpec& font) override;
-  bool ChooseColor(Color& color, std::vector<Color>& customColors) override;
+  bool PickFont(FontSpec& font) override;
+  bool PickColor(Color& color, std::vector<Color>& customColors) override;
   bool MouseButtonDown(MouseButton button) override;
 
   // Backend internals shared by the window peers.
