@@ -68,8 +68,10 @@ void TMainForm::CalendarTimerTick() {
   CalendarForm->SetCaption(NowText());
   // One day per tick: a long sleep catches up over the following ticks.
   if (system_.Now() > DayBoundary) {
+    Timer1->SetEnabled(false);
     RecreateCalendar();
     DayBoundary = AddDays(DayBoundary, 1);
+    Timer1->SetEnabled(true);
   }
 }
 

@@ -54,6 +54,9 @@ void TMainForm::RunTrayAction(int action) {
         ShowAllMemoClick(nullptr);
       }
       break;
+    case 7:
+      ShowCalendarClick(nullptr);
+      break;
     default:
       // 0 does nothing; the others arrive with their windows.
       break;

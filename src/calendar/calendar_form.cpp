@@ -44,7 +44,6 @@ TCalendarForm::TCalendarForm(ui::Component* owner, CalendarHost& host, platform:
   SetToolWindowExStyle(true);
   BuildControls();
   BuildMenu();
-  OnResize = [this] { BuildMonth(); };
   OnShow = [this] {
     if (!built_) BuildMonth();
   };
@@ -56,6 +55,8 @@ TCalendarForm::TCalendarForm(ui::Component* owner, CalendarHost& host, platform:
   OnMouseMove = [this](unsigned, int, int) { FormMouseMove(); };
   OnMouseUp = [this](ui::MouseButton, unsigned, int, int) { FormMouseUp(); };
   FormCreate();
+  // Resizes while the settings load build nothing: the first build runs at the latest on show.
+  OnResize = [this] { BuildMonth(); };
 }
 
 TCalendarForm::~TCalendarForm() = default;

@@ -283,5 +283,39 @@ TEST_F(CalendarWindowTest, SettingsDialogOkAppliesColoursSwitchesAndFonts) {
   EXPECT_TRUE(Holds(ReadIni(), "iBackGround=2"));
 }
 
+TEST_F(CalendarWindowTest, ItsExitItemEndsTheProgramThroughTheIdleTurn) {
+  TCalendarForm& c = Open();
+  desk.ExpectPopupChoice("Quillpadを終了する(&X)");
+  Sim(c).UserContextMenu({500, 200});
+  EXPECT_FALSE(app.Terminated());  // not inside the calendar's own handler
+  desk.RunIdle();
+  EXPECT_TRUE(app.Terminated());
+  EXPECT_EQ(form->CalendarForm, nullptr);
+  EXPECT_TRUE(Holds(ReadIni(), "bShowCalendar=1"));
+  EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "CalendarStyle.dat"));
+}
+
+TEST_F(CalendarWindowTest, TrayActionSevenTogglesTheCalendar) {
+  WriteIni("[FORM]\r\niTaskTrayClick=7\r\n");
+  TMainForm& f = Start();
+  f.RunTrayAction(7);
+  EXPECT_NE(f.CalendarForm, nullptr);
+  f.RunTrayAction(7);
+  EXPECT_EQ(f.CalendarForm, nullptr);
+}
+
+TEST_F(CalendarWindowTest, StoredSettingsComeBackInANewCalendar) {
+  WriteIni(
+      "[CalendarForm]\r\niCalendarLeft=40\r\niCalendarTop=50\r\niCalendarWidth=300\r\n"
+      "iCalendarHeight=200\r\niTodayColor=255\r\nbShowBorder=1\r\nbHideUpDownBtn=1\r\n");
+  TCalendarForm& c = Open();
+  EXPECT_EQ(c.BoundsRect(), (platform::Rect{40, 50, 340, 250}));
+  EXPECT_EQ(c.BorderStyle(), platform::BorderStyle::Sizeable);
+  EXPECT_FALSE(c.YearUpDown->Visible());
+  EXPECT_EQ(c.DayLabel(7)->GetColor(), 255u);  // built with the stored colours
+  // With a border the system answers the hit test.
+  EXPECT_EQ(Sim(c).Events().OnHitTest({41, 100}), platform::HtDefault);
+}
+
 }  // namespace
 }  // namespace quillpad
