@@ -41,7 +41,6 @@ TCalendarForm::TCalendarForm(ui::Component* owner, CalendarHost& host, platform:
   SetCaption("メモカレンダー");
   SetBounds(431, 123, Width(), Height());
   SetClientSize(209, 150);
-  SetToolWindowExStyle(true);
   BuildControls();
   BuildMenu();
   OnShow = [this] {

@@ -126,6 +126,8 @@ TCalendarOptionDlg::TCalendarOptionDlg(ui::Component* owner, TCalendarForm& cale
   OKBtn->ModalResult = ui::MrOk;
   CancelBtn = AddButton(this, "CancelBtn", "ｷｬﾝｾﾙ", "", 524, 260, 75);
   CancelBtn->ModalResult = ui::MrCancel;
+  const platform::Size screen = calendar.System().ScreenSize();
+  SetBounds((screen.Width - Width()) / 2, (screen.Height - Height()) / 2, Width(), Height());
   FormCreate();
 }
 

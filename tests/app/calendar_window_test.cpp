@@ -184,6 +184,8 @@ TEST_F(CalendarWindowTest, SettingsDialogSortsTheRulesAsTextAndQuotesBlanks) {
   ASSERT_EQ(c.Rules.Lines().size(), 1u);
   desk.SetModalScript("カレンダーの設定", [this](platform::sim::SimWindow& w) {
     TCalendarOptionDlg& d = Dialog(w);
+    EXPECT_EQ(d.ClientWidth(), 610);
+    EXPECT_EQ(d.Left(), (1024 - d.Width()) / 2);  // centred on the screen
     EXPECT_EQ(d.sgHoliday->RowCount(), 3);
     EXPECT_EQ(d.sgHoliday->Cell(2, 1), "建国記念の日");
     d.sgHoliday->SetCurrent(0, 2);
