@@ -234,6 +234,9 @@ void TCalendarForm::BuildMonth() {
   lbMonth->SetCaption(IntToStr(in.Month));
   lbYear->SetBoundsRect(layout_.Year);
   lbMonth->SetBoundsRect(layout_.Month);
+  // Labels have no transparent mode here: the transparent ones take the window's colour.
+  lbYear->SetColor(Colors.Background);
+  lbMonth->SetColor(Colors.Background);
   YearUpDown->SetLeft(layout_.YearArrow.Left);
   YearUpDown->SetTop(layout_.YearArrow.Top);
   YearUpDown->SetSide(layout_.ArrowSide);
@@ -247,6 +250,7 @@ void TCalendarForm::BuildMonth() {
     if (k == 0) font.TextColor = layout_.SundayHeaderColor;
     if (k == 6) font.TextColor = layout_.SaturdayHeaderColor;
     header->SetFont(font);
+    header->SetColor(Colors.Background);
     const platform::Size size = measure(kWeekdayWords[k], font);
     header->SetBounds(layout_.HeaderLeft[k], layout_.HeaderTop, size.Width, size.Height);
   }
@@ -276,7 +280,6 @@ void TCalendarForm::BuildMonth() {
     label->SetCaption(text);
     // Right-aligned in the cell's width: the number ends 16 pixels right of the column.
     label->SetBounds(cell.Left + DayCell::Width - size.Width, cell.Top, size.Width, size.Height);
-    // A transparent cell shows the window's own background colour.
     label->SetColor(cell.Opaque ? cell.Background : Colors.Background);
     label->Peer()->SetToolTip(cell.ToolTipOn ? cell.ToolTip : std::string());
     label->Show();
