@@ -285,6 +285,22 @@ TEST_F(CalendarWindowTest, SettingsDialogOkAppliesColoursSwitchesAndFonts) {
   EXPECT_TRUE(Holds(ReadIni(), "iBackGround=2"));
 }
 
+TEST_F(CalendarWindowTest, SavingAndDeletingMemosRebuildTheOpenCalendar) {
+  TCalendarForm& c = Open();
+  TMainForm& f = *form;
+  f.NewMemoClick(nullptr);
+  Editor().UserType("meeting");
+  f.DateTimePicker1->SetDate(EncodeDate(2026, 12, 9));
+  f.SaveScheduleMemoClick(nullptr);
+  EXPECT_TRUE(c.Layout().Days[8].Opaque);
+  EXPECT_EQ(Sim(*c.DayLabel(9)).ToolTip(), "meeting");
+  f.ListMonthScheduleMemoClick(nullptr);
+  f.ScheduleMemoListBox->SetSelected(0, true);
+  desk.ExpectMessageBox(platform::IdOk);
+  f.FileDeleteClick(nullptr);
+  EXPECT_FALSE(c.Layout().Days[8].Opaque);
+}
+
 TEST_F(CalendarWindowTest, ItsExitItemEndsTheProgramThroughTheIdleTurn) {
   TCalendarForm& c = Open();
   desk.ExpectPopupChoice("Quillpadを終了する(&X)");
