@@ -1,10 +1,11 @@
 // End-to-end check of the calendar window under Wine: it comes back at start when it was open at
 // the last exit, is borderless with one label per day, answers the edge hit test itself, shows
-// the date and time in its caption, and writes its settings when the program ends.
+// the date and time in its caption, opens a day's memo on a click, and writes its settings when the program ends.
 //   e2e_calendar.exe QUILLPAD_EXE EMPTY_EXE
+// clang-format off
+#include "e2e_support.h"  // <windows.h> first
 #include <shellapi.h>
-
-#include "e2e_support.h"
+// clang-format on
 
 using namespace quillpad::e2e;
 
@@ -67,6 +68,19 @@ int main() {
   Check(corner == HTBOTTOMRIGHT, "the bottom-right corner sizes the window");
   Check(inside == HTCLIENT, "inside is client area");
   Check(SaveScreenshot(shot), "screenshot saved");
+
+  // A click on the 15th opens that date's memo in the main window.
+  HWND fifteen = nullptr;
+  for (HWND child : children) {
+    if (ClassOf(child) == L"Static" && TextOf(child) == L"15") fifteen = child;
+  }
+  Check(fifteen != nullptr, "the 15th has a label");
+  if (fifteen) {
+    SendMessageW(fifteen, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(fifteen, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  }
+  Check(WaitFor([&] { return IsWindowVisible(main) != 0; }, 5000), "a day click shows the main window");
+  Check(TextOf(main).find(L"15日の") != std::wstring::npos, "the caption names the clicked day");
 
   PostMessageW(main, WM_CLOSE, 0, 0);
   Check(app.Wait() == 0, "the program ends with exit code 0");
