@@ -335,6 +335,7 @@ void TCalendarForm::FormMouseDown(ui::MouseButton button) {
   if (ShowBorder || button != ui::MouseButton::Left) return;
   dragging_ = true;
   dragFrom_ = system_.CursorPos();
+  Peer()->SetMouseCapture(true);  // a quick drag leaves the window before it follows
 }
 
 void TCalendarForm::FormMouseMove() {
@@ -346,7 +347,9 @@ void TCalendarForm::FormMouseMove() {
 }
 
 void TCalendarForm::FormMouseUp() {
+  if (!dragging_) return;
   dragging_ = false;
+  Peer()->SetMouseCapture(false);
 }
 
 int TCalendarForm::PopupDay() const {
