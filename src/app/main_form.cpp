@@ -28,6 +28,7 @@ TMainForm::TMainForm(ui::Application& application)
   Timer2->Name = "Timer2";
   Timer3 = new ui::Timer(this, 200, false);
   Timer3->Name = "Timer3";
+  Timer1->SetOnTimer([this] { Timer1Timer(); });
 
   // The tray icon's stored properties, then its loading: the icon appears with "Quillpad".
   TaskBar1 = new TTaskBar(this, system_);
@@ -49,6 +50,7 @@ TMainForm::TMainForm(ui::Application& application)
 }
 
 TMainForm::~TMainForm() {
+  DestroyCalendar();
   // The tray must not keep a menu that goes before it.
   if (TaskBar1) TaskBar1->PopupMenuRight = nullptr;
   application_.OnIdle = nullptr;
@@ -97,6 +99,7 @@ void TMainForm::FormCreate() {
   ScheduleMemoListBox->SetDirectory(ScheduleMemoDir);
   ScheduleMemoListBox->SetMask(FormatDateTime("yyyymm", system_.Now()) + "*.txt");
   ScheduleMemoListBox->SetColor(ScheduleMemoListBox->Count() > 0 ? ui::ClWindow : kClBackground);
+  if (bShowCalendar) CreateCalendar();
 
   LoadMemoList(CurMemoFileName);
 

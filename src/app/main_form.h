@@ -10,6 +10,7 @@
 #include "app/menu_table.h"
 #include "app/settings.h"
 #include "base/date_time.h"
+#include "calendar/calendar_host.h"
 #include "calc/evaluator.h"
 #include "platform/profile.h"
 #include "ui/application.h"
@@ -29,6 +30,7 @@ namespace quillpad {
 
 class TTaskBar;
 class TMemoForm;
+class TCalendarForm;
 
 // The fixed file and folder names of the program.
 struct FileNames {
@@ -51,7 +53,7 @@ struct FileNames {
   static constexpr const char* kMemoFiles[3] = {"MemoData.dat", "MemoData1.dat", "MemoData2.dat"};
 };
 
-class TMainForm : public ui::Form, public Settings {
+class TMainForm : public ui::Form, public Settings, public CalendarHost {
  public:
   // Builds the window (hidden) and runs FormCreate.
   explicit TMainForm(ui::Application& application);
@@ -106,6 +108,7 @@ class TMainForm : public ui::Form, public Settings {
   ui::Timer* Timer1 = nullptr;
   ui::Timer* Timer2 = nullptr;
   ui::Timer* Timer3 = nullptr;
+  TCalendarForm* CalendarForm = nullptr;  // at most one; owned here
 
   ui::MenuItem* Item(const char* name) const;
   ui::ToolButton* Button(const char* name) const;
@@ -198,6 +201,45 @@ class TMainForm : public ui::Form, public Settings {
   void IdleSweep();
   void SaveTemplateList();
   void LoadTemplateList();
+
+  // Schedule memos (schedule_memo.cpp).
+  std::string ScheduleMemoPath(DateTime date) const;
+  void CreateScheduleMemoDir();
+  void SetScheduleMemoListColor();
+  void RefreshScheduleMemoList();
+  void SaveScheduleMemoClick(ui::Component* sender);
+  void OpenScheduleMemoClick(ui::Component* sender);
+  // sender null: called by the calendar after it set the date; the date's memo is loaded.
+  void DateTimePicker1CloseUp(ui::Component* sender);
+  void ScheduleMemoListBoxDblClick();
+  void FileDeleteClick(ui::Component* sender);
+  void ListAllScheduleMemoClick(ui::Component* sender);
+  void ListMonthScheduleMemoClick(ui::Component* sender);
+  void ShowScheduleMemoList(const std::string& mask, const std::string& title);
+
+  // The calendar window (main_form_calendar.cpp).
+  void ShowCalendarClick(ui::Component* sender);
+  void CalendarOptionClick(ui::Component* sender);
+  void RecreateCalendar();
+  void CreateCalendar();
+  void DestroyCalendar();
+  void RefreshCalendarMarks();
+  void CalendarTimerTick();
+  void RebuildCalendarMonth();
+
+  // CalendarHost.
+  std::string CalendarProgramDir() const override { return ProgramDir; }
+  std::string CalendarWorkDir() const override { return WorkDir; }
+  std::string CalendarScheduleMemoDir() const override { return ScheduleMemoDir; }
+  platform::Rect ClampCalendarBounds(const platform::Rect& bounds) const override;
+  void OpenCalendarDate(DateTime date, platform::Point topLeft) override;
+  void DeleteCalendarDateMemo(DateTime date) override;
+  void ListMonthFromCalendar() override;
+  void ListAllFromCalendar() override;
+  void CalendarClosed() override { IdleDone = false; }
+  void ExitFromCalendar() override;
+  void CalendarSettingsChanged() override;
+  bool CalendarRecreatePending = false;
 
  private:
   void BuildMenus();

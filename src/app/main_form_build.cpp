@@ -99,12 +99,14 @@ void TMainForm::BuildPanes() {
   DateTimePicker1->Name = "DateTimePicker1";
   DateTimePicker1->SetAlign(ui::Align::Client);
   DateTimePicker1->SetHint("選択中の日付");
+  DateTimePicker1->OnCloseUp = [this] { DateTimePicker1CloseUp(DateTimePicker1); };
   ScheduleMemoListBox = new ui::FileListBox(this, LeftPanel);
   ScheduleMemoListBox->Name = "ScheduleMemoListBox";
   ScheduleMemoListBox->SetAlign(ui::Align::Client);
   ScheduleMemoListBox->SetMultiSelect(true);
   ScheduleMemoListBox->SetHint("スケジュールメモ|日付に紐付いたメモファイル");
   ScheduleMemoListBox->SetPopupMenu(ScheduleMemoPopupMenu);
+  ScheduleMemoListBox->OnDblClick = [this] { ScheduleMemoListBoxDblClick(); };
 
   Splitter2 = new ui::Splitter(this, this);
   Splitter2->Name = "Splitter2";

@@ -2,6 +2,7 @@
 #include "app/main_form.h"
 #include "app/window_placement.h"
 #include "base/path.h"
+#include "calendar/calendar_form.h"
 #include "memo/memo_form.h"
 #include "tray/task_bar.h"
 
@@ -11,9 +12,14 @@ void TMainForm::ApplicationIdle(bool& done) {
   done = true;
   if (IdleDone) return;
   IdleSweep();
-  // Single-instance windows join here as they arrive: none exists yet, so the marks are off.
-  Item("ShowCalendar")->SetChecked(false);
-  Item("ShowCalendar1")->SetChecked(false);
+  // A calendar that closed itself goes now; one replaced after its settings comes back new.
+  if (CalendarForm && CalendarForm->Tag < 0) DestroyCalendar();
+  if (CalendarRecreatePending) {
+    CalendarRecreatePending = false;
+    CreateCalendar();
+  }
+  RefreshCalendarMarks();
+  // The clipboard history window joins here when it arrives: none exists yet.
   Item("ShowClipboardViewer")->SetChecked(false);
   Item("ShowClipboardViewer1")->SetChecked(false);
   IdleDone = true;
@@ -23,6 +29,7 @@ void TMainForm::ApplicationIdle(bool& done) {
 void TMainForm::Timer1Timer() {
   // Only a calendar window shows the time and needs the midnight rebuild; without one the
   // day boundary stays where it is.
+  CalendarTimerTick();
 }
 
 void TMainForm::TaskBar1TrayClick(platform::MouseButton button) {
@@ -51,6 +58,9 @@ void TMainForm::RunTrayAction(int action) {
     case 4:
       ChangeMemoFileClick(nullptr);
       break;
+    case 7:
+      ShowCalendarClick(nullptr);
+      break;
     default:
       // 0 does nothing; the others arrive with their windows.
       break;
@@ -67,6 +77,7 @@ void TMainForm::FormCloseQuery(bool& canClose) {
     canClose = false;
     return;
   }
+  DestroyCalendar();
   canClose = true;
   application_.Terminate(0);
 }
@@ -76,6 +87,7 @@ int TMainForm::QueryEndSession() {
   // The memos stay on the desktop: the logon may go on after all.
   SaveMemoList(CurMemoFileName);
   LoadMemoList(CurMemoFileName);
+  if (CalendarForm && CalendarForm->Tag >= 0) CalendarForm->SaveCalendarSettings();
   return 1;
 }
 

@@ -20,13 +20,13 @@ const MenuRow kMainMenu[] = {
     {1, "EditPreviousMemo", "前のメモへ移動(&M)", "Ctrl+Shift+Tab", None},
     {1, "ListAllMemo", "全てのメモをまとめてテキスト表示(&T)", "", None},
     {1, "ListScheduleMemo1", "日付メモの一覧表示(&I)", "", None},
-    {2, "ListMonthScheduleMemo", "現在の月(&N)", "", None},
-    {2, "ListAllScheduleMemo", "すべて(&A)", "", None},
+    {2, "ListMonthScheduleMemo", "現在の月(&N)", "", &M::ListMonthScheduleMemoClick},
+    {2, "ListAllScheduleMemo", "すべて(&A)", "", &M::ListAllScheduleMemoClick},
     {1, "N2", "-", "", None},
     {1, "ShowMemo", "選択中のメモに上書き表示(&H)", "Ctrl+H", &M::ShowMemoClick},
     {1, "ShowNewMemo", "新規デスクトップメモとして表示(&I)...", "", &M::ShowNewMemoClick},
-    {1, "OpenScheduleMemo", "選択日の日付メモを開く(&Q)", "", None},
-    {1, "SaveScheduleMemo", "選択日のメモとして保存(&R)", "", None},
+    {1, "OpenScheduleMemo", "選択日の日付メモを開く(&Q)", "", &M::OpenScheduleMemoClick},
+    {1, "SaveScheduleMemo", "選択日のメモとして保存(&R)", "", &M::SaveScheduleMemoClick},
     {1, "N3", "-", "", None},
     {1, "SaveAllMemo", "メモファイルを保存(&A)", "", &M::SaveAllMemoClick},
     {1, "MakeBackUp", "メモファイルのバックアップを作成(&B)", "", None},
@@ -112,7 +112,7 @@ const MenuRow kMainMenu[] = {
     {1, "IconCapture", "アイコンキャプチャ(&I)", "", None},
     {1, "N17", "-", "", None},
     {1, "ShowClipboardViewer", "クリップボードビューアの表示(&B)", "", None, MfCheck},
-    {1, "ShowCalendar", "カレンダーの表示(&C)", "", None, MfCheck},
+    {1, "ShowCalendar", "カレンダーの表示(&C)", "", &M::ShowCalendarClick, MfCheck},
     {1, "ShowCalculator", "電卓計算(&D)", "", None},
     {1, "N18", "-", "", None},
     {1, "ExecExplorer", "エクスプローラを起動(&E)", "", None},
@@ -121,7 +121,7 @@ const MenuRow kMainMenu[] = {
     {1, "DeactivateScreenSaver", "スクリーンセーバを無効にする(&H)", "", None},
     {0, "Setting1", "設定(&O)", "", None},
     {1, "SetOption", "オプション設定(&O)", "", None},
-    {1, "CalendarOption", "カレンダーの設定(&A)", "", None},
+    {1, "CalendarOption", "カレンダーの設定(&A)", "", &M::CalendarOptionClick},
     {1, "KeyAssign1", "キー割り当て(&K)...", "", None},
     {2, "SetShortCutKey", "メインメニュー(&N)", "", None},
     {2, "SetShortCutKeyOnMemo", "メモ上右クリックメニュー(&M)", "", None},
@@ -165,7 +165,7 @@ const MenuRow kTaskTrayMenu[] = {
     {2, "SetAutoSize1", "自動サイズ", "", None},
     {0, "N21", "-", "", None},
     {0, "ShowClipboardViewer1", "クリップボードビューアの表示(&V)", "", None, MfCheck},
-    {0, "ShowCalendar1", "カレンダーの表示(&C)", "", None, MfCheck},
+    {0, "ShowCalendar1", "カレンダーの表示(&C)", "", &M::ShowCalendarClick, MfCheck},
     {0, "ShowCalculator1", "電卓計算(&D)", "", None},
     {0, "ScreenCapture2", "スクリーンキャプチャ(&S)", "", None},
     {1, "CaptureHide2", "メモを一時隠して(&Q)", "", None},
@@ -191,7 +191,7 @@ const MenuRow kTaskTrayMenu[] = {
     {1, "SetShortCutKey1", "メインメニュー(&M)", "", None},
     {1, "SetShortCutKeyOnMemo1", "メモ上右クリックメニュー(&R)", "", None},
     {0, "Other1", "その他(&O)...", "", None},
-    {1, "CalendarOption1", "カレンダーの設定", "", None},
+    {1, "CalendarOption1", "カレンダーの設定", "", &M::CalendarOptionClick},
     {1, "LogOpen1", "ログを開く", "", None},
     {1, "Topics1", "トピックスの検索", "", &M::TopicsClick},
     {1, "About2", "Quillpadについて...", "", &M::About1Click},
@@ -224,8 +224,8 @@ const MenuRow kInputMemoMenu[] = {
     {1, "ShowNewMemo1", "新規(&I)", "", &M::ShowNewMemoClick},
     {0, "SendToActiveInput1", "他の編集画面にCtrl+&V", "", None},
     {0, "ScheduleMemo1", "スケジュールメモ(&R)...", "", None},
-    {1, "OpenScheduleMemo1", "選択日のメモを開く(&O)", "", None},
-    {1, "SaveScheduleMemo1", "選択日のメモとして保存(&S)", "", None},
+    {1, "OpenScheduleMemo1", "選択日のメモを開く(&O)", "", &M::OpenScheduleMemoClick},
+    {1, "SaveScheduleMemo1", "選択日のメモとして保存(&S)", "", &M::SaveScheduleMemoClick},
 };
 
 const MenuRow kOutputMemoMenu[] = {
@@ -234,7 +234,7 @@ const MenuRow kOutputMemoMenu[] = {
 };
 
 const MenuRow kScheduleMemoMenu[] = {
-    {0, "FileDelete", "選択したメモの削除(&D)", "", None},
+    {0, "FileDelete", "選択したメモの削除(&D)", "", &M::FileDeleteClick},
 };
 
 // The arrangement drop-down of the tool bar and the date drop-down of the edit tool bar.

@@ -100,6 +100,13 @@ class System {
   virtual bool ShellOpen(const std::string& target) = 0;
   // The help viewer on a help file (contents and index).
   virtual bool ShowHelp(const std::string& helpFile) = 0;
+
+  // The font and colour dialogs: they start from the values given and return the user's choice
+  // in them; false when cancelled. customColors holds the colour dialog's 16 custom colours.
+  virtual bool PickFont(FontSpec& /*font*/) { return false; }
+  virtual bool PickColor(Color& /*color*/, std::vector<Color>& /*customColors*/) { return false; }
+  // Whether a mouse button is down now (GetKeyState), for hit tests that depend on it.
+  virtual bool MouseButtonDown(MouseButton /*button*/) { return false; }
 };
 
 }  // namespace quillpad::platform

@@ -48,6 +48,9 @@ class ControlEvents : public platform::WindowEvents {
   void OnDblClick() override {
     if (ready_) c_.DoDblClick();
   }
+  int OnHitTest(Point screen) override {
+    return ready_ && c_.OnHitTest ? c_.OnHitTest(screen) : platform::HtDefault;
+  }
   void OnMouseDown(MouseButton b, Point p, unsigned s) override {
     if (ready_) c_.DoMouseDown(b, p, s);
   }

@@ -107,6 +107,8 @@ class Control : public Component {
   // Set key to 0 to eat it; otherwise the form's shortcuts get it.
   std::function<void(int& key, unsigned shift)> OnKeyDown;
   std::function<void(platform::Canvas&)> OnPaint;
+  // Non-client hit test at a screen point: a platform::HitTest value, HtDefault for the system's.
+  std::function<int(Point screen)> OnHitTest;
 
  protected:
   friend class ControlEvents;

@@ -196,7 +196,7 @@ void SimDesktop::SetModalScript(const std::string& captionOrName,
 bool SimDesktop::AllAnswersUsed() const {
   return boxAnswers_.empty() && expectedErrors_ == 0 && openAnswers_.empty() &&
          saveAnswers_.empty() && popupAnswers_.empty() && modalQueue_.empty() &&
-         loopActions_.empty();
+         loopActions_.empty() && fontAnswers_.empty() && colorAnswers_.empty();
 }
 
 // --- Outside --------------------------------------------------------------------------------
@@ -209,6 +209,32 @@ bool SimDesktop::ShellOpen(const std::string& target) {
 bool SimDesktop::ShowHelp(const std::string& helpFile) {
   helpCalls_.push_back(helpFile);
   return files_.FileExists(helpFile);
+}
+
+bool SimDesktop::PickFont(FontSpec& font) {
+  fontStarts_.push_back(font);
+  if (fontAnswers_.empty()) {
+    Unexpected("font dialog without a queued answer");
+    return false;
+  }
+  const std::optional<FontSpec> answer = fontAnswers_.front();
+  fontAnswers_.pop_front();
+  if (!answer) return false;
+  font = *answer;
+  return true;
+}
+
+bool SimDesktop::PickColor(Color& color, std::vector<Color>& /*customColors*/) {
+  colorStarts_.push_back(color);
+  if (colorAnswers_.empty()) {
+    Unexpected("colour dialog without a queued answer");
+    return false;
+  }
+  const std::optional<Color> answer = colorAnswers_.front();
+  colorAnswers_.pop_front();
+  if (!answer) return false;
+  color = *answer;
+  return true;
 }
 
 std::unique_ptr<TrayIcon> SimDesktop::CreateTrayIcon() {

@@ -115,6 +115,17 @@ class SimDesktop : public System, public Clipboard {
     modalQueue_.push_back(std::move(script));
   }
   bool AllAnswersUsed() const;
+  // Font and colour dialogs: each call takes the next queued answer (nullopt: Cancel); without
+  // one the dialog is cancelled and the call is reported as unexpected.
+  void ExpectFontDialog(std::optional<FontSpec> answer) {
+    fontAnswers_.push_back(std::move(answer));
+  }
+  void ExpectColorDialog(std::optional<Color> answer) { colorAnswers_.push_back(answer); }
+  const std::vector<FontSpec>& FontDialogStarts() const { return fontStarts_; }
+  const std::vector<Color>& ColorDialogStarts() const { return colorStarts_; }
+  void SetMouseButtonDown(MouseButton button, bool down) {
+    buttonsDown_[static_cast<int>(button)] = down;
+  }
 
   // --- Logs -------------------------------------------------------------------------------
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return boxes_; }
@@ -169,6 +180,11 @@ class SimDesktop : public System, public Clipboard {
   bool AcquireInstanceLock(const std::string& name) override { return locks_.insert(name).second; }
   bool ShellOpen(const std::string& target) override;
   bool ShowHelp(const std::string& helpFile) override;
+  bool PickFont(FontSpec& font) override;
+  bool PickColor(Color& color, std::vector<Color>& customColors) override;
+  bool MouseButtonDown(MouseButton button) override {
+    return buttonsDown_[static_cast<int>(button)];
+  }
 
   // --- Clipboard --------------------------------------------------------------------------
   bool HasText() override { return hasText_; }
@@ -224,6 +240,11 @@ class SimDesktop : public System, public Clipboard {
   std::vector<std::string> modals_;
   std::vector<WindowClass> created_;
   bool shellOpenResult_ = true;
+  std::deque<std::optional<FontSpec>> fontAnswers_;
+  std::deque<std::optional<Color>> colorAnswers_;
+  std::vector<FontSpec> fontStarts_;
+  std::vector<Color> colorStarts_;
+  bool buttonsDown_[3] = {false, false, false};
   std::set<std::string> locks_;
   std::string clipText_;
   bool hasText_ = false;

@@ -1,4 +1,4 @@
-// The system's open and save dialogs.
+// The system's open, save, font and colour dialogs.
 // clang-format off
 #include "platform/win32/win32_system.h"  // <windows.h> first
 #include <commdlg.h>
@@ -80,6 +80,56 @@ bool Win32System::OpenFileDialog(FileDialogOptions& options) {
 }
 bool Win32System::SaveFileDialog(FileDialogOptions& options) {
   return RunDialog(options, true);
+}
+
+bool Win32System::PickFont(FontSpec& font) {
+  LOGFONTW lf{};
+  lf.lfHeight = font.Height;
+  lf.lfWeight = (font.Style & FsBold) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = (font.Style & FsItalic) ? TRUE : FALSE;
+  lf.lfUnderline = (font.Style & FsUnderline) ? TRUE : FALSE;
+  lf.lfStrikeOut = (font.Style & FsStrikeOut) ? TRUE : FALSE;
+  lf.lfCharSet = static_cast<BYTE>(font.Charset);
+  const std::wstring face = Wide(font.Name);
+  lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+  CHOOSEFONTW cf{};
+  cf.lStructSize = sizeof(cf);
+  cf.hwndOwner = GetActiveWindow();
+  cf.lpLogFont = &lf;
+  cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+  cf.rgbColors = font.TextColor & 0xFFFFFF;
+  if (!ChooseFontW(&cf)) return false;
+  font.Name = Narrow(lf.lfFaceName);
+  font.Height = lf.lfHeight;
+  font.Charset = lf.lfCharSet;
+  font.TextColor = cf.rgbColors;
+  font.Style = (lf.lfWeight >= FW_BOLD ? FsBold : 0u) | (lf.lfItalic ? FsItalic : 0u) |
+               (lf.lfUnderline ? FsUnderline : 0u) | (lf.lfStrikeOut ? FsStrikeOut : 0u);
+  return true;
+}
+
+bool Win32System::PickColor(Color& color, std::vector<Color>& customColors) {
+  COLORREF custom[16];
+  customColors.resize(16, 0xFFFFFF);
+  for (int i = 0; i < 16; ++i) custom[i] = customColors[static_cast<std::size_t>(i)] & 0xFFFFFF;
+  CHOOSECOLORW cc{};
+  cc.lStructSize = sizeof(cc);
+  cc.hwndOwner = GetActiveWindow();
+  cc.rgbResult = (color & 0xFF000000u) ? GetSysColor(static_cast<int>(color & 0xFF)) : color;
+  cc.lpCustColors = custom;
+  cc.Flags = CC_RGBINIT;
+  const BOOL ok = ChooseColorW(&cc);
+  for (int i = 0; i < 16; ++i) customColors[static_cast<std::size_t>(i)] = custom[i];
+  if (!ok) return false;
+  color = cc.rgbResult;
+  return true;
+}
+
+bool Win32System::MouseButtonDown(MouseButton button) {
+  const int key = button == MouseButton::Left    ? VK_LBUTTON
+                  : button == MouseButton::Right ? VK_RBUTTON
+                                                 : VK_MBUTTON;
+  return GetKeyState(key) < 0;
 }
 
 }  // namespace quillpad::platform::win32

@@ -62,6 +62,9 @@ class Win32System : public System {
   bool AcquireInstanceLock(const std::string& name) override;
   bool ShellOpen(const std::string& target) override;
   bool ShowHelp(const std::string& helpFile) override;
+  bool PickFont(FontSpec& font) override;
+  bool PickColor(Color& color, std::vector<Color>& customColors) override;
+  bool MouseButtonDown(MouseButton button) override;
 
   // Backend internals shared by the window peers.
   HINSTANCE Instance() const { return instance_; }

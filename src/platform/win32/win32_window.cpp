@@ -157,7 +157,9 @@ DWORD Win32Window::ControlStyle() const {
     case WindowClass::PaintBox:
       return s | WS_CLIPCHILDREN;
     case WindowClass::Label:
-      return s | SS_LEFT;
+      // SS_NOTIFY: a label takes its own mouse messages, so it can be clicked, show a tool tip
+      // and open its pop-up menu (the calendar's day numbers).
+      return s | SS_LEFT | SS_NOTIFY;
     case WindowClass::Button:
       return s | WS_TABSTOP | BS_PUSHBUTTON;
     case WindowClass::CheckBox:
@@ -881,6 +883,9 @@ void Win32Window::HandleCommandFromChild(int code, int id) {
     case WindowClass::Button:
     case WindowClass::CheckBox:
       if (code == BN_CLICKED) events_.OnClick(0);
+      break;
+    case WindowClass::Label:
+      if (code == STN_CLICKED) events_.OnClick(0);
       break;
     case WindowClass::Edit:
     case WindowClass::Memo:

@@ -1,0 +1,94 @@
+// End-to-end check of the calendar window under Wine: it comes back at start when it was open at
+// the last exit, is borderless with one label per day, answers the edge hit test itself, shows
+// the date and time in its caption, opens a day's memo on a click, and writes its settings when the program ends.
+//   e2e_calendar.exe QUILLPAD_EXE EMPTY_EXE
+// clang-format off
+#include "e2e_support.h"  // <windows.h> first
+#include <shellapi.h>
+// clang-format on
+
+using namespace quillpad::e2e;
+
+namespace {
+
+HWND Find(DWORD pid, const std::function<bool(HWND)>& match) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    for (HWND hwnd : ProcessWindows(pid, L"QuillpadForm")) {
+      if (match(hwnd)) found = hwnd;
+    }
+    return found != nullptr;
+  });
+  return found;
+}
+
+bool Holds(const std::string& text, const std::string& line) {
+  return text.find(line + "\r\n") != std::string::npos;
+}
+
+}  // namespace
+
+int main() {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (argc < 2) {
+    std::printf("usage: e2e_calendar QUILLPAD_EXE [EMPTY_EXE]\n");
+    return 2;
+  }
+  const std::wstring exe = argv[1];
+  const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
+  const std::wstring ini = folder + L"\\Quillpad.ini";
+  const std::wstring shot =
+      std::wstring(argv[0]).substr(0, std::wstring(argv[0]).size() - 4) + L".bmp";
+  WriteFileBytes(ini, "[FORM]\r\nbShowCalendar=1\r\n");
+
+  Process app;
+  Check(Start(app, exe, folder), "Quillpad starts");
+  const DWORD pid = app.Info.dwProcessId;
+  HWND main = Find(pid, [](HWND h) { return TextOf(h).rfind(L"Quillpad - ", 0) == 0; });
+  HWND calendar = Find(pid, [main](HWND h) { return h != main && IsWindowVisible(h); });
+  Check(calendar != nullptr, "the calendar window is shown at start");
+  if (!calendar) return 1;
+  Check((GetWindowLongW(calendar, GWL_STYLE) & WS_CAPTION) != WS_CAPTION,
+        "the calendar has no title bar");
+  const auto children = ChildWindows(calendar, L"");
+  Check(children.size() >= 7 + 2 + 28, "weekday headers, year, month and the day labels exist");
+  Check(WaitFor([&] { return TextOf(calendar).find(L':') != std::wstring::npos; }, 5000),
+        "the timer puts the date and time into the caption");
+
+  RECT r;
+  GetWindowRect(calendar, &r);
+  const LRESULT left =
+      SendMessageW(calendar, WM_NCHITTEST, 0, MAKELPARAM(r.left + 2, (r.top + r.bottom) / 2));
+  const LRESULT corner =
+      SendMessageW(calendar, WM_NCHITTEST, 0, MAKELPARAM(r.right - 2, r.bottom - 2));
+  const LRESULT inside =
+      SendMessageW(calendar, WM_NCHITTEST, 0, MAKELPARAM((r.left + r.right) / 2, r.top + 8));
+  Check(left == HTLEFT, "the left edge sizes the window");
+  Check(corner == HTBOTTOMRIGHT, "the bottom-right corner sizes the window");
+  Check(inside == HTCLIENT, "inside is client area");
+  Check(SaveScreenshot(shot), "screenshot saved");
+
+  // A click on the 15th opens that date's memo in the main window.
+  HWND fifteen = nullptr;
+  for (HWND child : children) {
+    if (ClassOf(child) == L"Static" && TextOf(child) == L"15") fifteen = child;
+  }
+  Check(fifteen != nullptr, "the 15th has a label");
+  if (fifteen) {
+    SendMessageW(fifteen, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(fifteen, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  }
+  Check(WaitFor([&] { return IsWindowVisible(main) != 0; }, 5000), "a day click shows the main window");
+  Check(TextOf(main).find(L"15日の") != std::wstring::npos, "the caption names the clicked day");
+
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  Check(app.Wait() == 0, "the program ends with exit code 0");
+  const std::string text = ReadFileBytes(ini);
+  Check(Holds(text, "bShowCalendar=1"), "the open calendar is remembered");
+  Check(Holds(text, "[CalendarForm]") && Holds(text, "iBGColor=8388608"),
+        "the calendar section is written");
+  Check(!ReadFileBytes(folder + L"\\CalendarStyle.dat").empty(), "CalendarStyle.dat is written");
+  std::printf("%s\n", failures ? "e2e_calendar: FAILED" : "e2e_calendar: passed");
+  return failures ? 1 : 0;
+}
