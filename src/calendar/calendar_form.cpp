@@ -289,6 +289,8 @@ void TCalendarForm::BuildMonth() {
 }
 
 void TCalendarForm::FormPaint(platform::Canvas& canvas) {
+  // Mode 0: the desktop's wallpaper shows through.
+  if (BackGround == 0) canvas.PaintDesktop();
   for (const Band& band :
        BackgroundBands(BackGround, Colors.Background, ClientWidth(), ClientHeight())) {
     canvas.FillRect(band.Area, band.Colour);
