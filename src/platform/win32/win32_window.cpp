@@ -1028,6 +1028,10 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       if (events_.OnCloseQuery()) events_.OnClose();
       result = 0;
       return true;
+    case WM_QUERYENDSESSION:
+      if (cls_ != WindowClass::Form) return false;
+      result = events_.OnQueryEndSession() ? TRUE : FALSE;
+      return true;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
