@@ -1,22 +1,41 @@
-// Helpers of the end-to-end drivers: they start Quillpad.exe and act on its windows through the
-// messages a user's actions produce.
+// Helpers of the Windows check programs and end-to-end drivers: they act on windows through the
+// messages a user's actions produce, and start Quillpad.exe. Checks may come from several threads.
 #pragma once
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
 namespace quillpad::e2e {
 
-inline int failures = 0;
+inline std::atomic<int> failures{0};
+inline std::mutex printLock;
 
-inline void Check(bool ok, const char* what) {
-  std::printf("%s: %s\n", ok ? "ok" : "FAILED", what);
+inline void Check(bool ok, const char* what, const std::string& detail = {}) {
+  std::lock_guard<std::mutex> lock(printLock);
+  std::printf("%s: %s%s%s\n", ok ? "ok" : "FAILED", what, detail.empty() ? "" : ": ", detail.c_str());
   std::fflush(stdout);
   if (!ok) ++failures;
+}
+
+inline std::string Hex(const std::string& bytes) {
+  std::string out;
+  char b[4];
+  for (unsigned char c : bytes) {
+    std::snprintf(b, sizeof b, "%02X ", c);
+    out += b;
+  }
+  return out;
+}
+
+// Byte for byte, with both sides in hex when they differ.
+inline void CheckBytes(const std::string& got, const std::string& want, const char* what) {
+  Check(got == want, what, got == want ? std::string() : "got [" + Hex(got) + "] want [" + Hex(want) + "]");
 }
 
 inline bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
@@ -80,6 +99,39 @@ inline std::vector<HWND> ChildWindows(HWND parent, const std::wstring& prefix) {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.Found;
+}
+
+// The command id of a menu item found by its caption (the text before the tab that leads the
+// shortcut text), at any depth; 0 when there is none.
+inline int FindMenuCommand(HMENU menu, const std::wstring& caption) {
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[256] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
+    info.dwTypeData = text;
+    info.cch = 255;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    std::wstring item = text;
+    if (auto tab = item.find(L'\t'); tab != std::wstring::npos) item.resize(tab);
+    if (info.hSubMenu) {
+      if (int id = FindMenuCommand(info.hSubMenu, caption)) return id;
+    } else if (item == caption) {
+      return static_cast<int>(info.wID);
+    }
+  }
+  return 0;
+}
+
+// The path of this program with another extension (".bmp" for its screenshot).
+inline std::wstring BesideSelf(const wchar_t* extension) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring p = path;
+  const std::size_t dot = p.find_last_of(L'.');
+  if (dot != std::wstring::npos) p.resize(dot);
+  return p + extension;
 }
 
 struct Process {
