@@ -18,7 +18,8 @@ inline std::mutex printLock;
 
 inline void Check(bool ok, const char* what, const std::string& detail = {}) {
   std::lock_guard<std::mutex> lock(printLock);
-  std::printf("%s: %s%s%s\n", ok ? "ok" : "FAILED", what, detail.empty() ? "" : ": ", detail.c_str());
+  std::printf("%s: %s%s%s\n", ok ? "ok" : "FAILED", what, detail.empty() ? "" : ": ",
+              detail.c_str());
   std::fflush(stdout);
   if (!ok) ++failures;
 }
@@ -35,7 +36,8 @@ inline std::string Hex(const std::string& bytes) {
 
 // Byte for byte, with both sides in hex when they differ.
 inline void CheckBytes(const std::string& got, const std::string& want, const char* what) {
-  Check(got == want, what, got == want ? std::string() : "got [" + Hex(got) + "] want [" + Hex(want) + "]");
+  Check(got == want, what,
+        got == want ? std::string() : "got [" + Hex(got) + "] want [" + Hex(want) + "]");
 }
 
 inline bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
@@ -139,7 +141,8 @@ struct Process {
   bool Started = false;
   DWORD Wait(DWORD ms = 20000) {
     DWORD code = 259;
-    if (WaitForSingleObject(Info.hProcess, ms) == WAIT_OBJECT_0) GetExitCodeProcess(Info.hProcess, &code);
+    if (WaitForSingleObject(Info.hProcess, ms) == WAIT_OBJECT_0)
+      GetExitCodeProcess(Info.hProcess, &code);
     return code;
   }
   ~Process() {
@@ -161,7 +164,8 @@ inline bool Start(Process& process, const std::wstring& exe, const std::wstring&
 
 inline std::string ReadFileBytes(const std::wstring& path) {
   std::string bytes;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return bytes;
   char buffer[4096];
   DWORD got = 0;
@@ -180,9 +184,11 @@ inline bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
 }
 
 inline std::string ToCp932(const std::wstring& w) {
-  const int n = WideCharToMultiByte(932, 0, w.c_str(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+  const int n = WideCharToMultiByte(932, 0, w.c_str(), static_cast<int>(w.size()), nullptr, 0,
+                                    nullptr, nullptr);
   std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(932, 0, w.c_str(), static_cast<int>(w.size()), out.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(932, 0, w.c_str(), static_cast<int>(w.size()), out.data(), n, nullptr,
+                      nullptr);
   return out;
 }
 
@@ -203,8 +209,8 @@ inline bool SaveScreenshot(const std::wstring& path) {
   info.biBitCount = 24;
   const DWORD stride = ((static_cast<DWORD>(w) * 3 + 3) & ~3u);
   std::string pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h), '\0');
-  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-            DIB_RGB_COLORS);
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(),
+            reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);

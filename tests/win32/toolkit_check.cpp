@@ -8,14 +8,13 @@
 #include <shellapi.h>
 // clang-format on
 
-#include "e2e_support.h"
-
 #include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 
+#include "e2e_support.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_tray_icon.h"
 #include "platform/win32/win32_window.h"
@@ -38,7 +37,9 @@ namespace {
 // Errors that reach the loop are checks that failed, not boxes nobody closes.
 class CheckSystem : public w32::Win32System {
  public:
-  void ShowError(const std::string& message) override { Check(false, "no error reaches the loop", message); }
+  void ShowError(const std::string& message) override {
+    Check(false, "no error reaches the loop", message);
+  }
 };
 
 const wchar_t kTitle[] = L"Quillpad 部品検査";
@@ -87,14 +88,17 @@ void Drive(Seen& seen, int showCommand) {
 
   // What the program set through the toolkit is what the control shows.
   const std::wstring shown = quillpad::e2e::TextOf(rich);
-  Check(shown == L"表示ソ\r能力" || shown == L"表示ソ\r\n能力", "the control shows the program's text");
+  Check(shown == L"表示ソ\r能力" || shown == L"表示ソ\r\n能力",
+        "the control shows the program's text");
 
   // Pasted text, read back through the toolkit as CP932 bytes.
   const int before = seen.changes;
   SendMessageW(rich, EM_SETSEL, 0, -1);
   SendMessageW(rich, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"予定表示ソ\r\n十\\"));
-  Check(WaitFor([&] { return seen.changes > before; }), "replacing the text fires RichEdit::OnChange");
-  CheckBytes(seen.Text(), "予定表示ソ\r\n十\\", "the text reads back byte for byte in CP932 with CR LF");
+  Check(WaitFor([&] { return seen.changes > before; }),
+        "replacing the text fires RichEdit::OnChange");
+  CheckBytes(seen.Text(), "予定表示ソ\r\n十\\",
+             "the text reads back byte for byte in CP932 with CR LF");
   const std::string text = seen.Text();
   Check(text.size() > 10 && static_cast<unsigned char>(text[4]) == 0x95 && text[5] == 0x5C &&
             static_cast<unsigned char>(text[8]) == 0x83 && text[9] == 0x5C,
@@ -103,11 +107,13 @@ void Drive(Seen& seen, int showCommand) {
   // Typing: a character message at the caret.
   const int typed = seen.changes;
   PostMessageW(rich, WM_CHAR, L'x', 1);
-  Check(WaitFor([&] { return seen.changes > typed; }), "a typed character fires RichEdit::OnChange");
+  Check(WaitFor([&] { return seen.changes > typed; }),
+        "a typed character fires RichEdit::OnChange");
   CheckBytes(seen.Text(), "予定表示ソ\r\n十\\x", "the typed character arrives at the caret");
   const int typedJapanese = seen.changes;
   PostMessageW(rich, WM_CHAR, L'ソ', 1);
-  Check(WaitFor([&] { return seen.changes > typedJapanese; }), "a typed katakana fires RichEdit::OnChange");
+  Check(WaitFor([&] { return seen.changes > typedJapanese; }),
+        "a typed katakana fires RichEdit::OnChange");
   CheckBytes(seen.Text(), "予定表示ソ\r\n十\\xソ", "the typed katakana reads back in CP932");
 
   // A menu command found by its caption in the menu bar, posted as a click would send it.
@@ -115,9 +121,11 @@ void Drive(Seen& seen, int showCommand) {
   Check(menu != nullptr, "the form has the main menu as its menu bar");
   const int id = quillpad::e2e::FindMenuCommand(menu, L"表示(&V)");
   Check(id != 0 && id == showCommand, "the menu item is found by its Japanese caption",
-        id == showCommand ? std::string() : std::to_string(id) + " instead of " + std::to_string(showCommand));
+        id == showCommand ? std::string()
+                          : std::to_string(id) + " instead of " + std::to_string(showCommand));
   PostMessageW(form, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-  Check(WaitFor([&] { return seen.showClicks == 1; }), "the menu command runs the MenuItem's OnClick");
+  Check(WaitFor([&] { return seen.showClicks == 1; }),
+        "the menu command runs the MenuItem's OnClick");
   Check(seen.otherClicks == 0, "no other item ran");
 
   Check(TrayIconPresent(), "the tray icon is in the notification area");

@@ -673,7 +673,8 @@ bool SameMenuShape(const std::vector<MenuItemSpec>& a, const std::vector<MenuIte
 
 // Brings the items of a menu of the same shape up to date; true when a caption of this level
 // changed (the menu bar must then be drawn again).
-bool UpdateMenu(HMENU menu, const std::vector<MenuItemSpec>& old, const std::vector<MenuItemSpec>& now) {
+bool UpdateMenu(HMENU menu, const std::vector<MenuItemSpec>& old,
+                const std::vector<MenuItemSpec>& now) {
   bool captionChanged = false;
   UINT position = 0;
   for (std::size_t i = 0; i < now.size(); ++i) {
@@ -683,7 +684,8 @@ bool UpdateMenu(HMENU menu, const std::vector<MenuItemSpec>& old, const std::vec
     const UINT at = position++;
     if (n.Caption == "-") continue;
     if (!n.Children.empty()) {
-      if (HMENU sub = GetSubMenu(menu, static_cast<int>(at))) UpdateMenu(sub, o.Children, n.Children);
+      if (HMENU sub = GetSubMenu(menu, static_cast<int>(at)))
+        UpdateMenu(sub, o.Children, n.Children);
     }
     if (o.Caption == n.Caption && o.ShortCutText == n.ShortCutText && o.Checked == n.Checked &&
         o.RadioItem == n.RadioItem && o.Enabled == n.Enabled && o.Default == n.Default)
@@ -822,7 +824,8 @@ BYTE ButtonState(const ToolButtonSpec& b) {
 void Win32Window::SetButtons(const std::vector<ToolButtonSpec>& buttons) {
   if (!hwnd_ || cls_ != WindowClass::ToolBar) return;
   std::size_t kept = 0;
-  while (kept < buttons.size() && kept < buttons_.size() && SameShape(buttons[kept], buttons_[kept]))
+  while (kept < buttons.size() && kept < buttons_.size() &&
+         SameShape(buttons[kept], buttons_[kept]))
     ++kept;
   for (auto n = static_cast<std::size_t>(SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0)); n > kept; --n)
     SendMessageW(hwnd_, TB_DELETEBUTTON, n - 1, 0);
