@@ -9,8 +9,6 @@
 #include <shlobj.h>
 // clang-format on
 
-#include "e2e_support.h"
-
 #include <atomic>
 #include <cstdio>
 #include <mutex>
@@ -21,6 +19,7 @@
 
 #include "base/encoding.h"
 #include "base/path.h"
+#include "e2e_support.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_tray_icon.h"
