@@ -41,6 +41,7 @@ TMainForm::TMainForm(ui::Application& application)
   TaskBar1->Loaded();
 
   OnCloseQuery = [this](bool& canClose) { FormCloseQuery(canClose); };
+  OnQueryEndSession = [this](bool& canEnd) { canEnd = QueryEndSession() != 0; };
   OnHide = [this] { FormHide(); };
   OnMove = [this] { FormMove(); };
   OnDropFiles = [this](const std::vector<std::string>& paths) { FormDropFiles(paths); };

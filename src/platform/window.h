@@ -118,6 +118,7 @@ class WindowEvents {
   virtual void OnActivate(bool /*active*/) {}
   virtual bool OnCloseQuery() { return true; }         // false keeps the window open
   virtual void OnClose() {}
+  virtual bool OnQueryEndSession() { return true; }  // the logon is ending; false objects
   virtual void OnShowChanged(bool /*visible*/) {}
   virtual void OnChange() {}                           // edit text changed (by user or program)
   virtual void OnSelectionChange() {}                  // caret/selection or list selection

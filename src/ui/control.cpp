@@ -33,6 +33,7 @@ class ControlEvents : public platform::WindowEvents {
   void OnClose() override {
     if (ready_) c_.DoClose();
   }
+  bool OnQueryEndSession() override { return ready_ ? c_.DoQueryEndSession() : true; }
   void OnShowChanged(bool visible) override {
     if (ready_) c_.DoShowChanged(visible);
   }

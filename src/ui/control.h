@@ -118,6 +118,7 @@ class Control : public Component {
   virtual void DoResized(const Rect& bounds);
   virtual void DoActivate(bool /*active*/) {}
   virtual bool DoCloseQuery() { return true; }
+  virtual bool DoQueryEndSession() { return true; }
   virtual void DoClose() {}
   virtual void DoShowChanged(bool visible);
   virtual void DoChange() {}

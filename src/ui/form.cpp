@@ -89,6 +89,12 @@ bool Form::DoCloseQuery() {
   return canClose;
 }
 
+bool Form::DoQueryEndSession() {
+  bool canEnd = true;
+  if (OnQueryEndSession) OnQueryEndSession(canEnd);
+  return canEnd;
+}
+
 void Form::DoClose() {
   if (modal_) {
     // Closing a modal form ends the modal loop; the loop hides it.

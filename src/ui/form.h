@@ -69,6 +69,7 @@ class Form : public Control {
   std::function<void()> OnShow;
   std::function<void()> OnHide;
   std::function<void(bool& canClose)> OnCloseQuery;
+  std::function<void(bool& canEnd)> OnQueryEndSession;  // the logon is ending
   std::function<void(CloseAction& action)> OnClose;
   std::function<void()> OnActivate;
   std::function<void()> OnDeactivate;
@@ -79,6 +80,7 @@ class Form : public Control {
  protected:
   void DoActivate(bool active) override;
   bool DoCloseQuery() override;
+  bool DoQueryEndSession() override;
   void DoClose() override;
   void DoShowChanged(bool visible) override;
   void DoDropFiles(const std::vector<std::string>& paths) override;

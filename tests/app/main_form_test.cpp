@@ -178,6 +178,18 @@ TEST_F(MainFormTest, IdleHandlerClosesTheProgramWhenAsked) {
   EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "Quillpad.ini"));
 }
 
+TEST_F(MainFormTest, LogonEndSavesTheSettingsAndKeepsRunning) {
+  TMainForm& f = Start();
+  f.NewMemoClick(nullptr);
+  EXPECT_TRUE(Sim(f).UserQueryEndSession());
+  EXPECT_TRUE(Holds(ReadIni(), "asWorkDir=C:\\Quillpad"));
+  EXPECT_FALSE(app.Terminated());
+  EXPECT_TRUE(f.Visible());
+  // The window still works: typing still calculates.
+  Editor().UserType("a=3*4;\r\na/5");
+  EXPECT_EQ(f.OutputMemo->Text(), "2.4");
+}
+
 TEST_F(MainFormTest, DayBoundaryWaitsWithoutACalendar) {
   TMainForm& f = Start();
   desk.Advance(3LL * kMsPerDay);

@@ -1,22 +1,43 @@
-// Helpers of the end-to-end drivers: they start Quillpad.exe and act on its windows through the
-// messages a user's actions produce.
+// Helpers of the Windows check programs and end-to-end drivers: they act on windows through the
+// messages a user's actions produce, and start Quillpad.exe. Checks may come from several threads.
 #pragma once
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
 namespace quillpad::e2e {
 
-inline int failures = 0;
+inline std::atomic<int> failures{0};
+inline std::mutex printLock;
 
-inline void Check(bool ok, const char* what) {
-  std::printf("%s: %s\n", ok ? "ok" : "FAILED", what);
+inline void Check(bool ok, const char* what, const std::string& detail = {}) {
+  std::lock_guard<std::mutex> lock(printLock);
+  std::printf("%s: %s%s%s\n", ok ? "ok" : "FAILED", what, detail.empty() ? "" : ": ",
+              detail.c_str());
   std::fflush(stdout);
   if (!ok) ++failures;
+}
+
+inline std::string Hex(const std::string& bytes) {
+  std::string out;
+  char b[4];
+  for (unsigned char c : bytes) {
+    std::snprintf(b, sizeof b, "%02X ", c);
+    out += b;
+  }
+  return out;
+}
+
+// Byte for byte, with both sides in hex when they differ.
+inline void CheckBytes(const std::string& got, const std::string& want, const char* what) {
+  Check(got == want, what,
+        got == want ? std::string() : "got [" + Hex(got) + "] want [" + Hex(want) + "]");
 }
 
 inline bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
@@ -88,12 +109,46 @@ inline void ClickToolButton(HWND toolBar, int index) {
                reinterpret_cast<LPARAM>(toolBar));
 }
 
+// The command id of a menu item found by its caption (the text before the tab that leads the
+// shortcut text), at any depth; 0 when there is none.
+inline int FindMenuCommand(HMENU menu, const std::wstring& caption) {
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[256] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
+    info.dwTypeData = text;
+    info.cch = 255;
+    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    std::wstring item = text;
+    if (auto tab = item.find(L'\t'); tab != std::wstring::npos) item.resize(tab);
+    if (info.hSubMenu) {
+      if (int id = FindMenuCommand(info.hSubMenu, caption)) return id;
+    } else if (item == caption) {
+      return static_cast<int>(info.wID);
+    }
+  }
+  return 0;
+}
+
+// The path of this program with another extension (".bmp" for its screenshot).
+inline std::wstring BesideSelf(const wchar_t* extension) {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring p = path;
+  const std::size_t dot = p.find_last_of(L'.');
+  if (dot != std::wstring::npos) p.resize(dot);
+  return p + extension;
+}
+
 struct Process {
   PROCESS_INFORMATION Info{};
   bool Started = false;
   DWORD Wait(DWORD ms = 20000) {
     DWORD code = 259;
-    if (WaitForSingleObject(Info.hProcess, ms) == WAIT_OBJECT_0) GetExitCodeProcess(Info.hProcess, &code);
+    if (WaitForSingleObject(Info.hProcess, ms) == WAIT_OBJECT_0)
+      GetExitCodeProcess(Info.hProcess, &code);
     return code;
   }
   ~Process() {
@@ -115,7 +170,8 @@ inline bool Start(Process& process, const std::wstring& exe, const std::wstring&
 
 inline std::string ReadFileBytes(const std::wstring& path) {
   std::string bytes;
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return bytes;
   char buffer[4096];
   DWORD got = 0;
@@ -134,9 +190,11 @@ inline bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
 }
 
 inline std::string ToCp932(const std::wstring& w) {
-  const int n = WideCharToMultiByte(932, 0, w.c_str(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+  const int n = WideCharToMultiByte(932, 0, w.c_str(), static_cast<int>(w.size()), nullptr, 0,
+                                    nullptr, nullptr);
   std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(932, 0, w.c_str(), static_cast<int>(w.size()), out.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(932, 0, w.c_str(), static_cast<int>(w.size()), out.data(), n, nullptr,
+                      nullptr);
   return out;
 }
 
@@ -157,8 +215,8 @@ inline bool SaveScreenshot(const std::wstring& path) {
   info.biBitCount = 24;
   const DWORD stride = ((static_cast<DWORD>(w) * 3 + 3) & ~3u);
   std::string pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h), '\0');
-  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-            DIB_RGB_COLORS);
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(),
+            reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);

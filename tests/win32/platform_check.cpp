@@ -19,6 +19,7 @@
 
 #include "base/encoding.h"
 #include "base/path.h"
+#include "e2e_support.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_tray_icon.h"
@@ -27,34 +28,14 @@
 namespace qp = quillpad::platform;
 namespace w32 = quillpad::platform::win32;
 using quillpad::Cp932ToUtf8;
+using quillpad::e2e::Check;
+using quillpad::e2e::CheckBytes;
+using quillpad::e2e::failures;
+using quillpad::e2e::FindMenuCommand;
+using quillpad::e2e::SaveScreenshot;
+using quillpad::e2e::WaitFor;
 
 namespace {
-
-std::atomic<int> failures{0};
-std::mutex printLock;
-
-std::string Hex(const std::string& bytes) {
-  std::string out;
-  char b[4];
-  for (unsigned char c : bytes) {
-    std::snprintf(b, sizeof b, "%02X ", c);
-    out += b;
-  }
-  return out;
-}
-
-void Check(bool ok, const char* what, const std::string& detail = {}) {
-  std::lock_guard<std::mutex> lock(printLock);
-  std::printf("%s %s%s%s\n", ok ? "ok  " : "FAIL", what, detail.empty() ? "" : ": ",
-              detail.c_str());
-  std::fflush(stdout);
-  if (!ok) ++failures;
-}
-
-void CheckBytes(const std::string& got, const std::string& want, const char* what) {
-  Check(got == want, what,
-        got == want ? std::string() : "got [" + Hex(got) + "] want [" + Hex(want) + "]");
-}
 
 // The test's own system: errors that reach the loop are counted instead of shown in a box.
 class CheckSystem : public w32::Win32System {
@@ -223,74 +204,6 @@ HWND WaitForWindow(const wchar_t* cls, const wchar_t* title) {
     Sleep(25);
   }
   return nullptr;
-}
-
-template <typename F>
-bool WaitFor(F condition, int ms = 5000) {
-  for (int waited = 0; waited < ms; waited += 10) {
-    if (condition()) return true;
-    Sleep(10);
-  }
-  return condition();
-}
-
-// Finds a menu item by its caption (without the shortcut text after a tab), at any depth.
-int FindMenuCommand(HMENU menu, const std::wstring& caption) {
-  const int count = GetMenuItemCount(menu);
-  for (int i = 0; i < count; ++i) {
-    wchar_t text[256] = {};
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_STRING | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
-    info.dwTypeData = text;
-    info.cch = 255;
-    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
-    std::wstring item = text;
-    if (auto tab = item.find(L'\t'); tab != std::wstring::npos) item.resize(tab);
-    if (info.hSubMenu) {
-      if (int id = FindMenuCommand(info.hSubMenu, caption)) return id;
-    } else if (item == caption) {
-      return static_cast<int>(info.wID);
-    }
-  }
-  return 0;
-}
-
-bool SaveScreenshot(const std::wstring& path) {
-  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof(info);
-  info.biWidth = w;
-  info.biHeight = h;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biCompression = BI_RGB;
-  const DWORD row = (static_cast<DWORD>(w) * 3 + 3) & ~3u;
-  std::vector<char> pixels(static_cast<std::size_t>(row) * static_cast<std::size_t>(h));
-  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(),
-            reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof(file) + sizeof(info);
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (out == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  bool ok = WriteFile(out, &file, sizeof(file), &written, nullptr) &&
-            WriteFile(out, &info, sizeof(info), &written, nullptr) &&
-            WriteFile(out, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
-  CloseHandle(out);
-  return ok;
 }
 
 qp::MenuItemSpec Item(int id, const std::string& caption, const std::string& shortCut = {}) {
@@ -774,10 +687,7 @@ int main() {
   form->SetVisible(true);
   rich->SetFocus();
 
-  wchar_t exePath[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, exePath, MAX_PATH);
-  std::wstring screenshot = exePath;
-  screenshot.replace(screenshot.size() - 4, 4, L".bmp");
+  const std::wstring screenshot = quillpad::e2e::BesideSelf(L".bmp");
 
   std::thread driver(Drive, std::ref(system), std::ref(formEvents), std::ref(editEvents),
                      std::ref(paintEvents), std::ref(trayMessage), std::ref(controls), screenshot);

@@ -390,6 +390,12 @@ bool SimWindow::UserClose() {
   return closed;
 }
 
+bool SimWindow::UserQueryEndSession() {
+  bool canEnd = true;
+  desktop_.Dispatch([&] { canEnd = events_.OnQueryEndSession(); });
+  return canEnd;
+}
+
 void SimWindow::UserMouseMove(Point client, unsigned shift) {
   desktop_.Dispatch([&] { events_.OnMouseMove(client, shift); });
 }

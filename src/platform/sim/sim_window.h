@@ -109,6 +109,7 @@ class SimWindow : public Window {
   void UserDropFiles(const std::vector<std::string>& paths, Point client = {});
   void UserSetBounds(const Rect& bounds);  // moving or sizing with the mouse
   bool UserClose();                        // the close box; true when it closed
+  bool UserQueryEndSession();              // the logon is ending; the window's answer
   void UserMouseMove(Point client, unsigned shift = 0);
   void UserMouseDown(MouseButton button, Point client, unsigned shift = 0);
   void UserMouseUp(MouseButton button, Point client, unsigned shift = 0);

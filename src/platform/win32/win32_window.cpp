@@ -658,9 +658,70 @@ void Win32Window::SetMouseCapture(bool capture) {
   }
 }
 
+namespace {
+
+// Menus with the same items in the same places: only captions and marks may differ.
+bool SameMenuShape(const std::vector<MenuItemSpec>& a, const std::vector<MenuItemSpec>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i].Visible != b[i].Visible || a[i].Id != b[i].Id ||
+        (a[i].Caption == "-") != (b[i].Caption == "-") ||
+        a[i].Children.empty() != b[i].Children.empty() ||
+        !SameMenuShape(a[i].Children, b[i].Children))
+      return false;
+  }
+  return true;
+}
+
+// Brings the items of a menu of the same shape up to date; true when a caption of this level
+// changed (the menu bar must then be drawn again).
+bool UpdateMenu(HMENU menu, const std::vector<MenuItemSpec>& old,
+                const std::vector<MenuItemSpec>& now) {
+  bool captionChanged = false;
+  UINT position = 0;
+  for (std::size_t i = 0; i < now.size(); ++i) {
+    const MenuItemSpec& o = old[i];
+    const MenuItemSpec& n = now[i];
+    if (!n.Visible) continue;
+    const UINT at = position++;
+    if (n.Caption == "-") continue;
+    if (!n.Children.empty()) {
+      if (HMENU sub = GetSubMenu(menu, static_cast<int>(at)))
+        UpdateMenu(sub, o.Children, n.Children);
+    }
+    if (o.Caption == n.Caption && o.ShortCutText == n.ShortCutText && o.Checked == n.Checked &&
+        o.RadioItem == n.RadioItem && o.Enabled == n.Enabled && o.Default == n.Default)
+      continue;
+    std::wstring caption = Wide(n.Caption);
+    if (!n.ShortCutText.empty()) caption += L"\t" + Wide(n.ShortCutText);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE;
+    info.fType = n.RadioItem ? MFT_RADIOCHECK : MFT_STRING;
+    info.dwTypeData = caption.data();
+    info.fState = (n.Checked ? MFS_CHECKED : 0) | (n.Enabled ? 0 : MFS_DISABLED) |
+                  (n.Default ? MFS_DEFAULT : 0);
+    SetMenuItemInfoW(menu, at, TRUE, &info);
+    if (o.Caption != n.Caption || o.ShortCutText != n.ShortCutText || o.Enabled != n.Enabled)
+      captionChanged = true;
+  }
+  return captionChanged;
+}
+
+}  // namespace
+
+// The toolkit pushes the whole menu after every change of one item (a check mark, a caption):
+// a menu of the same shape is updated in place instead of made again.
 void Win32Window::SetMenuBar(const std::vector<MenuItemSpec>* items) {
   if (!hwnd_ || cls_ != WindowClass::Form) return;
   HMENU old = GetMenu(hwnd_);
+  if (items && old && hasMenuBar_ && SameMenuShape(menuBar_, *items)) {
+    if (UpdateMenu(old, menuBar_, *items)) DrawMenuBar(hwnd_);
+    menuBar_ = *items;
+    return;
+  }
+  hasMenuBar_ = items != nullptr;
+  menuBar_ = items ? *items : std::vector<MenuItemSpec>{};
   SetMenu(hwnd_, items ? BuildMenu(*items, false) : nullptr);
   if (old) DestroyMenu(old);
   DrawMenuBar(hwnd_);
@@ -747,19 +808,55 @@ void Win32Window::SetPanelText(int index, const std::string& text) {
                reinterpret_cast<LPARAM>(Wide(text).c_str()));
 }
 
+namespace {
+
+// Buttons of the same kind; caption, state (down, enabled) and hint aside.
+bool SameShape(const ToolButtonSpec& a, const ToolButtonSpec& b) {
+  return a.Separator == b.Separator && a.Check == b.Check && a.DropDown == b.DropDown;
+}
+
+BYTE ButtonState(const ToolButtonSpec& b) {
+  return static_cast<BYTE>((b.Enabled ? TBSTATE_ENABLED : 0) | (b.Down ? TBSTATE_CHECKED : 0));
+}
+
+}  // namespace
+
+// Only what changed goes to the control: every insertion or removal makes it measure and lay out
+// all its buttons again, and the toolkit pushes the whole list after each change of one button.
 void Win32Window::SetButtons(const std::vector<ToolButtonSpec>& buttons) {
   if (!hwnd_ || cls_ != WindowClass::ToolBar) return;
-  while (SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0) > 0) SendMessageW(hwnd_, TB_DELETEBUTTON, 0, 0);
+  std::size_t kept = 0;
+  while (kept < buttons.size() && kept < buttons_.size() &&
+         SameShape(buttons[kept], buttons_[kept]))
+    ++kept;
+  for (auto n = static_cast<std::size_t>(SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0)); n > kept; --n)
+    SendMessageW(hwnd_, TB_DELETEBUTTON, n - 1, 0);
+  for (std::size_t i = 0; i < kept; ++i) {
+    if (buttons[i].Caption != buttons_[i].Caption && !buttons[i].Separator) {
+      std::wstring text = Wide(buttons[i].Caption);
+      TBBUTTONINFOW info{};
+      info.cbSize = sizeof(info);
+      info.dwMask = TBIF_TEXT;
+      info.pszText = text.data();
+      SendMessageW(hwnd_, TB_SETBUTTONINFOW, kToolButtonBase + static_cast<int>(i),
+                   reinterpret_cast<LPARAM>(&info));
+    }
+    if (ButtonState(buttons[i]) != ButtonState(buttons_[i]))
+      SendMessageW(hwnd_, TB_SETSTATE, kToolButtonBase + static_cast<int>(i),
+                   MAKELPARAM(ButtonState(buttons[i]), 0));
+  }
+  buttons_ = buttons;
   buttonTexts_.clear();
   buttonHints_.clear();
   for (const auto& b : buttons) {
     buttonTexts_.push_back(Wide(b.Caption));
     buttonHints_.push_back(Wide(b.Hint));
   }
-  std::vector<TBBUTTON> native(buttons.size());
-  for (std::size_t i = 0; i < buttons.size(); ++i) {
+  if (kept == buttons.size()) return;
+  std::vector<TBBUTTON> native(buttons.size() - kept);
+  for (std::size_t i = kept; i < buttons.size(); ++i) {
     const auto& b = buttons[i];
-    TBBUTTON& t = native[i];
+    TBBUTTON& t = native[i - kept];
     t.idCommand = kToolButtonBase + static_cast<int>(i);
     if (b.Separator) {
       t.fsStyle = BTNS_SEP;
@@ -769,7 +866,7 @@ void Win32Window::SetButtons(const std::vector<ToolButtonSpec>& buttons) {
     t.iBitmap = I_IMAGENONE;
     t.fsStyle = BTNS_AUTOSIZE | BTNS_SHOWTEXT | (b.Check ? BTNS_CHECK : 0) |
                 (b.DropDown ? BTNS_DROPDOWN : 0);
-    t.fsState = (b.Enabled ? TBSTATE_ENABLED : 0) | (b.Down ? TBSTATE_CHECKED : 0);
+    t.fsState = ButtonState(b);
     t.iString = reinterpret_cast<INT_PTR>(buttonTexts_[i].c_str());
   }
   SendMessageW(hwnd_, TB_ADDBUTTONSW, native.size(), reinterpret_cast<LPARAM>(native.data()));
@@ -1034,6 +1131,10 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       // The toolkit decides whether closing hides or destroys; the native window stays.
       if (events_.OnCloseQuery()) events_.OnClose();
       result = 0;
+      return true;
+    case WM_QUERYENDSESSION:
+      if (cls_ != WindowClass::Form) return false;
+      result = events_.OnQueryEndSession() ? TRUE : FALSE;
       return true;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

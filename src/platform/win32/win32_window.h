@@ -133,6 +133,9 @@ class Win32Window : public Window {
   std::wstring toolTipText_;
   int silentChange_ = 0;
   std::vector<std::string> items_;
+  std::vector<ToolButtonSpec> buttons_;  // as the control holds them
+  bool hasMenuBar_ = false;
+  std::vector<MenuItemSpec> menuBar_;  // as the menu handle holds it
   std::vector<std::wstring> buttonTexts_;
   std::vector<std::wstring> buttonHints_;
 };
