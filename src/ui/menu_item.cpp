@@ -147,18 +147,18 @@ MenuItem* MenuItem::FindByPath(const std::string& path) {
   }
 }
 
-platform::MenuItemSpec MenuItem::Spec() const {
-  platform::MenuItemSpec spec;
-  spec.Id = command_;
-  spec.Caption = caption_;
-  spec.ShortCutText = ShortCutToText(shortCut_);
-  spec.Checked = checked_;
-  spec.RadioItem = radioItem_;
-  spec.Enabled = enabled_;
-  spec.Visible = visible_;
-  spec.Default = default_;
-  for (const MenuItem* child : items_) spec.Children.push_back(child->Spec());
-  return spec;
+platform::MenuItemSpec MenuItem::PeerItem() const {
+  platform::MenuItemSpec out;
+  out.Id = command_;
+  out.Caption = caption_;
+  out.ShortCutText = ShortCutToText(shortCut_);
+  out.Checked = checked_;
+  out.RadioItem = radioItem_;
+  out.Enabled = enabled_;
+  out.Visible = visible_;
+  out.Default = default_;
+  for (const MenuItem* child : items_) out.Children.push_back(child->PeerItem());
+  return out;
 }
 
 // --- Menus ----------------------------------------------------------------------------------
@@ -185,8 +185,8 @@ bool Menu::DispatchCommand(int command) {
   return true;
 }
 
-std::vector<platform::MenuItemSpec> Menu::Specs() const {
-  return root_->Spec().Children;
+std::vector<platform::MenuItemSpec> Menu::PeerItems() const {
+  return root_->PeerItem().Children;
 }
 
 MainMenu::~MainMenu() {
@@ -200,16 +200,16 @@ void MainMenu::AttachTo(Form* form) {
 
 void MainMenu::Changed() {
   if (!form_ || !form_->Peer()) return;
-  const auto specs = Specs();
-  form_->Peer()->SetMenuBar(&specs);
+  const auto items = PeerItems();
+  form_->Peer()->SetMenuBar(&items);
 }
 
 void PopupMenu::Popup(int x, int y, Control* owner) {
   PopupComponent = owner;
   if (OnPopup) OnPopup();
-  const auto specs = Specs();
+  const auto items = PeerItems();
   platform::Window* ownerPeer = owner ? owner->Peer() : nullptr;
-  const int chosen = Application::Instance().Windows().TrackPopupMenu(specs, {x, y}, ownerPeer);
+  const int chosen = Application::Instance().Windows().TrackPopupMenu(items, {x, y}, ownerPeer);
   if (chosen != 0) DispatchCommand(chosen);
 }
 

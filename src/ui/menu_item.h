@@ -66,7 +66,7 @@ class MenuItem : public Component {
   // "ファイル(&F) > 開く(&O)": captions below this item, "&" marks optional.
   MenuItem* FindByPath(const std::string& path);
 
-  platform::MenuItemSpec Spec() const;
+  platform::MenuItemSpec PeerItem() const;
 
  private:
   friend class Menu;
@@ -98,7 +98,7 @@ class Menu : public Component {
   // Clicks the enabled item with this shortcut; true when one was found and clicked.
   bool DispatchShortCut(ShortCut value);
   bool DispatchCommand(int command);
-  std::vector<platform::MenuItemSpec> Specs() const;
+  std::vector<platform::MenuItemSpec> PeerItems() const;
 
  protected:
   friend class MenuItem;

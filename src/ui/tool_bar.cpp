@@ -55,16 +55,16 @@ void ToolButton::Click() {
   if (OnClick) OnClick();
 }
 
-platform::ToolButtonSpec ToolButton::Spec() const {
-  platform::ToolButtonSpec spec;
-  spec.Caption = caption_;
-  spec.Hint = GetShortHint(hint_);
-  spec.Separator = style_ == ToolButtonStyle::Separator;
-  spec.Check = style_ == ToolButtonStyle::Check;
-  spec.Down = down_;
-  spec.Enabled = enabled_;
-  spec.DropDown = style_ == ToolButtonStyle::DropDown;
-  return spec;
+platform::ToolButtonSpec ToolButton::PeerItem() const {
+  platform::ToolButtonSpec out;
+  out.Caption = caption_;
+  out.Hint = GetShortHint(hint_);
+  out.Separator = style_ == ToolButtonStyle::Separator;
+  out.Check = style_ == ToolButtonStyle::Check;
+  out.Down = down_;
+  out.Enabled = enabled_;
+  out.DropDown = style_ == ToolButtonStyle::DropDown;
+  return out;
 }
 
 ToolBar::ToolBar(Component* owner, Control* parent)
@@ -78,9 +78,9 @@ ToolBar::~ToolBar() {
 }
 
 void ToolBar::ButtonsChanged() {
-  std::vector<platform::ToolButtonSpec> specs;
-  for (const ToolButton* b : buttons_) specs.push_back(b->Spec());
-  P().SetButtons(specs);
+  std::vector<platform::ToolButtonSpec> items;
+  for (const ToolButton* b : buttons_) items.push_back(b->PeerItem());
+  P().SetButtons(items);
 }
 
 void ToolBar::SetButtonSize(int width, int height) {

@@ -39,7 +39,7 @@ class ToolButton : public Component {
 
   // What a click on the button does: a check button flips its down state, then OnClick.
   void Click();
-  platform::ToolButtonSpec Spec() const;
+  platform::ToolButtonSpec PeerItem() const;
 
  private:
   friend class ToolBar;

@@ -123,15 +123,15 @@ TEST_F(SimWindowTest, ZOrderKeepsTopmostWindowsInFrontAndTracksForeground) {
 TEST_F(SimWindowTest, MenuBarChoicesFollowCaptionPaths) {
   Recorder r;
   auto form = Make(WindowClass::Form, r);
-  auto spec = [](int id, const char* caption) {
+  auto make = [](int id, const char* caption) {
     MenuItemSpec s;
     s.Id = id;
     s.Caption = caption;
     return s;
   };
-  MenuItemSpec file = spec(1, "ファイル(&F)");
-  file.Children.push_back(spec(2, "開く(&O)"));
-  MenuItemSpec off = spec(3, "印刷(&P)");
+  MenuItemSpec file = make(1, "ファイル(&F)");
+  file.Children.push_back(make(2, "開く(&O)"));
+  MenuItemSpec off = make(3, "印刷(&P)");
   off.Enabled = false;
   file.Children.push_back(off);
   std::vector<MenuItemSpec> bar{file};

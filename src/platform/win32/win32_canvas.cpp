@@ -12,7 +12,7 @@ namespace quillpad::platform::win32 {
 namespace {
 
 struct CachedEntry {
-  FontSpec Spec;
+  FontSpec Font;
   HFONT Handle;
 };
 
@@ -31,7 +31,7 @@ HFONT CachedFont(const FontSpec& font) {
   FontSpec key = font;
   key.TextColor = 0;  // colour is not part of a GDI font
   for (const auto& e : Cache()) {
-    if (e.Spec == key) return e.Handle;
+    if (e.Font == key) return e.Handle;
   }
   const std::wstring face = Wide(font.Name);
   HFONT handle = CreateFontW(font.Height, 0, 0, 0, (font.Style & FsBold) ? FW_BOLD : FW_NORMAL,
