@@ -81,6 +81,8 @@ class System {
   virtual Size ScreenSize() = 0;
   virtual Size FullScreenSize() = 0;
   virtual Point CursorPos() = 0;
+  // Whether a mouse button is held right now (not from the message queue).
+  virtual bool MouseButtonDown(MouseButton /*button*/) { return false; }
 
   // Message boxes answer with a MessageBoxResult. The general error box shows an error that
   // reached the message loop.
@@ -89,6 +91,9 @@ class System {
 
   virtual bool OpenFileDialog(FileDialogOptions& options) = 0;
   virtual bool SaveFileDialog(FileDialogOptions& options) = 0;
+  // The font and colour choosers, opened on the value given; false when cancelled.
+  virtual bool FontDialog(FontSpec& /*font*/) { return false; }
+  virtual bool ColorDialog(Color& /*color*/) { return false; }
 
   virtual Clipboard& GetClipboard() = 0;
   virtual std::unique_ptr<TrayIcon> CreateTrayIcon() = 0;

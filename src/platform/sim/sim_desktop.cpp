@@ -188,6 +188,28 @@ bool SimDesktop::SaveFileDialog(FileDialogOptions& options) {
   return FileDialog(true, options);
 }
 
+bool SimDesktop::FontDialog(FontSpec& font) {
+  if (fontAnswers_.empty()) {
+    Unexpected("font dialog");
+    return false;
+  }
+  const std::optional<FontSpec> answer = fontAnswers_.front();
+  fontAnswers_.pop_front();
+  if (answer) font = *answer;
+  return answer.has_value();
+}
+
+bool SimDesktop::ColorDialog(Color& color) {
+  if (colorAnswers_.empty()) {
+    Unexpected("colour dialog");
+    return false;
+  }
+  const std::optional<Color> answer = colorAnswers_.front();
+  colorAnswers_.pop_front();
+  if (answer) color = *answer;
+  return answer.has_value();
+}
+
 void SimDesktop::SetModalScript(const std::string& captionOrName,
                                 std::function<void(SimWindow&)> script) {
   modalScripts_[captionOrName] = std::move(script);
@@ -195,7 +217,7 @@ void SimDesktop::SetModalScript(const std::string& captionOrName,
 
 bool SimDesktop::AllAnswersUsed() const {
   return boxAnswers_.empty() && expectedErrors_ == 0 && openAnswers_.empty() &&
-         saveAnswers_.empty() && popupAnswers_.empty() && modalQueue_.empty() &&
+         saveAnswers_.empty() && popupAnswers_.empty() && fontAnswers_.empty() && colorAnswers_.empty() && modalQueue_.empty() &&
          loopActions_.empty();
 }
 

@@ -70,6 +70,8 @@ class SimDesktop : public System, public Clipboard {
   void SetExecutablePath(std::string path) { exePath_ = std::move(path); }
   void SetScreen(Size screen, Rect workArea, Size fullScreen);
   void SetCursorPos(Point p) { cursor_ = p; }
+  // Holds or releases a mouse button as far as MouseButtonDown can tell.
+  void SetMouseButtonDown(MouseButton button, bool down) { buttons_[static_cast<int>(button)] = down; }
   // Called with a UTF-8 description when the program asks something no answer was queued for.
   std::function<void(const std::string&)> OnUnexpected;
   void Unexpected(const std::string& utf8);
@@ -101,6 +103,9 @@ class SimDesktop : public System, public Clipboard {
   void ExpectErrorBox() { ++expectedErrors_; }
   void ExpectOpenFile(FileDialogAnswer answer) { openAnswers_.push_back(std::move(answer)); }
   void ExpectSaveFile(FileDialogAnswer answer) { saveAnswers_.push_back(std::move(answer)); }
+  // Answers of the font and colour choosers; nullopt cancels.
+  void ExpectFontDialog(std::optional<FontSpec> answer) { fontAnswers_.push_back(std::move(answer)); }
+  void ExpectColorDialog(std::optional<Color> answer) { colorAnswers_.push_back(answer); }
   // "" dismisses the menu; otherwise a caption path ("整列... > 右揃え"), "&" marks optional.
   void ExpectPopupChoice(std::string captionPath) {
     popupAnswers_.push_back(std::move(captionPath));
@@ -160,10 +165,13 @@ class SimDesktop : public System, public Clipboard {
   Size ScreenSize() override { return screen_; }
   Size FullScreenSize() override { return fullScreen_; }
   Point CursorPos() override { return cursor_; }
+  bool MouseButtonDown(MouseButton button) override { return buttons_[static_cast<int>(button)]; }
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
   void ShowError(const std::string& message) override;
   bool OpenFileDialog(FileDialogOptions& options) override;
   bool SaveFileDialog(FileDialogOptions& options) override;
+  bool FontDialog(FontSpec& font) override;
+  bool ColorDialog(Color& color) override;
   Clipboard& GetClipboard() override { return *this; }
   std::unique_ptr<TrayIcon> CreateTrayIcon() override;
   bool AcquireInstanceLock(const std::string& name) override { return locks_.insert(name).second; }
@@ -196,6 +204,7 @@ class SimDesktop : public System, public Clipboard {
   Rect workArea_{0, 0, 1024, 738};
   Size fullScreen_{1024, 715};
   Point cursor_{};
+  bool buttons_[3] = {false, false, false};
   DateTime now_;
   std::map<int, TimerEntry> timers_;
   int nextTimer_ = 1;
@@ -212,6 +221,8 @@ class SimDesktop : public System, public Clipboard {
   std::deque<FileDialogAnswer> openAnswers_;
   std::deque<FileDialogAnswer> saveAnswers_;
   std::deque<std::string> popupAnswers_;
+  std::deque<std::optional<FontSpec>> fontAnswers_;
+  std::deque<std::optional<Color>> colorAnswers_;
   std::map<std::string, std::function<void(SimWindow&)>> modalScripts_;
   std::deque<std::function<void(SimWindow&)>> modalQueue_;
   std::vector<MessageBoxRecord> boxes_;

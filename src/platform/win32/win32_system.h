@@ -49,6 +49,7 @@ class Win32System : public System {
   Size ScreenSize() override;
   Size FullScreenSize() override;
   Point CursorPos() override;
+  bool MouseButtonDown(MouseButton button) override;
 
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
   void ShowError(const std::string& message) override;

@@ -1036,6 +1036,10 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       events_.OnMouseDown(ButtonOf(msg), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
                           MouseShift(wParam));
       return false;
+    case WM_NCLBUTTONDBLCLK:
+      // Windows that answer "caption" to be dragged get their double clicks here.
+      events_.OnDblClick();
+      return false;
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
