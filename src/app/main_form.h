@@ -11,6 +11,7 @@
 #include "app/settings.h"
 #include "base/date_time.h"
 #include "calc/evaluator.h"
+#include "memo/memo_host.h"
 #include "platform/profile.h"
 #include "ui/application.h"
 #include "ui/edit_controls.h"
@@ -51,7 +52,7 @@ struct FileNames {
   static constexpr const char* kMemoFiles[3] = {"MemoData.dat", "MemoData1.dat", "MemoData2.dat"};
 };
 
-class TMainForm : public ui::Form, public Settings {
+class TMainForm : public ui::Form, public Settings, public MemoHost {
  public:
   // Builds the window (hidden) and runs FormCreate.
   explicit TMainForm(ui::Application& application);
@@ -137,7 +138,7 @@ class TMainForm : public ui::Form, public Settings {
   void RefreshWorkArea();
   std::string NewMemoCaption() const;
   platform::Profile Ini();
-  std::string NowText();
+  std::string NowText() override;
 
   // --- Handlers --------------------------------------------------------------------------
   void ExitApplicationClick(ui::Component* sender);
@@ -193,9 +194,29 @@ class TMainForm : public ui::Form, public Settings {
   void SaveMemoList(const std::string& fileName);
   // Replaces the list by the records of the work-folder file (a missing file is empty).
   void LoadMemoList(const std::string& fileName);
-  void AppendMemoToCategory(TMemoForm* memo, int category);
-  void MarkDeleted(TMemoForm* memo);
-  void IdleSweep();
+  void AppendMemoToCategory(TMemoForm* memo, int category) override;
+  void MarkDeleted(TMemoForm* memo) override;
+  void IdleSweep() override;
+
+  // --- Host of the desktop memos (memo_host.cpp) -----------------------------------------
+  MemoHostSettings MemoSettings() const override;
+  void SetTextDir(const std::string& folder) override;
+  void SetLogFile(const std::string& fileName) override;
+  const std::vector<TMemoForm*>& Memos() const override;
+  bool ChooseFont(FontSpec& font) override;
+  bool ChooseColor(ColorValue& color) override;
+  void EditMemo(TMemoForm* memo) override;
+  bool ChangeMemo(TMemoForm* memo, const MemoEdit& change,
+                  const std::function<bool(MemoEdit&)>& choose = {}) override;
+  TMemoForm* DuplicateMemo(TMemoForm* memo) override;
+  void SetDefaultStyleFrom(TMemoForm* memo) override;
+  void ClampMemo(TMemoForm* memo) override;
+  void NewMemo() override;
+  void ShowAllMemos() override;
+  void HideAllMemos() override;
+  void RequestExit() override;
+  // The memo becomes the current memo and its text and style go into the editor.
+  void LoadMemoIntoEditor(TMemoForm* memo);
   void SaveTemplateList();
   void LoadTemplateList();
 
