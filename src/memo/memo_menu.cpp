@@ -13,8 +13,8 @@ constexpr MemoHandler None = nullptr;
 
 const MemoMenuRow kMemoMenu[] = {
     {0, "MemoDelete1", "メモの削除(&D)", "", None},
-    {1, "SaveDelete", "ログへ保存後(&S)", "Ctrl+Delete", &F::SaveDeleteClick},
-    {1, "NoSaveDelete", "保存なし(&D)", "Delete", &F::NoSaveDeleteClick},
+    {1, "SaveDelete", "ログへ保存後(&S)", "Ctrl+Del", &F::SaveDeleteClick},
+    {1, "NoSaveDelete", "保存なし(&D)", "Del", &F::NoSaveDeleteClick},
     {0, "MemoEdit", "メモの編集(&E)", "Ctrl+E", &F::MemoEditClick},
     {0, "MemoStyle1", "メモのスタイル変更(&S)...", "", None},
     {1, "SetStyleFromTemplate", "テンプレートから選択", "", None},
@@ -74,6 +74,7 @@ const MemoMenuRow kMemoMenu[] = {
     {2, "ClipNewHere", "このメモの次(&N)", "", None},
     {2, "ClipNewStart", "メモリスト先頭(&S)", "", None},
     {2, "ClipNewEnd", "メモリスト最後(&E)", "", None},
+    {0, "N6", "-", "", None},
     {0, "AllMemo1", "全メモの操作(&A)...", "", None},
     {1, "TextFind1", "検索(&F)...", "", None},
     {1, "TextReplace1", "置換(&R)...", "", None},
@@ -92,11 +93,11 @@ const MemoMenuRow kMemoMenu[] = {
     {1, "DeleteAll1", "すべて削除(&X)", "", None},
     {2, "SaveAllDelete", "保存後(&S)", "", &F::SaveAllDeleteClick},
     {2, "NoSaveDeleteAll", "保存なし(&D)", "", &F::NoSaveDeleteAllClick},
-    {0, "N6", "-", "", None},
+    {0, "N7", "-", "", None},
     {0, "ShowClipboardViewer1", "クリップボードビューアの表示(&H)", "", None},
     {0, "ShowCalendar", "カレンダーの表示(&K)", "", None},
     {0, "ShowCalculatorDlg", "電卓計算(&J)", "", None},
-    {0, "N7", "-", "", None},
+    {0, "N8", "-", "", None},
     {0, "Exit", "Quillpadの終了(&X)", "", &F::ExitClick},
 };
 
