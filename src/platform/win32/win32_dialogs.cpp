@@ -82,4 +82,43 @@ bool Win32System::SaveFileDialog(FileDialogOptions& options) {
   return RunDialog(options, true);
 }
 
+bool Win32System::FontDialog(FontSpec& font) {
+  LOGFONTW lf{};
+  lf.lfHeight = font.Height;
+  lf.lfWeight = (font.Style & 1) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = (font.Style & 2) ? TRUE : FALSE;
+  lf.lfUnderline = (font.Style & 4) ? TRUE : FALSE;
+  lf.lfStrikeOut = (font.Style & 8) ? TRUE : FALSE;
+  lf.lfCharSet = static_cast<BYTE>(font.Charset);
+  const std::wstring face = Wide(font.Name);
+  lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+  CHOOSEFONTW cf{};
+  cf.lStructSize = sizeof(cf);
+  cf.hwndOwner = GetActiveWindow();
+  cf.lpLogFont = &lf;
+  cf.rgbColors = static_cast<COLORREF>(font.TextColor & 0xFFFFFF);
+  cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+  if (!ChooseFontW(&cf)) return false;
+  font.Name = Narrow(lf.lfFaceName);
+  font.Height = lf.lfHeight;
+  font.Charset = lf.lfCharSet;
+  font.TextColor = static_cast<Color>(cf.rgbColors);
+  font.Style = (lf.lfWeight >= FW_BOLD ? 1u : 0u) | (lf.lfItalic ? 2u : 0u) | (lf.lfUnderline ? 4u : 0u) |
+               (lf.lfStrikeOut ? 8u : 0u);
+  return true;
+}
+
+bool Win32System::ColorDialog(Color& color) {
+  static COLORREF custom[16] = {};  // kept for the run, as the dialog's own custom colours
+  CHOOSECOLORW cc{};
+  cc.lStructSize = sizeof(cc);
+  cc.hwndOwner = GetActiveWindow();
+  cc.rgbResult = static_cast<COLORREF>(color & 0xFFFFFF);
+  cc.lpCustColors = custom;
+  cc.Flags = CC_RGBINIT;
+  if (!ChooseColorW(&cc)) return false;
+  color = static_cast<Color>(cc.rgbResult);
+  return true;
+}
+
 }  // namespace quillpad::platform::win32

@@ -56,6 +56,8 @@ class Win32System : public System {
 
   bool OpenFileDialog(FileDialogOptions& options) override;
   bool SaveFileDialog(FileDialogOptions& options) override;
+  bool FontDialog(FontSpec& font) override;
+  bool ColorDialog(Color& color) override;
 
   Clipboard& GetClipboard() override { return clipboard_; }
   std::unique_ptr<TrayIcon> CreateTrayIcon() override;
