@@ -33,9 +33,15 @@ MemoHostSettings TMainForm::MemoSettings() const {
   return s;
 }
 
-void TMainForm::SetTextDir(const std::string& folder) { asTextDir = folder; }
-void TMainForm::SetLogFile(const std::string& fileName) { asLogFile = fileName; }
-const std::vector<TMemoForm*>& TMainForm::Memos() const { return MemoList; }
+void TMainForm::SetTextDir(const std::string& folder) {
+  asTextDir = folder;
+}
+void TMainForm::SetLogFile(const std::string& fileName) {
+  asLogFile = fileName;
+}
+const std::vector<TMemoForm*>& TMainForm::Memos() const {
+  return MemoList;
+}
 
 bool TMainForm::ChooseFont(FontSpec& font) {
   platform::FontSpec chosen = ToPlatformFont(font);
@@ -59,10 +65,10 @@ void TMainForm::LoadMemoIntoEditor(TMemoForm* memo) {
   RichEdit1->Clear();
   const MemoRecord record = memo->Record();
   Item("ShowBorder")->SetChecked(record.BorderStyle == MemoBorder::SizeToolWin);
-  const char* mode = memo->Marquee()                            ? "BgMarquee"
-                     : record.Kind == MemoKind::mkWallpaper     ? "BgErase"
-                     : record.Kind == MemoKind::mkGradation     ? "BgGradation"
-                                                                : "BgNormal";
+  const char* mode = memo->Marquee()                        ? "BgMarquee"
+                     : record.Kind == MemoKind::mkWallpaper ? "BgErase"
+                     : record.Kind == MemoKind::mkGradation ? "BgGradation"
+                                                            : "BgNormal";
   Item(mode)->SetChecked(true);
   FontDialog1Font = ToPlatformFont(record.Font);
   RichEdit1->SetFont(FontDialog1Font);
@@ -79,8 +85,8 @@ void TMainForm::EditMemo(TMemoForm* memo) {
   SetBounds(memo->Left(), memo->Top(), Width(), Height());
   EditorLayout();
   SetFormSizeClick(nullptr);
-  SetEditFile(FileNames::kMemoText,
-              CurMemoFileDisplayName + " ： メモ #" + IntToStr(n) + "/" + IntToStr(MemoCount()) + " 編集中...");
+  SetEditFile(FileNames::kMemoText, CurMemoFileDisplayName + " ： メモ #" + IntToStr(n) + "/" +
+                                        IntToStr(MemoCount()) + " 編集中...");
   Show();
   SetForeground();
   SetEditorModified(false);
@@ -144,10 +150,10 @@ void TMainForm::SetDefaultStyleFrom(TMemoForm* memo) {
   Hide();
   const MemoRecord record = memo->Record();
   Item("ShowBorder")->SetChecked(record.BorderStyle == MemoBorder::SizeToolWin);
-  const char* mode = memo->Marquee()                            ? "BgMarquee"
-                     : record.Kind == MemoKind::mkWallpaper     ? "BgErase"
-                     : record.Kind == MemoKind::mkGradation     ? "BgGradation"
-                                                                : "BgNormal";
+  const char* mode = memo->Marquee()                        ? "BgMarquee"
+                     : record.Kind == MemoKind::mkWallpaper ? "BgErase"
+                     : record.Kind == MemoKind::mkGradation ? "BgGradation"
+                                                            : "BgNormal";
   Item(mode)->SetChecked(true);
   FontDialog1Font = ToPlatformFont(record.Font);
   ColorDialog1Color = static_cast<platform::Color>(record.Color);
@@ -158,9 +164,15 @@ void TMainForm::ClampMemo(TMemoForm* memo) {
   memo->SetBoundsRect(quillpad::ClampToWorkArea(memo->BoundsRect(), WorkArea));
 }
 
-void TMainForm::NewMemo() { NewMemoClick(nullptr); }
-void TMainForm::ShowAllMemos() { ShowAllMemoClick(nullptr); }
-void TMainForm::HideAllMemos() { HideAllMemoClick(nullptr); }
+void TMainForm::NewMemo() {
+  NewMemoClick(nullptr);
+}
+void TMainForm::ShowAllMemos() {
+  ShowAllMemoClick(nullptr);
+}
+void TMainForm::HideAllMemos() {
+  HideAllMemoClick(nullptr);
+}
 
 void TMainForm::RequestExit() {
   ExitRequested = true;

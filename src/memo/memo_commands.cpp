@@ -16,8 +16,12 @@ namespace {
 constexpr int kSizeBand = 6;
 constexpr const char* kTextFilter = "ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|すべてのﾌｧｲﾙ(*.*)|*.*";
 
-platform::System& Sys() { return ui::Application::Instance().System(); }
-const std::string& Title() { return ui::Application::Instance().Title; }
+platform::System& Sys() {
+  return ui::Application::Instance().System();
+}
+const std::string& Title() {
+  return ui::Application::Instance().Title;
+}
 
 // Whole characters only: the second byte of a double-byte character may be an at sign.
 bool HasChar(std::string_view s, char c) {
@@ -37,7 +41,9 @@ bool LooksLikeAddress(const std::string& text) {
 
 }  // namespace
 
-ui::MenuItem* TMemoForm::Item(const char* name) const { return Find<ui::MenuItem>(name); }
+ui::MenuItem* TMemoForm::Item(const char* name) const {
+  return Find<ui::MenuItem>(name);
+}
 
 void TMemoForm::BuildMenu() {
   pmMemo = new ui::PopupMenu(this);
@@ -45,7 +51,8 @@ void TMemoForm::BuildMenu() {
   std::vector<ui::MenuItem*> parents{&pmMemo->Items()};
   for (const MemoMenuRow& row : MemoMenuRows()) {
     parents.resize(static_cast<std::size_t>(row.Depth) + 1);
-    ui::MenuItem* item = parents.back()->Add(row.Caption, row.Name, ui::TextToShortCut(row.ShortCut));
+    ui::MenuItem* item =
+        parents.back()->Add(row.Caption, row.Name, ui::TextToShortCut(row.ShortCut));
     item->Tag = row.Tag;
     item->SetRadioItem((row.Flags & MmRadio) != 0);
     if (row.Handler) {
@@ -77,21 +84,22 @@ void TMemoForm::UpdateActivation() {
     const auto it = std::find(memos.begin(), memos.end(), this);
     if (it != memos.end()) {
       std::string hint = "メモ #" + IntToStr(static_cast<int>(it - memos.begin()) + 1) + "/" +
-                         IntToStr(static_cast<int>(memos.size())) + " in " + s.CategoryCaptions[s.CurrentCategory];
+                         IntToStr(static_cast<int>(memos.size())) + " in " +
+                         s.CategoryCaptions[s.CurrentCategory];
       if (memo_.StampText != kUnknownStamp) hint += "： Last Modified at " + memo_.StampText;
       SetHint(hint);
     }
   }
   const bool text = memo_.Kind != MemoKind::mkImage;
-  for (const char* name : {"MemoEdit", "MemoFont", "BackColor", "InsertDateTime1", "InsertClip1", "ClipAddStart",
-                           "ClipAddEnd"}) {
+  for (const char* name : {"MemoEdit", "MemoFont", "BackColor", "InsertDateTime1", "InsertClip1",
+                           "ClipAddStart", "ClipAddEnd"}) {
     Item(name)->SetEnabled(text);
   }
   if (text) {
-    const char* mode = marquee_                                 ? "BgMarquee"
-                       : memo_.Kind == MemoKind::mkWallpaper    ? "BgErase"
-                       : memo_.Kind == MemoKind::mkGradation    ? "BgGradation"
-                                                                : "BgNormal";
+    const char* mode = marquee_                              ? "BgMarquee"
+                       : memo_.Kind == MemoKind::mkWallpaper ? "BgErase"
+                       : memo_.Kind == MemoKind::mkGradation ? "BgGradation"
+                                                             : "BgNormal";
     Item(mode)->SetChecked(true);
   }
   Item("MemoPosFix")->SetChecked(memo_.PositionFixed);
@@ -122,21 +130,39 @@ int TMemoForm::DoHitTest(platform::Point p) {
   const bool right = p.X > r.Left + r.Width() - kSizeBand;
   const bool bottom = p.Y > r.Top + r.Height() - kSizeBand;
   int answer;
-  if (top && left) answer = platform::HtTopLeft;
-  else if (bottom && left) answer = platform::HtBottomLeft;
-  else if (top && right) answer = platform::HtTopRight;
-  else if (bottom && right) answer = platform::HtBottomRight;
-  else if (left) answer = platform::HtLeft;
-  else if (top) answer = platform::HtTop;
-  else if (right) answer = platform::HtRight;
-  else if (bottom) answer = platform::HtBottom;
-  else answer = sys.MouseButtonDown(platform::MouseButton::Left) ? platform::HtCaption : platform::HtClient;
+  if (top && left)
+    answer = platform::HtTopLeft;
+  else if (bottom && left)
+    answer = platform::HtBottomLeft;
+  else if (top && right)
+    answer = platform::HtTopRight;
+  else if (bottom && right)
+    answer = platform::HtBottomRight;
+  else if (left)
+    answer = platform::HtLeft;
+  else if (top)
+    answer = platform::HtTop;
+  else if (right)
+    answer = platform::HtRight;
+  else if (bottom)
+    answer = platform::HtBottom;
+  else
+    answer =
+        sys.MouseButtonDown(platform::MouseButton::Left) ? platform::HtCaption : platform::HtClient;
   if (host_) {
     // A memo larger than the screen stays where it is.
     const platform::Size full = host_->MemoSettings().FullScreen;
     if (ClientHeight() <= full.Height && ClientWidth() <= full.Width) host_->ClampMemo(this);
   }
   return answer;
+}
+
+void TMemoForm::BoundsChanged(bool sized, bool moved) {
+  ui::Form::BoundsChanged(sized, moved);
+  if (!moved) return;
+  // The wallpaper behind the memo changes with its place.
+  Invalidate();
+  SetAcceptFiles(true);
 }
 
 void TMemoForm::DoDblClick() {
@@ -205,8 +231,8 @@ void TMemoForm::SaveDeleteClick() {
 void TMemoForm::NoSaveDeleteClick() {
   if (!host_) return;
   if (!host_->MemoSettings().bSkipCheckDelete &&
-      Sys().MessageBox("選択したメモを削除しますか？", Title(), platform::MbYesNoCancel | platform::MbIconWarning) !=
-          platform::IdYes) {
+      Sys().MessageBox("選択したメモを削除しますか？", Title(),
+                       platform::MbYesNoCancel | platform::MbIconWarning) != platform::IdYes) {
     return;
   }
   host_->MarkDeleted(this);
@@ -215,12 +241,12 @@ void TMemoForm::NoSaveDeleteClick() {
 void TMemoForm::NoSaveDeleteAllClick() {
   if (!host_) return;
   platform::System& sys = Sys();
-  if (sys.MessageBox("全てのメモを削除しますか？", Title(), platform::MbYesNoCancel | platform::MbIconWarning) !=
-      platform::IdYes) {
+  if (sys.MessageBox("全てのメモを削除しますか？", Title(),
+                     platform::MbYesNoCancel | platform::MbIconWarning) != platform::IdYes) {
     return;
   }
-  if (sys.MessageBox("本当に全てのメモを削除しますか？", Title(), platform::MbYesNoCancel | platform::MbIconError) !=
-      platform::IdYes) {
+  if (sys.MessageBox("本当に全てのメモを削除しますか？", Title(),
+                     platform::MbYesNoCancel | platform::MbIconError) != platform::IdYes) {
     return;
   }
   const std::vector<TMemoForm*> memos = host_->Memos();
@@ -277,13 +303,16 @@ bool TMemoForm::SaveAllText() {
   if (!sys.SaveFileDialog(options)) return false;
   std::vector<MemoRecord> records;
   for (const TMemoForm* memo : host_->Memos()) records.push_back(memo->Record());
-  if (!sys.Files().WriteFileAtomic(options.FileName, AllMemosTextExport(records, host_->NowText()))) {
+  if (!sys.Files().WriteFileAtomic(options.FileName,
+                                   AllMemosTextExport(records, host_->NowText()))) {
     throw AppError(options.FileName + "に書き込めませんでした。");
   }
   return true;
 }
 
-void TMemoForm::SaveAllClick() { SaveAllText(); }
+void TMemoForm::SaveAllClick() {
+  SaveAllText();
+}
 
 // --- Editing through the main window -------------------------------------------------------
 
@@ -372,7 +401,8 @@ void TMemoForm::DefaultSizeClick() {
 
 void TMemoForm::ShowBorderClick() {
   const platform::Size client = ClientSize();
-  memo_.BorderStyle = memo_.BorderStyle == MemoBorder::SizeToolWin ? MemoBorder::None : MemoBorder::SizeToolWin;
+  memo_.BorderStyle =
+      memo_.BorderStyle == MemoBorder::SizeToolWin ? MemoBorder::None : MemoBorder::SizeToolWin;
   ApplyBorder();
   Item("ShowBorder")->SetChecked(memo_.BorderStyle == MemoBorder::SizeToolWin);
   SetAcceptFiles(true);
@@ -397,10 +427,18 @@ void TMemoForm::SetKind(MemoKind kind) {
   Invalidate();
 }
 
-void TMemoForm::BgNormalClick() { SetKind(MemoKind::mkNormal); }
-void TMemoForm::BgGradationClick() { SetKind(MemoKind::mkGradation); }
-void TMemoForm::BgEraseClick() { SetKind(MemoKind::mkWallpaper); }
-void TMemoForm::BgMarqueeClick() { SetKind(MemoKind::mkMarquee); }
+void TMemoForm::BgNormalClick() {
+  SetKind(MemoKind::mkNormal);
+}
+void TMemoForm::BgGradationClick() {
+  SetKind(MemoKind::mkGradation);
+}
+void TMemoForm::BgEraseClick() {
+  SetKind(MemoKind::mkWallpaper);
+}
+void TMemoForm::BgMarqueeClick() {
+  SetKind(MemoKind::mkMarquee);
+}
 
 void TMemoForm::MemoStayOnTopClick() {
   memo_.StayOnTop = !memo_.StayOnTop;
@@ -412,7 +450,9 @@ void TMemoForm::MemoPosFixClick() {
   Item("MemoPosFix")->SetChecked(memo_.PositionFixed);
 }
 
-void TMemoForm::MemoHideClick() { Hide(); }
+void TMemoForm::MemoHideClick() {
+  Hide();
+}
 
 // --- The list and the program --------------------------------------------------------------
 

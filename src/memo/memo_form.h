@@ -86,6 +86,7 @@ class TMemoForm : public ui::Form {
   int DoHitTest(platform::Point screen) override;
   bool DoKeyDown(int key, unsigned shift) override;
   void DoDblClick() override;
+  void BoundsChanged(bool sized, bool moved) override;
 
  private:
   void ApplyBorder();

@@ -8,8 +8,8 @@
 namespace quillpad {
 namespace {
 
-using testing::MainFormTest;
 using platform::MouseButton;
+using testing::MainFormTest;
 
 class MemoWindowTest : public MainFormTest {
  protected:
@@ -26,7 +26,9 @@ class MemoWindowTest : public MainFormTest {
   void WriteMemoData(const std::string& name, const std::vector<MemoRecord>& records) {
     testing::WriteHostFile(ProgramFolder() / name, WriteMemoFile(records));
   }
-  std::string ReadFile(const std::string& name) { return testing::ReadHostFile(ProgramFolder() / name); }
+  std::string ReadFile(const std::string& name) {
+    return testing::ReadHostFile(ProgramFolder() / name);
+  }
   // Opens the memo's popup menu and picks a caption path ("" closes it); the menu as shown.
   const platform::sim::PopupRecord& RightClick(TMemoForm& memo, const std::string& choice) {
     desk.ExpectPopupChoice(choice);
@@ -50,13 +52,32 @@ TEST_F(MemoWindowTest, PopupMenuHasEveryCommandWithItsCaptionShortcutAndName) {
   const platform::sim::PopupRecord& shown = RightClick(memo, "");
   std::vector<std::string> top;
   for (const platform::MenuItemSpec& item : shown.Items) top.push_back(item.Caption);
-  const std::vector<std::string> expected{
-      "メモの削除(&D)", "メモの編集(&E)", "メモのスタイル変更(&S)...", "メモの内容保存、複製(&W)...",
-      "メモを別ファイルへ移動(&M)...", "メモに挿入(&I)...", "画像メモの減色とJPEG保存(&R)", "メモの印刷(&P)", "-",
-      "このメモのスタイルを(&T)...", "-", "メモの内容をエディタにCtrl+&V", "メモ内容をクリップボードへ(&C)",
-      "メモを関連アプリに送る(&B)", "メモを送ってIDとパスワード入力(&Q)", "-", "新規メモの作成(&N)",
-      "データを使って新規メモ作成(&D)...", "-", "全メモの操作(&A)...", "-", "クリップボードビューアの表示(&H)",
-      "カレンダーの表示(&K)", "電卓計算(&J)", "-", "Quillpadの終了(&X)"};
+  const std::vector<std::string> expected{"メモの削除(&D)",
+                                          "メモの編集(&E)",
+                                          "メモのスタイル変更(&S)...",
+                                          "メモの内容保存、複製(&W)...",
+                                          "メモを別ファイルへ移動(&M)...",
+                                          "メモに挿入(&I)...",
+                                          "画像メモの減色とJPEG保存(&R)",
+                                          "メモの印刷(&P)",
+                                          "-",
+                                          "このメモのスタイルを(&T)...",
+                                          "-",
+                                          "メモの内容をエディタにCtrl+&V",
+                                          "メモ内容をクリップボードへ(&C)",
+                                          "メモを関連アプリに送る(&B)",
+                                          "メモを送ってIDとパスワード入力(&Q)",
+                                          "-",
+                                          "新規メモの作成(&N)",
+                                          "データを使って新規メモ作成(&D)...",
+                                          "-",
+                                          "全メモの操作(&A)...",
+                                          "-",
+                                          "クリップボードビューアの表示(&H)",
+                                          "カレンダーの表示(&K)",
+                                          "電卓計算(&J)",
+                                          "-",
+                                          "Quillpadの終了(&X)"};
   EXPECT_EQ(top, expected);
   const auto& style = Find(shown.Items, "メモのスタイル変更(&S)...").Children;
   ASSERT_EQ(style.size(), 13u);
@@ -69,16 +90,24 @@ TEST_F(MemoWindowTest, PopupMenuHasEveryCommandWithItsCaptionShortcutAndName) {
   EXPECT_EQ(reduce[3].Caption, "-");
   EXPECT_EQ(reduce[6].Caption, "&JPEG保存");
 
-  const std::pair<const char*, const char*> keys[] = {
-      {"MemoEdit", "Ctrl+E"}, {"MemoFont", "Ctrl+F"},
-      {"BackColor", "Ctrl+G"},       {"ShowBorder", "Ctrl+K"},   {"MemoSave", "Ctrl+S"}, {"MemoCopy", "Ctrl+W"},
-      {"ToMemoFile0", "Ctrl+1"},     {"ToMemoFile2", "Ctrl+3"},  {"ClipAddStart", "Ctrl+I"},
-      {"ClipAddEnd", "Ctrl+J"},      {"SendMemoToClipboard", "Ctrl+C"}, {"SendMemoToApplication", "Ctrl+B"}};
+  const std::pair<const char*, const char*> keys[] = {{"MemoEdit", "Ctrl+E"},
+                                                      {"MemoFont", "Ctrl+F"},
+                                                      {"BackColor", "Ctrl+G"},
+                                                      {"ShowBorder", "Ctrl+K"},
+                                                      {"MemoSave", "Ctrl+S"},
+                                                      {"MemoCopy", "Ctrl+W"},
+                                                      {"ToMemoFile0", "Ctrl+1"},
+                                                      {"ToMemoFile2", "Ctrl+3"},
+                                                      {"ClipAddStart", "Ctrl+I"},
+                                                      {"ClipAddEnd", "Ctrl+J"},
+                                                      {"SendMemoToClipboard", "Ctrl+C"},
+                                                      {"SendMemoToApplication", "Ctrl+B"}};
   for (const auto& [name, key] : keys) {
     ASSERT_NE(memo.Item(name), nullptr) << name;
     EXPECT_EQ(memo.Item(name)->GetShortCut(), ui::TextToShortCut(key)) << name;
   }
-  EXPECT_EQ(memo.Item("SaveDelete")->GetShortCut(), ui::MakeShortCut(ui::VkDelete, platform::SsCtrl));
+  EXPECT_EQ(memo.Item("SaveDelete")->GetShortCut(),
+            ui::MakeShortCut(ui::VkDelete, platform::SsCtrl));
   EXPECT_EQ(memo.Item("NoSaveDelete")->GetShortCut(), ui::MakeShortCut(ui::VkDelete, 0));
   EXPECT_EQ(memo.Item("ToMemoFile2")->Tag, 2);
   EXPECT_EQ(memo.Item("NoSaveDeleteAll")->Caption(), "保存なし(&D)");
@@ -99,8 +128,8 @@ TEST_F(MemoWindowTest, ActivationSetsCursorTooltipAndMenuStates) {
   TMainForm& f = Start();
   TMemoForm& pic = *f.MemoList[0];
   Sim(pic).UserActivate();
-  for (const char* name : {"MemoEdit", "MemoFont", "BackColor", "InsertDateTime1", "InsertClip1", "ClipAddStart",
-                           "ClipAddEnd"}) {
+  for (const char* name : {"MemoEdit", "MemoFont", "BackColor", "InsertDateTime1", "InsertClip1",
+                           "ClipAddStart", "ClipAddEnd"}) {
     EXPECT_FALSE(pic.Item(name)->Enabled()) << name;
   }
   EXPECT_TRUE(pic.Item("SaveDelete")->Enabled());
@@ -176,7 +205,8 @@ TEST_F(MemoWindowTest, DoubleClickTogglesBetweenDefaultAndAutomaticSize) {
   Sim(memo).UserDblClick();
   EXPECT_EQ(memo.ClientSize(), (platform::Size{100, 25}));
   Sim(memo).UserDblClick();
-  const platform::Size text = desk.SimWindows().TextExtent("abc", ToPlatformFont(DefaultMemoFont()));
+  const platform::Size text =
+      desk.SimWindows().TextExtent("abc", ToPlatformFont(DefaultMemoFont()));
   EXPECT_EQ(memo.ClientSize(), (platform::Size{text.Width + 8, text.Height + 8}));
   EXPECT_EQ(memo.MemoText(), "abc");
   EXPECT_FALSE(f.Visible());
@@ -282,7 +312,8 @@ TEST_F(MemoWindowTest, SaveAllThenDeleteWritesTextFirstAndCancelDeletesNothing) 
   desk.ExpectMessageBox(platform::IdYes);
   desk.ExpectMessageBox(platform::IdYes);
   RightClick(*f.MemoList[0], "全メモの操作... > すべて削除 > 保存後");
-  EXPECT_EQ(testing::ReadHostFile(ProgramFolder() / "DesktopMemo" / "all.txt"), AllMemosTextExport(records, kNow));
+  EXPECT_EQ(testing::ReadHostFile(ProgramFolder() / "DesktopMemo" / "all.txt"),
+            AllMemosTextExport(records, kNow));
   EXPECT_EQ(f.MemoCount(), 0);
 }
 
@@ -405,7 +436,8 @@ TEST_F(MemoWindowTest, StyleCommandsOfOneMemo) {
   desk.ExpectSaveFile({true, {"C:\\Quillpad\\DesktopMemo\\b.txt"}});
   const MemoRecord record = b.Record();
   RightClick(b, "メモの内容保存、複製... > 保存");
-  EXPECT_EQ(testing::ReadHostFile(ProgramFolder() / "DesktopMemo" / "b.txt"), MemoTextExport(record, kNow));
+  EXPECT_EQ(testing::ReadHostFile(ProgramFolder() / "DesktopMemo" / "b.txt"),
+            MemoTextExport(record, kNow));
   EXPECT_EQ(desk.FileDialogs().back().Options.FileName, "Memo.txt");
   EXPECT_TRUE(desk.FileDialogs().back().Options.OverwritePrompt);
 }
@@ -417,6 +449,58 @@ TEST_F(MemoWindowTest, ExitEndsTheProgramAtTheNextIdlePass) {
   EXPECT_TRUE(f.ExitRequested);
   desk.RunIdle();
   EXPECT_EQ(ReadMemoFile(ReadFile("MemoData.dat")).Records.size(), 1u);
+}
+
+TEST_F(MemoWindowTest, DoubleClickEditsOrDeletesByTheSetting) {
+  WriteMemoData("MemoData.dat", {Memo("a", 100, 50), Memo("b", 100, 150)});
+  WriteIni("[FORM]\r\niMemoDblClick=5\r\n");
+  TMainForm& f = Start();
+  desk.ExpectMessageBox(platform::IdYes, "選択したメモを削除しますか？");
+  Sim(*f.MemoList[0]).UserDblClick();
+  EXPECT_TRUE(f.MemoList[0]->DeletedFlag);
+  desk.RunIdle();
+  ASSERT_EQ(f.MemoCount(), 1);
+  f.iMemoDblClick = 0;
+  Sim(*f.MemoList[0]).UserDblClick();
+  EXPECT_TRUE(f.Visible());
+  EXPECT_EQ(f.CurrentMemo, f.MemoList[0]);
+  EXPECT_EQ(f.RichEdit1->Text(), "b");
+  f.ShowMemoClick(nullptr);
+  // Unknown actions and the ones of later pieces leave the memo alone.
+  f.iMemoDblClick = 9;
+  Sim(*f.MemoList[0]).UserDblClick();
+  EXPECT_FALSE(f.Visible());
+  EXPECT_FALSE(f.MemoList[0]->DeletedFlag);
+  EXPECT_TRUE(desk.AllAnswersUsed());
+}
+
+TEST_F(MemoWindowTest, FontAndDefaultStyle) {
+  WriteMemoData("MemoData.dat", {Memo("a", 100, 50)});
+  TMainForm& f = Start();
+  TMemoForm& memo = *f.MemoList[0];
+  desk.ExpectFontDialog(std::nullopt);
+  Sim(memo).UserKey('F', platform::SsCtrl);
+  EXPECT_EQ(memo.Record().Font, DefaultMemoFont());
+  EXPECT_EQ(f.CurrentMemo, nullptr);
+  platform::FontSpec big = ToPlatformFont(DefaultMemoFont());
+  big.Height = -24;
+  big.Style = 1;
+  desk.ExpectFontDialog(big);
+  Sim(memo).UserKey('F', platform::SsCtrl);
+  EXPECT_EQ(memo.Record().Font.Height, -24);
+  EXPECT_EQ(memo.Record().Font.Style, 1u);
+  EXPECT_EQ(memo.MemoText(), "a");
+  // This memo's style becomes the default one and a memo reset to the default takes it back.
+  RightClick(memo, "このメモのスタイルを... > デフォルトに設定");
+  FontSpec stored = DefaultMemoFont();
+  ASSERT_TRUE(ReadMemoFontFile(ReadFile("MemoFont.dat"), stored));
+  EXPECT_EQ(stored.Height, -24);
+  desk.ExpectFontDialog(ToPlatformFont(DefaultMemoFont()));
+  Sim(memo).UserKey('F', platform::SsCtrl);
+  EXPECT_EQ(memo.Record().Font.Height, -12);
+  RightClick(memo, "メモのスタイル変更... > デフォルトスタイルへ");
+  EXPECT_EQ(memo.Record().Font.Height, -24);
+  EXPECT_TRUE(desk.AllAnswersUsed());
 }
 
 }  // namespace
