@@ -3,7 +3,9 @@
 // member definitions are split by concern over several files (main_form*.cpp).
 #pragma once
 
+#include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -203,6 +205,9 @@ class TMainForm : public ui::Form, public Settings, public MemoHost {
   void SetTextDir(const std::string& folder) override;
   void SetLogFile(const std::string& fileName) override;
   const std::vector<TMemoForm*>& Memos() const override;
+  const std::map<std::string, std::string>& MemoKeyList() override;
+  // Read from KeyListOnMemo.ini when the first memo asks; cleared to read it again.
+  std::optional<std::map<std::string, std::string>> MemoKeys;
   bool ChooseFont(FontSpec& font) override;
   bool ChooseColor(ColorValue& color) override;
   void EditMemo(TMemoForm* memo) override;

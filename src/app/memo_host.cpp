@@ -7,6 +7,7 @@
 #include "base/app_error.h"
 #include "base/text.h"
 #include "memo/memo_form.h"
+#include "memo/memo_menu.h"
 
 namespace quillpad {
 
@@ -41,6 +42,23 @@ void TMainForm::SetLogFile(const std::string& fileName) {
 }
 const std::vector<TMemoForm*>& TMainForm::Memos() const {
   return MemoList;
+}
+
+const std::map<std::string, std::string>& TMainForm::MemoKeyList() {
+  if (!MemoKeys) {
+    MemoKeys.emplace();
+    const std::string path = ProgramPath(FileNames::kKeyListOnMemo);
+    if (system_.Files().FileExists(path)) {
+      platform::Profile keys(system_.Files(), path);
+      // A value no key text can hold marks a name the file does not have.
+      const std::string absent = "\x01";
+      for (const MemoMenuRow& row : MemoMenuRows()) {
+        const std::string text = keys.ReadString("Key", row.Name, absent);
+        if (text != absent) (*MemoKeys)[row.Name] = text;
+      }
+    }
+  }
+  return *MemoKeys;
 }
 
 bool TMainForm::ChooseFont(FontSpec& font) {

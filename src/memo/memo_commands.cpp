@@ -66,6 +66,11 @@ void TMemoForm::BuildMenu() {
     parents.push_back(item);
   }
   Item("BgNormal")->SetChecked(true);
+  if (host_) {
+    for (const auto& [name, text] : host_->MemoKeyList()) {
+      if (ui::MenuItem* item = Item(name.c_str())) item->SetShortCut(ui::TextToShortCut(text));
+    }
+  }
   SetPopupMenu(pmMemo);
   // The states follow the memo even when the menu opens without the window being activated.
   pmMemo->OnPopup = [this] { UpdateActivation(); };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,6 +51,9 @@ class MemoHost {
   virtual MemoHostSettings MemoSettings() const = 0;
   virtual void SetTextDir(const std::string& folder) = 0;
   virtual void SetLogFile(const std::string& fileName) = 0;
+  // Shortcut texts by menu item name from the user's memo key list ("Ctrl+D"); items not named
+  // there keep their default keys.
+  virtual const std::map<std::string, std::string>& MemoKeyList() = 0;
   // The memos of the current category, in file order.
   virtual const std::vector<TMemoForm*>& Memos() const = 0;
   // "yyyy/mm/dd h:nn:ss" in the system's formats.

@@ -503,5 +503,19 @@ TEST_F(MemoWindowTest, FontAndDefaultStyle) {
   EXPECT_TRUE(desk.AllAnswersUsed());
 }
 
+TEST_F(MemoWindowTest, MemoKeyListReassignsShortcutsByItemName) {
+  testing::WriteHostFile(ProgramFolder() / "KeyListOnMemo.ini",
+                         "[Key]\r\nMemoEdit=Ctrl+D\r\nNoSaveDelete=\r\nNoSuchItem=Ctrl+Q\r\n");
+  WriteMemoData("MemoData.dat", {Memo("a", 100, 50)});
+  TMainForm& f = Start();
+  TMemoForm& memo = *f.MemoList[0];
+  EXPECT_EQ(memo.Item("MemoEdit")->GetShortCut(), ui::TextToShortCut("Ctrl+D"));
+  EXPECT_EQ(memo.Item("NoSaveDelete")->GetShortCut(), 0);
+  EXPECT_EQ(memo.Item("MemoSave")->GetShortCut(), ui::TextToShortCut("Ctrl+S"));
+  Sim(memo).UserKey('D', platform::SsCtrl);
+  EXPECT_EQ(f.CurrentMemo, &memo);
+  EXPECT_TRUE(f.Visible());
+}
+
 }  // namespace
 }  // namespace quillpad
