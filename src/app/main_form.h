@@ -214,6 +214,10 @@ class TMainForm : public ui::Form, public Settings, public MemoHost {
   bool ChangeMemo(TMemoForm* memo, const MemoEdit& change,
                   const std::function<bool(MemoEdit&)>& choose = {}) override;
   TMemoForm* DuplicateMemo(TMemoForm* memo) override;
+  TMemoForm* ClipNewHere(TMemoForm* memo) override;
+  // A new memo right after this one, with its style and the given text; null when nothing was
+  // made (blank text, or cancelled at the unsaved-edit question).
+  TMemoForm* NewMemoAfter(TMemoForm* memo, const std::string& text);
   void SetDefaultStyleFrom(TMemoForm* memo) override;
   void ClampMemo(TMemoForm* memo) override;
   void NewMemo() override;

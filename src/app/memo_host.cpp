@@ -144,24 +144,35 @@ bool TMainForm::ChangeMemo(TMemoForm* memo, const MemoEdit& change,
   return true;
 }
 
-TMemoForm* TMainForm::DuplicateMemo(TMemoForm* memo) {
-  if (!AskSaveEditorText()) return nullptr;
+TMemoForm* TMainForm::NewMemoAfter(TMemoForm* memo, const std::string& text) {
+  // Blanks would store nothing and leave an empty window in the list.
+  if (Trim(text).empty() || !AskSaveEditorText()) return nullptr;
   LoadMemoIntoEditor(memo);
-  TMemoForm* copy = CreateMemo();
+  RichEdit1->SetText(text);
+  TMemoForm* added = CreateMemo();
   const auto it = std::find(MemoList.begin(), MemoList.end(), memo);
-  MemoList.insert(it == MemoList.end() ? it : it + 1, copy);
-  copy->SetBounds(memo->Left() - 20, memo->Top() + 20, copy->Width(), copy->Height());
-  CurrentMemo = copy;
-  const int width = memo->Width();
-  const int height = memo->Height();
-  // The copy takes the record of the memo it copies, then the editor's text and style.
+  MemoList.insert(it == MemoList.end() ? it : it + 1, added);
+  // The new memo starts as a copy of this one, moved down and left, then takes the editor.
   MemoRecord record = memo->Record();
   record.Left = memo->Left() - 20;
   record.Top = memo->Top() + 20;
-  copy->SetRecord(record);
+  added->SetRecord(record);
+  CurrentMemo = added;
   ShowMemoClick(nullptr);
-  copy->SetBounds(copy->Left(), copy->Top(), width, height);
+  return added;
+}
+
+TMemoForm* TMainForm::DuplicateMemo(TMemoForm* memo) {
+  const int width = memo->Width();
+  const int height = memo->Height();
+  TMemoForm* copy = NewMemoAfter(memo, memo->MemoText());
+  if (copy) copy->SetBounds(copy->Left(), copy->Top(), width, height);
   return copy;
+}
+
+TMemoForm* TMainForm::ClipNewHere(TMemoForm* memo) {
+  platform::Clipboard& clipboard = system_.GetClipboard();
+  return clipboard.HasText() ? NewMemoAfter(memo, clipboard.GetText()) : nullptr;
 }
 
 void TMainForm::SetDefaultStyleFrom(TMemoForm* memo) {

@@ -392,6 +392,11 @@ void TMemoForm::MemoCopyClick() {
   if (host_ && memo_.Kind != MemoKind::mkImage) host_->DuplicateMemo(this);
 }
 
+void TMemoForm::ClipNewHereClick() {
+  // Pictures on the clipboard arrive with the picture commands.
+  if (host_) host_->ClipNewHere(this);
+}
+
 void TMemoForm::SetDefaultStyleClick() {
   if (host_) host_->SetDefaultStyleFrom(this);
 }

@@ -66,6 +66,7 @@ class TMemoForm : public ui::Form {
   void MemoHideClick();
   void MemoSaveClick();
   void MemoCopyClick();
+  void ClipNewHereClick();
   void ToMemoFile0Click();
   void DateTimeStartAddClick();
   void DateTimeEndAddClick();

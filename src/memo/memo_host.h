@@ -73,6 +73,8 @@ class MemoHost {
                           const std::function<bool(MemoEdit&)>& choose = {}) = 0;
   // A copy of the memo placed right after it in the list; null when cancelled.
   virtual TMemoForm* DuplicateMemo(TMemoForm* memo) = 0;
+  // A new memo right after it holding the clipboard text; null when there was none.
+  virtual TMemoForm* ClipNewHere(TMemoForm* memo) = 0;
   // The memo's border, kind, font and colour become the default style.
   virtual void SetDefaultStyleFrom(TMemoForm* memo) = 0;
 

@@ -71,7 +71,7 @@ const MemoMenuRow kMemoMenu[] = {
     {2, "OpenText", "テキスト(&T)", "", None},
     {2, "OpenBitmap", "画像(&B)", "", None},
     {1, "ClipNew1", "クリップボードから(&C)...", "", None},
-    {2, "ClipNewHere", "このメモの次(&N)", "", None},
+    {2, "ClipNewHere", "このメモの次(&N)", "", &F::ClipNewHereClick},
     {2, "ClipNewStart", "メモリスト先頭(&S)", "", None},
     {2, "ClipNewEnd", "メモリスト最後(&E)", "", None},
     {0, "N6", "-", "", None},

@@ -517,5 +517,28 @@ TEST_F(MemoWindowTest, MemoKeyListReassignsShortcutsByItemName) {
   EXPECT_TRUE(f.Visible());
 }
 
+TEST_F(MemoWindowTest, ClipboardTextBecomesTheNextMemo) {
+  MemoRecord first = Memo("a", 300, 50);
+  first.Color = 0x00FF00;
+  WriteMemoData("MemoData.dat", {first, Memo("z", 100, 400)});
+  TMainForm& f = Start();
+  // Nothing on the clipboard: no memo, and no empty window left in the list.
+  RightClick(*f.MemoList[0],
+             "データを使って新規メモ作成... > クリップボードから... > このメモの次");
+  EXPECT_EQ(f.MemoCount(), 2);
+  desk.SetText("貼り付け");
+  RightClick(*f.MemoList[0],
+             "データを使って新規メモ作成... > クリップボードから... > このメモの次");
+  ASSERT_EQ(f.MemoCount(), 3);
+  TMemoForm& added = *f.MemoList[1];
+  EXPECT_EQ(added.MemoText(), "貼り付け");
+  EXPECT_EQ(added.Record().Color, 0x00FF00u);
+  EXPECT_EQ(added.Left(), 280);
+  EXPECT_EQ(added.Top(), 70);
+  EXPECT_TRUE(added.Visible());
+  EXPECT_EQ(f.MemoList[2]->MemoText(), "z");
+  EXPECT_EQ(f.MemoList[0]->MemoText(), "a");
+}
+
 }  // namespace
 }  // namespace quillpad
