@@ -1037,8 +1037,9 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
                           MouseShift(wParam));
       return false;
     case WM_NCLBUTTONDBLCLK:
-      // Windows that answer "caption" to be dragged get their double clicks here.
-      events_.OnDblClick();
+      // Top-level windows that answer "caption" to be dragged get their double clicks here;
+      // a child's scroll bars are no place for one.
+      if (!(GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD)) events_.OnDblClick();
       return false;
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
