@@ -220,6 +220,7 @@ class TMainForm : public ui::Form, public Settings, public MemoHost {
   TMemoForm* NewMemoAfter(TMemoForm* memo, const std::string& text);
   void SetDefaultStyleFrom(TMemoForm* memo) override;
   void ClampMemo(TMemoForm* memo) override;
+  bool OpenFileAsMemo(const std::string& path) override;
   void NewMemo() override;
   void ShowAllMemos() override;
   void HideAllMemos() override;

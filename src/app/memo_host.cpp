@@ -193,6 +193,20 @@ void TMainForm::ClampMemo(TMemoForm* memo) {
   memo->SetBoundsRect(quillpad::ClampToWorkArea(memo->BoundsRect(), WorkArea));
 }
 
+bool TMainForm::OpenFileAsMemo(const std::string& path) {
+  std::string text;
+  if (!system_.Files().ReadFile(path, text)) {
+    system_.MessageBox(path + "を開くことに失敗しました。", application_.Title, platform::MbOk);
+    return false;
+  }
+  if (!AskSaveEditorText()) return false;
+  LoadDefaultStyle();
+  RichEdit1->SetText(text);
+  CurrentMemo = nullptr;
+  ShowMemoClick(nullptr);
+  return true;
+}
+
 void TMainForm::NewMemo() {
   NewMemoClick(nullptr);
 }

@@ -170,6 +170,48 @@ void TMemoForm::BoundsChanged(bool sized, bool moved) {
   SetAcceptFiles(true);
 }
 
+void TMemoForm::DoDropFiles(const std::vector<std::string>& paths) {
+  ui::Form::DoDropFiles(paths);
+  if (!host_) return;
+  switch (host_->MemoSettings().iDragDrop) {
+    case 0:  // archiving arrives with the archiver
+    case 2:  // the tool list arrives with the tools menu
+      return;
+    case 3: {
+      if (memo_.Kind == MemoKind::mkImage) return;
+      MemoEdit edit;
+      std::string text = memo_.Text;
+      for (const std::string& path : paths) text += "\r\n" + path;
+      edit.Text = text;
+      host_->ChangeMemo(this, edit);
+      return;
+    }
+    default: {
+      std::vector<std::string> found;
+      for (const std::string& path : paths) CollectDropped(path, found);
+      // Storing a memo may save and reload the whole list, this memo with it: nothing below
+      // touches this memo.
+      MemoHost* host = host_;
+      for (const std::string& file : found) host->OpenFileAsMemo(file);
+      return;
+    }
+  }
+}
+
+void TMemoForm::CollectDropped(const std::string& path, std::vector<std::string>& found) {
+  platform::FileSystem& files = Sys().Files();
+  if (files.FolderExists(path)) {
+    const std::string folder = path.empty() || path.back() == '\\' ? path : path + "\\";
+    for (const platform::FileEntry& entry : files.ListFolder(folder, "*.*")) {
+      if (entry.Name == "." || entry.Name == "..") continue;
+      CollectDropped(folder + entry.Name, found);
+    }
+    return;
+  }
+  // Pictures arrive with the picture commands; every other file is text.
+  if (ExtractFileExt(path) != ".bmp") found.push_back(path);
+}
+
 void TMemoForm::DoDblClick() {
   ui::Form::DoDblClick();
   MemoDblClick();

@@ -88,6 +88,7 @@ class TMemoForm : public ui::Form {
   bool DoKeyDown(int key, unsigned shift) override;
   void DoDblClick() override;
   void BoundsChanged(bool sized, bool moved) override;
+  void DoDropFiles(const std::vector<std::string>& paths) override;
 
  private:
   void ApplyBorder();
@@ -97,6 +98,8 @@ class TMemoForm : public ui::Form {
   // Folder for text saves: asTextDir when it exists, else DesktopMemo in the work folder (made).
   std::string TextSaveDir(const MemoHostSettings& settings);
   bool SaveAllText();
+  // Files to open for a drop: folders walked to the bottom.
+  static void CollectDropped(const std::string& path, std::vector<std::string>& found);
   ui::MenuItem* clickedItem_ = nullptr;  // the item whose command runs
   MemoHost* host_;
   MemoRecord memo_;

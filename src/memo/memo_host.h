@@ -84,6 +84,9 @@ class MemoHost {
 
   // The memo moved back inside the work area.
   virtual void ClampMemo(TMemoForm* memo) = 0;
+  // A dropped file as a new memo at the end of the list: text through the editor. False (after
+  // telling the user) when it could not be read.
+  virtual bool OpenFileAsMemo(const std::string& path) = 0;
   virtual void NewMemo() = 0;
   virtual void ShowAllMemos() = 0;
   virtual void HideAllMemos() = 0;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/main_form_fixture.h"
 #include "memo/memo_form.h"
 #include "memo/memo_record.h"
@@ -538,6 +540,30 @@ TEST_F(MemoWindowTest, ClipboardTextBecomesTheNextMemo) {
   EXPECT_TRUE(added.Visible());
   EXPECT_EQ(f.MemoList[2]->MemoText(), "z");
   EXPECT_EQ(f.MemoList[0]->MemoText(), "a");
+}
+
+TEST_F(MemoWindowTest, DroppedFilesOpenAsMemosOrJoinTheText) {
+  const auto drop = ProgramFolder() / "Drop";
+  std::filesystem::create_directories(drop / "sub");
+  testing::WriteHostFile(drop / "one.txt", "一");
+  testing::WriteHostFile(drop / "sub" / "two.txt", "二");
+  testing::WriteHostFile(drop / "pic.bmp", "BM");
+  WriteMemoData("MemoData.dat", {Memo("a", 100, 50)});
+  WriteIni("[FORM]\r\niDragDrop=1\r\n");
+  TMainForm& f = Start();
+  TMemoForm& memo = *f.MemoList[0];
+  desk.ExpectMessageBox(platform::IdOk, "C:\\Quillpad\\none.txtを開くことに失敗しました。");
+  Sim(memo).UserDropFiles({"C:\\Quillpad\\Drop", "C:\\Quillpad\\none.txt"});
+  std::vector<std::string> texts;
+  for (TMemoForm* m : f.MemoList) texts.push_back(m->MemoText());
+  std::sort(texts.begin() + 1, texts.end());
+  EXPECT_EQ(texts, (std::vector<std::string>{"a", "一", "二"}));
+
+  f.iDragDrop = 3;
+  Sim(memo).UserDropFiles({"C:\\x\\a.txt", "C:\\y"});
+  EXPECT_EQ(memo.MemoText(), "a\r\nC:\\x\\a.txt\r\nC:\\y");
+  EXPECT_EQ(f.MemoCount(), 3);
+  EXPECT_TRUE(desk.AllAnswersUsed());
 }
 
 }  // namespace
