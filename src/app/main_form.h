@@ -3,7 +3,9 @@
 // member definitions are split by concern over several files (main_form*.cpp).
 #pragma once
 
+#include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -12,6 +14,7 @@
 #include "base/date_time.h"
 #include "calendar/calendar_host.h"
 #include "calc/evaluator.h"
+#include "memo/memo_host.h"
 #include "platform/profile.h"
 #include "ui/application.h"
 #include "ui/edit_controls.h"
@@ -53,7 +56,7 @@ struct FileNames {
   static constexpr const char* kMemoFiles[3] = {"MemoData.dat", "MemoData1.dat", "MemoData2.dat"};
 };
 
-class TMainForm : public ui::Form, public Settings, public CalendarHost {
+class TMainForm : public ui::Form, public Settings, public CalendarHost, public MemoHost {
  public:
   // Builds the window (hidden) and runs FormCreate.
   explicit TMainForm(ui::Application& application);
@@ -75,6 +78,7 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost {
   Evaluator Calculator;
   platform::FontSpec FontDialog1Font{"ＭＳ Ｐゴシック", -12, 0xFFFFFF, 128, 0};  // default memo font
   platform::Color ColorDialog1Color = 0x00FFFF;  // the colour dialog's current colour
+  std::vector<platform::Color> MemoCustomColors;  // the colour dialog's custom colours, for the run
   // The memos of the current memo file, in file order, and the one the editor holds.
   std::vector<TMemoForm*> MemoList;
   TMemoForm* CurrentMemo = nullptr;
@@ -140,7 +144,7 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost {
   void RefreshWorkArea();
   std::string NewMemoCaption() const;
   platform::Profile Ini();
-  std::string NowText();
+  std::string NowText() override;
 
   // --- Handlers --------------------------------------------------------------------------
   void ExitApplicationClick(ui::Component* sender);
@@ -196,9 +200,37 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost {
   void SaveMemoList(const std::string& fileName);
   // Replaces the list by the records of the work-folder file (a missing file is empty).
   void LoadMemoList(const std::string& fileName);
-  void AppendMemoToCategory(TMemoForm* memo, int category);
-  void MarkDeleted(TMemoForm* memo);
-  void IdleSweep();
+  void AppendMemoToCategory(TMemoForm* memo, int category) override;
+  void MarkDeleted(TMemoForm* memo) override;
+  void IdleSweep() override;
+
+  // --- Host of the desktop memos (memo_host.cpp) -----------------------------------------
+  MemoHostSettings MemoSettings() const override;
+  void SetTextDir(const std::string& folder) override;
+  void SetLogFile(const std::string& fileName) override;
+  const std::vector<TMemoForm*>& Memos() const override;
+  const std::map<std::string, std::string>& MemoKeyList() override;
+  // Read from KeyListOnMemo.ini when the first memo asks; cleared to read it again.
+  std::optional<std::map<std::string, std::string>> MemoKeys;
+  bool ChooseFont(FontSpec& font) override;
+  bool ChooseColor(ColorValue& color) override;
+  void EditMemo(TMemoForm* memo) override;
+  bool ChangeMemo(TMemoForm* memo, const MemoEdit& change,
+                  const std::function<bool(MemoEdit&)>& choose = {}) override;
+  TMemoForm* DuplicateMemo(TMemoForm* memo) override;
+  TMemoForm* ClipNewHere(TMemoForm* memo) override;
+  // A new memo right after this one, with its style and the given text; null when nothing was
+  // made (blank text, or cancelled at the unsaved-edit question).
+  TMemoForm* NewMemoAfter(TMemoForm* memo, const std::string& text);
+  void SetDefaultStyleFrom(TMemoForm* memo) override;
+  void ClampMemo(TMemoForm* memo) override;
+  bool OpenFileAsMemo(const std::string& path) override;
+  void NewMemo() override;
+  void ShowAllMemos() override;
+  void HideAllMemos() override;
+  void RequestExit() override;
+  // The memo becomes the current memo and its text and style go into the editor.
+  void LoadMemoIntoEditor(TMemoForm* memo);
   void SaveTemplateList();
   void LoadTemplateList();
 

@@ -39,7 +39,7 @@ std::string TMainForm::WorkPath(const std::string& name) const { return JoinPath
 std::string TMainForm::ProgramPath(const std::string& name) const { return JoinPath(ProgramDir, name); }
 
 TMemoForm* TMainForm::CreateMemo() {
-  auto* memo = new TMemoForm(this);
+  auto* memo = new TMemoForm(this, this);
   memo->Name.clear();  // many memos: the main window finds its own components by name
   return memo;
 }

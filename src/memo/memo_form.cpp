@@ -18,8 +18,9 @@ FontSpec FromPlatformFont(const platform::FontSpec& font) {
   return FontSpec{font.Charset, static_cast<ColorValue>(font.TextColor), font.Height, font.Name, font.Style};
 }
 
-TMemoForm::TMemoForm(ui::Component* owner) : ui::Form(owner) {
+TMemoForm::TMemoForm(ui::Component* owner, MemoHost* host) : ui::Form(owner), host_(host) {
   Name = "MemoForm";
+  BuildMenu();
   SetBorderIcons(false, false, false);
   SetToolWindowExStyle(true);
   SetAcceptFiles(true);
@@ -45,6 +46,8 @@ void TMemoForm::SetRecord(const MemoRecord& record) {
   SetBounds(memo_.Left, memo_.Top, Width(), Height());
   SetClientSize(memo_.ClientWidth, memo_.ClientHeight);
   ApplyMarquee();
+  Item("ShowBorder")->SetChecked(memo_.BorderStyle == MemoBorder::SizeToolWin);
+  Item("MemoPosFix")->SetChecked(memo_.PositionFixed);
   Invalidate();
 }
 
@@ -58,7 +61,7 @@ void TMemoForm::ApplyMarquee() {
   if (!marquee_) {
     marquee_ = new TMarquee(this, this);
     marquee_->SetAlign(ui::Align::Client);
-    marquee_->SetPopupMenu(GetPopupMenu());
+    marquee_->SetPopupMenu(pmMemo);
   }
   marquee_->SetColor(static_cast<platform::Color>(memo_.Color));
   marquee_->SetFont(ToPlatformFont(memo_.Font));

@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "memo/memo_host.h"
 #include "memo/memo_record.h"
 #include "platform/window.h"
 #include "ui/form.h"
+#include "ui/menu_item.h"
 
 namespace quillpad {
 
@@ -15,7 +17,9 @@ FontSpec FromPlatformFont(const platform::FontSpec& font);
 
 class TMemoForm : public ui::Form {
  public:
-  explicit TMemoForm(ui::Component* owner);
+  // The host answers the memo's questions and runs its editing; null for memos that only hold
+  // a record (style templates), whose commands then do nothing.
+  explicit TMemoForm(ui::Component* owner, MemoHost* host = nullptr);
 
   // Takes every field of the record: place, client size, border, colours, font, kind, text.
   // Visibility is left to the caller.
@@ -29,15 +33,75 @@ class TMemoForm : public ui::Form {
   class TMarquee* Marquee() const { return marquee_; }
   void SetStampText(const std::string& stamp) { memo_.StampText = stamp; }
 
+  bool PositionFixed() const { return memo_.PositionFixed; }
+  bool HandCursor() const { return memo_.HandCursor; }
+
   // Set when the memo is closed for good; the main window's idle sweep destroys it.
   bool DeletedFlag = false;
 
+  ui::PopupMenu* pmMemo = nullptr;
+  ui::MenuItem* Item(const char* name) const;
+
+  // Cursor, tooltip and menu states for the memo as it is now.
+  void UpdateActivation();
+  // The double-click action.
+  void MemoDblClick();
+
+  // --- Commands of the popup menu ------------------------------------------------------
+  void SaveDeleteClick();
+  void NoSaveDeleteClick();
+  void MemoEditClick();
+  void SetStyleDefaultClick();
+  void MemoFontClick();
+  void BackColorClick();
+  void ShowBorderClick();
+  void DefaultSizeClick();
+  void AutoSizeClick();
+  void BgNormalClick();
+  void BgGradationClick();
+  void BgEraseClick();
+  void BgMarqueeClick();
+  void MemoStayOnTopClick();
+  void MemoPosFixClick();
+  void MemoHideClick();
+  void MemoSaveClick();
+  void MemoCopyClick();
+  void ClipNewHereClick();
+  void ToMemoFile0Click();
+  void DateTimeStartAddClick();
+  void DateTimeEndAddClick();
+  void ClipAddStartClick();
+  void ClipAddEndClick();
+  void SetDefaultStyleClick();
+  void NewMemoEditClick();
+  void ShowAllMemoClick();
+  void HideAllMemoClick();
+  void SaveAllClick();
+  void SaveAllDeleteClick();
+  void NoSaveDeleteAllClick();
+  void ExitClick();
+
  protected:
   void DoPaint(platform::Canvas& canvas) override;
+  void DoActivate(bool active) override;
+  int DoHitTest(platform::Point screen) override;
+  bool DoKeyDown(int key, unsigned shift) override;
+  void DoDblClick() override;
+  void BoundsChanged(bool sized, bool moved) override;
+  void DoDropFiles(const std::vector<std::string>& paths) override;
 
  private:
   void ApplyBorder();
   void ApplyMarquee();
+  void BuildMenu();
+  void SetKind(MemoKind kind);
+  // Folder for text saves: asTextDir when it exists, else DesktopMemo in the work folder (made).
+  std::string TextSaveDir(const MemoHostSettings& settings);
+  bool SaveAllText();
+  // Files to open for a drop: folders walked to the bottom.
+  static void CollectDropped(const std::string& path, std::vector<std::string>& found);
+  ui::MenuItem* clickedItem_ = nullptr;  // the item whose command runs
+  MemoHost* host_;
   MemoRecord memo_;
   class TMarquee* marquee_ = nullptr;  // only while the memo scrolls its text
 };

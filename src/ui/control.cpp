@@ -29,6 +29,7 @@ class ControlEvents : public platform::WindowEvents {
   void OnActivate(bool active) override {
     if (ready_) c_.DoActivate(active);
   }
+  int OnHitTest(Point screen) override { return ready_ ? c_.DoHitTest(screen) : platform::HtDefault; }
   bool OnCloseQuery() override { return ready_ ? c_.DoCloseQuery() : true; }
   void OnClose() override {
     if (ready_) c_.DoClose();
@@ -48,9 +49,6 @@ class ControlEvents : public platform::WindowEvents {
   }
   void OnDblClick() override {
     if (ready_) c_.DoDblClick();
-  }
-  int OnHitTest(Point screen) override {
-    return ready_ && c_.OnHitTest ? c_.OnHitTest(screen) : platform::HtDefault;
   }
   void OnMouseDown(MouseButton b, Point p, unsigned s) override {
     if (ready_) c_.DoMouseDown(b, p, s);

@@ -132,6 +132,8 @@ class Control : public Component {
   virtual void DoDropFiles(const std::vector<std::string>& /*paths*/) {}
   virtual void DoMenuCommand(int /*id*/) {}
   virtual void DoContextMenu(Point screen);
+  // The answer to the system's hit test (platform::HitTest); HtDefault leaves it to the system.
+  virtual int DoHitTest(Point screen) { return OnHitTest ? OnHitTest(screen) : platform::HtDefault; }
   virtual void DoDateChange() {}
   virtual void DoDateCloseUp() {}
 

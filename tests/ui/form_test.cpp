@@ -17,6 +17,32 @@ class FormTest : public UiTest {
   Form form{nullptr};
 };
 
+// A form that is a caption only while the left button is held, as desktop memos are.
+class DragForm : public Form {
+ public:
+  using Form::Form;
+  platform::Point asked{};
+
+ protected:
+  int DoHitTest(platform::Point screen) override {
+    asked = screen;
+    return Application::Instance().System().MouseButtonDown(platform::MouseButton::Left) ? platform::HtCaption
+                                                                                         : platform::HtDefault;
+  }
+};
+
+TEST_F(FormTest, HitTestReachesTheFormAndSeesTheHeldButton) {
+  EXPECT_EQ(Sim(form).UserHitTest({5, 5}), platform::HtDefault);
+  DragForm drag(nullptr);
+  EXPECT_EQ(Sim(drag).UserHitTest({30, 40}), platform::HtDefault);
+  EXPECT_EQ(drag.asked, (platform::Point{30, 40}));
+  desk.SetMouseButtonDown(platform::MouseButton::Left, true);
+  EXPECT_EQ(Sim(drag).UserHitTest({30, 40}), platform::HtCaption);
+  EXPECT_FALSE(desk.MouseButtonDown(platform::MouseButton::Right));
+  desk.SetMouseButtonDown(platform::MouseButton::Left, false);
+  EXPECT_EQ(Sim(drag).UserHitTest({30, 40}), platform::HtDefault);
+}
+
 TEST_F(FormTest, ClientSizeAddsTheFrameOfTheBorderAndMenu) {
   form.SetBounds(10, 20, 100, 100);
   auto* menu = new MainMenu(&form);

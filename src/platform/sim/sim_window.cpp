@@ -370,6 +370,13 @@ void SimWindow::UserContextMenu(Point screen) {
   desktop_.Dispatch([&] { events_.OnContextMenu(screen); });
 }
 
+int SimWindow::UserHitTest(Point screen) {
+  desktop_.cursor_ = screen;
+  int answer = HtDefault;
+  desktop_.Dispatch([&] { answer = events_.OnHitTest(screen); });
+  return answer;
+}
+
 void SimWindow::UserDropFiles(const std::vector<std::string>& paths, Point client) {
   if (!style_.AcceptFiles)
     return desktop_.Unexpected("files dropped on a window that does not accept them");

@@ -106,6 +106,8 @@ class SimWindow : public Window {
   void UserClickDropDown(int index);                        // the arrow of a drop-down tool button
   bool UserChooseMenu(const std::string& captionPath);  // menu bar; "ファイル(&F) > 開く(&O)"
   void UserContextMenu(Point screen);
+  // What the window answers the system's hit test at a screen point (the cursor moves there).
+  int UserHitTest(Point screen);
   void UserDropFiles(const std::vector<std::string>& paths, Point client = {});
   void UserSetBounds(const Rect& bounds);  // moving or sizing with the mouse
   bool UserClose();                        // the close box; true when it closed

@@ -125,11 +125,5 @@ bool Win32System::PickColor(Color& color, std::vector<Color>& customColors) {
   return true;
 }
 
-bool Win32System::MouseButtonDown(MouseButton button) {
-  const int key = button == MouseButton::Left    ? VK_LBUTTON
-                  : button == MouseButton::Right ? VK_RBUTTON
-                                                 : VK_MBUTTON;
-  return GetKeyState(key) < 0;
-}
 
 }  // namespace quillpad::platform::win32

@@ -268,6 +268,11 @@ Size Win32System::FullScreenSize() {
   return {GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN)};
 }
 
+bool Win32System::MouseButtonDown(MouseButton button) {
+  const int key = button == MouseButton::Left ? VK_LBUTTON : button == MouseButton::Right ? VK_RBUTTON : VK_MBUTTON;
+  return (GetAsyncKeyState(key) & 0x8000) != 0;
+}
+
 Point Win32System::CursorPos() {
   POINT p{};
   GetCursorPos(&p);

@@ -49,6 +49,7 @@ class Win32System : public System {
   Size ScreenSize() override;
   Size FullScreenSize() override;
   Point CursorPos() override;
+  bool MouseButtonDown(MouseButton button) override;
 
   int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override;
   void ShowError(const std::string& message) override;
@@ -64,7 +65,6 @@ class Win32System : public System {
   bool ShowHelp(const std::string& helpFile) override;
   bool PickFont(FontSpec& font) override;
   bool PickColor(Color& color, std::vector<Color>& customColors) override;
-  bool MouseButtonDown(MouseButton button) override;
 
   // Backend internals shared by the window peers.
   HINSTANCE Instance() const { return instance_; }

@@ -1142,6 +1142,11 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       events_.OnMouseDown(ButtonOf(msg), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
                           MouseShift(wParam));
       return false;
+    case WM_NCLBUTTONDBLCLK:
+      // Top-level windows that answer "caption" to be dragged get their double clicks here;
+      // a child's scroll bars are no place for one.
+      if (!(GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD)) events_.OnDblClick();
+      return false;
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
