@@ -185,6 +185,19 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
   void PlaceNewMemo(bool isNew);
   void MemoFile0Click(ui::Component* sender);
   void ChangeMemoFileClick(ui::Component* sender);
+  void EditNextMemoClick(ui::Component* sender);
+  void EditPreviousMemoClick(ui::Component* sender);
+  // Loads the next (+1) or previous (-1) memo that is not a picture into the editor.
+  void StepMemo(int direction);
+  void OpenMemoInEditor(TMemoForm* memo);
+  void ListAllMemoClick(ui::Component* sender);
+  void SetFontClick(ui::Component* sender);
+  void SetColorClick(ui::Component* sender);
+  void ShowBorderClick(ui::Component* sender);
+  void ClipNewMemoAtEndClick(ui::Component* sender);
+  void ClipNewMemoAtStartClick(ui::Component* sender);
+  // The clipboard's text as the editor's text, written into target (null: a new memo).
+  void PasteClipboardAsMemo(TMemoForm* target);
   void ShowAllMemoClick(ui::Component* sender);
   void HideAllMemoClick(ui::Component* sender);
   void LoadDefaultStyle();

@@ -97,6 +97,12 @@ void TMainForm::LoadMemoIntoEditor(TMemoForm* memo) {
 
 void TMainForm::EditMemo(TMemoForm* memo) {
   if (!AskSaveEditorText()) return;
+  OpenMemoInEditor(memo);
+}
+
+void TMainForm::OpenMemoInEditor(TMemoForm* memo) {
+  // A picture has no text to edit.
+  if (memo->Kind() == MemoKind::mkImage) return;
   LoadMemoIntoEditor(memo);
   const auto it = std::find(MemoList.begin(), MemoList.end(), memo);
   const int n = static_cast<int>(it - MemoList.begin()) + 1;
