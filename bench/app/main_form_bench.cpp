@@ -115,5 +115,46 @@ void BM_PlainWriteAndReadSameBytes(benchmark::State& state) {
 }
 BENCHMARK(BM_PlainWriteAndReadSameBytes)->Unit(benchmark::kMillisecond);
 
+// 300 memos in each of two memo files: switching (save, destroy, load, create windows) and
+// listing every memo in the editor.
+void WriteMemoFile(const std::filesystem::path& file, std::size_t count) {
+  std::vector<MemoRecord> records = ThousandMemos();
+  records.resize(count);
+  const std::string bytes = WriteMemoFile(records);
+  std::FILE* f = std::fopen(file.c_str(), "wb");
+  std::fwrite(bytes.data(), 1, bytes.size(), f);
+  std::fclose(f);
+}
+
+void BM_SwitchMemoFileWith300Memos(benchmark::State& state) {
+  Desk d;
+  WriteMemoFile(d.root / "Quillpad" / "MemoData.dat", 300);
+  WriteMemoFile(d.root / "Quillpad" / "MemoData1.dat", 300);
+  ui::Application app(d.desk);
+  TMainForm form(app);
+  ui::MenuItem* files[] = {form.Item("MemoFile0"), form.Item("MemoFile1")};
+  int next = 1;
+  for (auto _ : state) {
+    form.MemoFile0Click(files[next]);
+    next = 1 - next;
+  }
+  state.counters["memos"] = form.MemoCount();
+}
+BENCHMARK(BM_SwitchMemoFileWith300Memos)->Unit(benchmark::kMillisecond);
+
+void BM_ListAllMemoWith300Memos(benchmark::State& state) {
+  Desk d;
+  WriteMemoFile(d.root / "Quillpad" / "MemoData.dat", 300);
+  ui::Application app(d.desk);
+  TMainForm form(app);
+  for (auto _ : state) {
+    form.ListAllMemoClick(nullptr);
+    state.PauseTiming();
+    form.SetEditorModified(false);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_ListAllMemoWith300Memos)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace quillpad
