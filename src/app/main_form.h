@@ -190,6 +190,7 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
   // Loads the next (+1) or previous (-1) memo that is not a picture into the editor.
   void StepMemo(int direction);
   void OpenMemoInEditor(TMemoForm* memo);
+  void TakeStyleOf(const TMemoForm* memo);
   void ListAllMemoClick(ui::Component* sender);
   void SetFontClick(ui::Component* sender);
   void SetColorClick(ui::Component* sender);

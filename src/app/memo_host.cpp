@@ -77,22 +77,28 @@ bool TMainForm::ChooseColor(ColorValue& color) {
   return true;
 }
 
-void TMainForm::LoadMemoIntoEditor(TMemoForm* memo) {
-  CurrentMemo = memo;
-  Hide();
-  RichEdit1->Clear();
+// The edit style takes the memo's: border and background marks, font, colour.
+void TMainForm::TakeStyleOf(const TMemoForm* memo) {
   const MemoRecord record = memo->Record();
   Item("ShowBorder")->SetChecked(record.BorderStyle == MemoBorder::SizeToolWin);
+  Button("ShowBorderBtn")->SetDown(Item("ShowBorder")->Checked());
   const char* mode = memo->Marquee()                        ? "BgMarquee"
                      : record.Kind == MemoKind::mkWallpaper ? "BgErase"
                      : record.Kind == MemoKind::mkGradation ? "BgGradation"
                                                             : "BgNormal";
   Item(mode)->SetChecked(true);
   FontDialog1Font = ToPlatformFont(record.Font);
-  RichEdit1->SetFont(FontDialog1Font);
   ColorDialog1Color = static_cast<platform::Color>(record.Color);
+}
+
+void TMainForm::LoadMemoIntoEditor(TMemoForm* memo) {
+  CurrentMemo = memo;
+  Hide();
+  RichEdit1->Clear();
+  TakeStyleOf(memo);
+  RichEdit1->SetFont(FontDialog1Font);
   RichEdit1->SetColor(ColorDialog1Color);
-  RichEdit1->SetText(record.Text);
+  RichEdit1->SetText(memo->MemoText());
 }
 
 void TMainForm::EditMemo(TMemoForm* memo) {
@@ -183,15 +189,7 @@ TMemoForm* TMainForm::ClipNewHere(TMemoForm* memo) {
 
 void TMainForm::SetDefaultStyleFrom(TMemoForm* memo) {
   Hide();
-  const MemoRecord record = memo->Record();
-  Item("ShowBorder")->SetChecked(record.BorderStyle == MemoBorder::SizeToolWin);
-  const char* mode = memo->Marquee()                        ? "BgMarquee"
-                     : record.Kind == MemoKind::mkWallpaper ? "BgErase"
-                     : record.Kind == MemoKind::mkGradation ? "BgGradation"
-                                                            : "BgNormal";
-  Item(mode)->SetChecked(true);
-  FontDialog1Font = ToPlatformFont(record.Font);
-  ColorDialog1Color = static_cast<platform::Color>(record.Color);
+  TakeStyleOf(memo);
   SaveDefaultStyle();
 }
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/main_form.h"
+#include "memo/memo_record.h"
 #include "support/sim_fixture.h"
 
 namespace quillpad::testing {
@@ -38,6 +39,21 @@ class MainFormTest : public UiTest {
     return text.find(line + "\r\n") != std::string::npos;
   }
   platform::sim::SimWindow& Editor() { return Sim(*form->RichEdit1); }
+
+  // A visible text memo without a border, stamped, at a place.
+  static MemoRecord Memo(const std::string& text, int left, int top) {
+    MemoRecord r;
+    r.Text = text;
+    r.Left = left;
+    r.Top = top;
+    r.BorderStyle = MemoBorder::None;
+    r.Visible = true;
+    r.StampText = "2026/12/01 8:00:00";
+    return r;
+  }
+  void WriteMemoData(const std::string& name, const std::vector<MemoRecord>& records) {
+    WriteHostFile(ProgramFolder() / name, WriteMemoFile(records));
+  }
 
   std::unique_ptr<TMainForm> form;
 };

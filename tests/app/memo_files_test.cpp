@@ -12,19 +12,6 @@ using testing::MainFormTest;
 
 class MemoFilesTest : public MainFormTest {
  protected:
-  static MemoRecord Memo(const std::string& text, int left, int top) {
-    MemoRecord r;
-    r.Text = text;
-    r.Left = left;
-    r.Top = top;
-    r.BorderStyle = MemoBorder::None;
-    r.Visible = true;
-    r.StampText = "2026/12/01 8:00:00";
-    return r;
-  }
-  void WriteMemoData(const std::string& name, const std::vector<MemoRecord>& records) {
-    testing::WriteHostFile(ProgramFolder() / name, WriteMemoFile(records));
-  }
   std::string ReadMemoData(const std::string& name) { return testing::ReadHostFile(ProgramFolder() / name); }
   // Types a memo into the editor and stores it as a new memo.
   TMemoForm* StoreNew(TMainForm& f, const std::string& text) {

@@ -15,19 +15,6 @@ using testing::MainFormTest;
 
 class MemoWindowTest : public MainFormTest {
  protected:
-  static MemoRecord Memo(const std::string& text, int left, int top) {
-    MemoRecord r;
-    r.Text = text;
-    r.Left = left;
-    r.Top = top;
-    r.BorderStyle = MemoBorder::None;
-    r.Visible = true;
-    r.StampText = "2026/12/01 8:00:00";
-    return r;
-  }
-  void WriteMemoData(const std::string& name, const std::vector<MemoRecord>& records) {
-    testing::WriteHostFile(ProgramFolder() / name, WriteMemoFile(records));
-  }
   std::string ReadFile(const std::string& name) {
     return testing::ReadHostFile(ProgramFolder() / name);
   }
