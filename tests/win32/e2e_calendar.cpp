@@ -41,6 +41,10 @@ int main() {
   const std::wstring shot =
       std::wstring(argv[0]).substr(0, std::wstring(argv[0]).size() - 4) + L".bmp";
   WriteFileBytes(ini, "[FORM]\r\nbShowCalendar=1\r\n");
+  // A holiday in every month, so the screenshot shows one whatever month the clock says.
+  std::wstring rules;
+  for (int month = 1; month <= 12; ++month) rules += std::to_wstring(month) + L",16,記念日\r\n";
+  WriteFileBytes(folder + L"\\HolidayList.txt", ToCp932(rules));
 
   Process app;
   Check(Start(app, exe, folder), "Quillpad starts");
