@@ -296,12 +296,9 @@ void TMemoForm::NoSaveDeleteAllClick() {
                      platform::MbYesNoCancel | platform::MbIconError) != platform::IdYes) {
     return;
   }
+  // Marked only: this memo's own handler is still running, so the idle turn destroys them all.
   const std::vector<TMemoForm*> memos = host_->Memos();
-  for (auto it = memos.rbegin(); it != memos.rend(); ++it) {
-    (*it)->Hide();
-    (*it)->DeletedFlag = true;
-  }
-  host_->IdleSweep();
+  for (TMemoForm* memo : memos) host_->MarkDeleted(memo);
 }
 
 void TMemoForm::SaveAllDeleteClick() {

@@ -283,6 +283,9 @@ TEST_F(MemoWindowTest, DeleteAllNeedsTwoYes) {
   desk.ExpectMessageBox(platform::IdYes, "全てのメモを削除しますか？");
   desk.ExpectMessageBox(platform::IdYes, "本当に全てのメモを削除しますか？");
   RightClick(*f.MemoList[1], "全メモの操作... > すべて削除 > 保存なし");
+  EXPECT_TRUE(f.MemoList[0]->DeletedFlag && f.MemoList[1]->DeletedFlag);
+  EXPECT_FALSE(f.MemoList[1]->Visible());
+  desk.RunIdle();  // the windows go after the command has returned
   EXPECT_EQ(f.MemoCount(), 0);
   EXPECT_TRUE(desk.AllAnswersUsed());
 }
@@ -303,6 +306,7 @@ TEST_F(MemoWindowTest, SaveAllThenDeleteWritesTextFirstAndCancelDeletesNothing) 
   RightClick(*f.MemoList[0], "全メモの操作... > すべて削除 > 保存後");
   EXPECT_EQ(testing::ReadHostFile(ProgramFolder() / "DesktopMemo" / "all.txt"),
             AllMemosTextExport(records, kNow));
+  desk.RunIdle();
   EXPECT_EQ(f.MemoCount(), 0);
 }
 
