@@ -71,6 +71,7 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
   std::string EditFileName;
   std::string EditFileDisplayName;
   bool IdleDone = false;
+  bool SaveAllPending = false;  // bSaveMemoAtEdit: the memo file is saved at the next idle turn
   bool ExitRequested = false;
   DateTime DayBoundary;
   platform::Rect WorkArea;

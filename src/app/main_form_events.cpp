@@ -12,6 +12,10 @@ void TMainForm::ApplicationIdle(bool& done) {
   done = true;
   if (IdleDone) return;
   IdleSweep();
+  if (SaveAllPending) {
+    SaveAllPending = false;
+    SaveAllMemoClick(nullptr);
+  }
   // A calendar that closed itself goes now; one replaced after its settings comes back new.
   if (CalendarForm && CalendarForm->Tag < 0) DestroyCalendar();
   if (CalendarRecreatePending) {

@@ -52,7 +52,12 @@ void TMainForm::ShowMemoClick(ui::Component*) {
   CurrentMemo = nullptr;
   MainFormHideClick(nullptr);
   RefreshTrayTip();
-  if (bSaveMemoAtEdit) SaveAllMemoClick(nullptr);
+  // Saving re-creates every memo window, and a memo's own command may be what runs now: the
+  // idle turn saves once the command has returned.
+  if (bSaveMemoAtEdit) {
+    SaveAllPending = true;
+    IdleDone = false;
+  }
 }
 
 void TMainForm::WriteEditorToMemo() {

@@ -115,3 +115,23 @@ TEST_F(MemoSteppingTest, FontColourAndBorderOfTheNextMemo) {
 
 }  // namespace
 }  // namespace quillpad
+
+namespace quillpad {
+namespace {
+
+TEST_F(MemoSteppingTest, SaveAtEditWritesTheFileOnceTheCommandHasReturned) {
+  WriteIni("[FORM]\r\nbSaveMemoAtEdit=1\r\n");
+  TMainForm& f = Start();
+  f.NewMemoClick(nullptr);
+  Editor().UserType("kept at once");
+  f.ShowNewMemoClick(nullptr);
+  EXPECT_FALSE(std::filesystem::exists(ProgramFolder() / "MemoData.dat"));
+  desk.RunIdle();
+  const MemoFileContents saved = ReadMemoFile(testing::ReadHostFile(ProgramFolder() / "MemoData.dat"));
+  ASSERT_EQ(saved.Records.size(), 1u);
+  EXPECT_EQ(saved.Records[0].Text, "kept at once");
+  EXPECT_EQ(f.MemoCount(), 1);  // the windows came back from the file
+}
+
+}  // namespace
+}  // namespace quillpad
