@@ -239,3 +239,27 @@ TEST_F(MemoFilesTest, MarqueeMemosScrollAndKeepOnlyTheirRecord) {
 
 }  // namespace
 }  // namespace quillpad
+
+namespace quillpad {
+namespace {
+
+TEST_F(MemoFilesTest, TemplatesAreHiddenAndWrittenBackToTheProgramFolder) {
+  const std::vector<MemoRecord> templates{Memo("見出し", 0, 0), Memo("付箋", 0, 0)};
+  WriteMemoData("StyleTemplate.dat", templates);
+  TMainForm& f = Start();
+  f.SaveTemplateList();  // nothing loaded: nothing written
+  EXPECT_EQ(ReadMemoData("StyleTemplate.dat"), WriteMemoFile(templates));
+  f.LoadTemplateList();
+  ASSERT_EQ(f.TemplateList.size(), 2u);
+  EXPECT_FALSE(f.TemplateList[0]->Visible());
+  EXPECT_EQ(f.TemplateList[1]->MemoText(), "付箋");
+  EXPECT_EQ(f.MemoCount(), 0);  // templates never join the memo list
+  std::vector<MemoRecord> expected;
+  for (TMemoForm* t : f.TemplateList) expected.push_back(t->Record());
+  f.SaveTemplateList();
+  EXPECT_TRUE(f.TemplateList.empty());
+  EXPECT_EQ(ReadMemoData("StyleTemplate.dat"), WriteMemoFile(expected));
+}
+
+}  // namespace
+}  // namespace quillpad
