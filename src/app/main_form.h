@@ -204,6 +204,8 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
   void HideAllMemoClick(ui::Component* sender);
   void LoadDefaultStyle();
   void SaveDefaultStyle();
+  // MemoFont.dat into the default font, when the file is there.
+  void ReadDefaultFont();
   void SaveAllMemoClick(ui::Component* sender);
 
   // Memo files.

@@ -129,13 +129,9 @@ void TMainForm::MainFormHideClick(ui::Component*) {
   SetEditFile(FileNames::kMemoText, NewMemoCaption());
   CurrentMemo = nullptr;
   // The default font and the colour dialog's colour, each only from a file that exists.
-  platform::FileSystem& files = system_.Files();
+  ReadDefaultFont();
   std::string bytes;
-  if (files.ReadFile(ProgramPath(FileNames::kMemoFont), bytes)) {
-    FontSpec font = FromPlatformFont(FontDialog1Font);
-    if (ReadMemoFontFile(bytes, font)) FontDialog1Font = ToPlatformFont(font);
-  }
-  if (files.ReadFile(ProgramPath(FileNames::kMemoColor), bytes)) {
+  if (system_.Files().ReadFile(ProgramPath(FileNames::kMemoColor), bytes)) {
     if (const auto color = ReadMemoColorFile(bytes)) ColorDialog1Color = static_cast<platform::Color>(*color);
   }
   RichEdit1->SetFont(FontDialog1Font);

@@ -135,12 +135,15 @@ void TMainForm::LoadTemplateList() {
   }
 }
 
-void TMainForm::LoadDefaultStyle() {
+void TMainForm::ReadDefaultFont() {
   std::string bytes;
-  if (system_.Files().ReadFile(ProgramPath(FileNames::kMemoFont), bytes)) {
-    FontSpec font = FromPlatformFont(FontDialog1Font);
-    if (ReadMemoFontFile(bytes, font)) FontDialog1Font = ToPlatformFont(font);
-  }
+  if (!system_.Files().ReadFile(ProgramPath(FileNames::kMemoFont), bytes)) return;
+  FontSpec font = FromPlatformFont(FontDialog1Font);
+  if (ReadMemoFontFile(bytes, font)) FontDialog1Font = ToPlatformFont(font);
+}
+
+void TMainForm::LoadDefaultStyle() {
+  ReadDefaultFont();
   platform::Profile ini = Ini();
   // Each key's default is the item's present mark; the background items are radio items, so
   // the last one read as set stays marked.
