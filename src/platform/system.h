@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/bmp_image.h"
 #include "base/date_time.h"
 #include "platform/file_system.h"
 #include "platform/types.h"
@@ -16,13 +17,33 @@
 
 namespace quillpad::platform {
 
+struct ClipboardPicture {
+  std::string Bmp;  // a complete BMP file image
+  PixelFormat Format = PixelFormat::Device;
+};
+
 class Clipboard {
  public:
   virtual ~Clipboard() = default;
   virtual bool HasText() = 0;
   virtual std::string GetText() = 0;  // CP932; empty when there is none
-  virtual void SetText(const std::string& text) = 0;
-  // Bitmaps and the viewer chain join here with the issues that use them.
+  virtual void SetText(const std::string& text) = 0;  // replaces everything on the clipboard
+  // A picture in the bitmap formats. GetPicture is false when there is none or it cannot be read.
+  virtual bool HasPicture() = 0;
+  virtual bool GetPicture(ClipboardPicture& picture) = 0;
+  virtual void SetPicture(const std::string& bmpFile) = 0;  // replaces everything
+  // The viewer chain joins here with the clipboard history.
+};
+
+// One page on the printer the user chose in the print dialog. Nothing reaches the printer until
+// Finish; dropping the job unfinished abandons it.
+class PrintJob {
+ public:
+  virtual ~PrintJob() = default;
+  virtual Size PixelsPerInch() = 0;  // of the printer, horizontally and vertically
+  // A BMP file image stretched into dest (printer pixels); unsound bytes draw nothing.
+  virtual void DrawBitmap(const Rect& dest, std::string_view bmpFile) = 0;
+  virtual bool Finish() = 0;  // false when the printer refused the document
 };
 
 // The notification-area icon. Mouse messages arrive with the callback message's second
@@ -91,6 +112,9 @@ class System {
   virtual bool SaveFileDialog(FileDialogOptions& options) = 0;
 
   virtual Clipboard& GetClipboard() = 0;
+  // The print dialog, then a document titled so on the chosen printer; null when cancelled.
+  virtual std::unique_ptr<PrintJob> StartPrint(const std::string& title) = 0;
+  virtual Size ScreenPixelsPerInch() = 0;  // LOGPIXELSX / LOGPIXELSY of the screen
   virtual std::unique_ptr<TrayIcon> CreateTrayIcon() = 0;
 
   // Named single-instance lock, held until the process ends; false when another holds it.

@@ -166,6 +166,8 @@ class Window {
   virtual void Invalidate() = 0;
   virtual void SetMouseCapture(bool capture) = 0;
   virtual void SetMenuBar(const std::vector<MenuItemSpec>* items) = 0;  // Form; null removes it
+  // What the client area shows now, children included, as a 24-bit BMP file image.
+  virtual std::string CaptureClient() = 0;
 
   // Text controls (Edit, Memo, RichEdit). Positions are byte offsets into Text(), where lines
   // are separated by CR LF.

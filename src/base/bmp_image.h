@@ -1,0 +1,43 @@
+// BMP file images: the form pictures take in memo files, on the clipboard (after its file
+// header) and on disk. Only reading what a header claims and checking it against the bytes
+// there are; drawing is the platform's.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillpad {
+
+// How a picture keeps its pixels. Device: the screen's own format, as a bitmap that came from
+// the screen or from a program that put a device bitmap on the clipboard.
+enum class PixelFormat { Device, Bits1, Bits4, Bits8, Bits15, Bits16, Bits24, Bits32 };
+
+struct BmpInfo {
+  int Width = 0;
+  int Height = 0;      // always positive; TopDown says how the rows lie
+  bool TopDown = false;
+  int BitCount = 0;    // 1, 4, 8, 16, 24 or 32
+  PixelFormat Format = PixelFormat::Bits24;
+  std::uint32_t PixelOffset = 0;  // from the start of the file image
+};
+
+// The header of a BMP file image, when it is one this program can draw (uncompressed or bit
+// fields, at most 32768 pixels a side) and its pixel rows lie wholly inside the bytes.
+std::optional<BmpInfo> ReadBmpInfo(std::string_view file);
+
+// A 16-bit picture counts as 15 bits unless its bit fields say 5-6-5.
+PixelFormat PixelFormatOf(int bitCount, bool bitFields565);
+
+// A packed device-independent bitmap (header, colour table, pixels: the clipboard's form) with
+// the file header put in front; empty when the header does not describe a sound picture.
+std::string BmpFileFromDib(std::string_view dib);
+// The packed bitmap inside a file image (the bytes after the file header); empty when the image
+// is unsound.
+std::string_view DibOfBmpFile(std::string_view file);
+
+// A 24-bit picture of one colour (0x00BBGGRR), bottom-up.
+std::string SolidBmpFile(int width, int height, std::uint32_t color);
+
+}  // namespace quillpad
