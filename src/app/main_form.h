@@ -177,6 +177,11 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
   void TextPasteClick(ui::Component* sender);
   void TextSelectAllClick(ui::Component* sender);
 
+  // Text files (text_files.cpp). OpenTextFile is true when a file was loaded.
+  void TextOpenClick(ui::Component* sender);
+  bool OpenTextFile();
+  void TextOpenAndShowClick(ui::Component* sender);
+
   // Memo editing.
   bool AskSaveEditorText();
   void NewMemoClick(ui::Component* sender);
@@ -239,15 +244,26 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
   // A new memo right after this one, with its style and the given text; null when nothing was
   // made (blank text, or cancelled at the unsaved-edit question).
   TMemoForm* NewMemoAfter(TMemoForm* memo, const std::string& text);
+  // A new memo inserted right after this one, as its copy 20 pixels down and left.
+  TMemoForm* InsertCopyAfter(TMemoForm* memo);
+  // The picture into the target memo, or into a new memo at the end of the list.
+  void PictureToMemo(TMemoForm* target, const platform::ClipboardPicture& picture);
+  bool OpenPictureAsMemo(TMemoForm* after, const std::string& path) override;
   void SetDefaultStyleFrom(TMemoForm* memo) override;
   void ClampMemo(TMemoForm* memo) override;
   bool OpenFileAsMemo(const std::string& path) override;
   void NewMemo() override;
+  void OpenTextAsMemo() override;
+  void ClipNewMemoAtStart() override;
+  void ClipNewMemoAtEnd() override;
+  void ListAllMemos() override;
+  void ShowCalendar() override;
   void ShowAllMemos() override;
   void HideAllMemos() override;
   void RequestExit() override;
   // The memo becomes the current memo and its text and style go into the editor.
   void LoadMemoIntoEditor(TMemoForm* memo);
+  void TakeStyleIntoEditor(TMemoForm* memo);
   void SaveTemplateList();
   void LoadTemplateList();
 

@@ -13,7 +13,7 @@ constexpr MainHandler None = nullptr;
 const MenuRow kMainMenu[] = {
     {0, "File1", "ファイル(&F)", "F2", None},
     {1, "NewMemo", "新規メモ作成(&N)", "Ctrl+N", &M::NewMemoClick},
-    {1, "TextOpen", "テキストファイルを開く(&O)", "Ctrl+O", None},
+    {1, "TextOpen", "テキストファイルを開く(&O)", "Ctrl+O", &M::TextOpenClick},
     {1, "TextSave", "テキストファイルとして保存(&S)", "Ctrl+S", None},
     {1, "N1", "-", "", None},
     {1, "EditNextMemo", "次のメモへ移動(&F)", "Ctrl+Tab", &M::EditNextMemoClick},
@@ -135,7 +135,7 @@ const MenuRow kTaskTrayMenu[] = {
     {0, "NewMemo1", "新規メモ作成(&N)", "", &M::NewMemoClick},
     {0, "NewMemoWithData1", "データを使って新規メモ作成(&M)...", "", None},
     {1, "OpenAndShow1", "ファイルを開いて(&F)...", "", None},
-    {2, "TextOpenAndShow", "テキスト(&T)", "", None},
+    {2, "TextOpenAndShow", "テキスト(&T)", "", &M::TextOpenAndShowClick},
     {2, "BitmapOpenAndShow", "画像(&B)", "", None},
     {1, "ClipNewMemo1", "クリップボードから(&C)...", "", None},
     {2, "ClipNewMemoAtStart", "メモリストの先頭(&S)", "", &M::ClipNewMemoAtStartClick},
@@ -202,7 +202,7 @@ const MenuRow kTaskTrayMenu[] = {
 const MenuRow kInputMemoMenu[] = {
     {0, "InputFile1", "ファイル(&F)...", "", None},
     {1, "NewMemo2", "新規(&N)", "", &M::NewMemoClick},
-    {1, "TextOpenAndShow1", "開く(&O)", "", None},
+    {1, "TextOpenAndShow1", "開く(&O)", "", &M::TextOpenAndShowClick},
     {1, "SaveTextFile1", "保存(&S)", "", None},
     {0, "N25", "-", "", None},
     {0, "Cut3", "切り取り(&T)", "", &M::TextCutClick},

@@ -34,7 +34,7 @@ const ToolRow kBasic[] = {
 
 const ToolRow kEdit[] = {
     {"NewMemoBtn", "新規メモ作成", &M::NewMemoClick},
-    {"TextOpenBtn", "開く|テキストファイルを開く", None},
+    {"TextOpenBtn", "開く|テキストファイルを開く", &M::TextOpenClick},
     {"TextSaveBtn", "保存|テキストとして保存", None},
     {"Sep6", "", None, TfSeparator},
     {"CutBtn", "切り取り", &M::TextCutClick},

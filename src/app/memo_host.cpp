@@ -95,10 +95,14 @@ void TMainForm::LoadMemoIntoEditor(TMemoForm* memo) {
   CurrentMemo = memo;
   Hide();
   RichEdit1->Clear();
+  TakeStyleIntoEditor(memo);
+  RichEdit1->SetText(memo->MemoText());
+}
+
+void TMainForm::TakeStyleIntoEditor(TMemoForm* memo) {
   TakeStyleOf(memo);
   RichEdit1->SetFont(FontDialog1Font);
   RichEdit1->SetColor(ColorDialog1Color);
-  RichEdit1->SetText(memo->MemoText());
 }
 
 void TMainForm::EditMemo(TMemoForm* memo) {
@@ -161,16 +165,21 @@ TMemoForm* TMainForm::NewMemoAfter(TMemoForm* memo, const std::string& text) {
   if (Trim(text).empty() || !AskSaveEditorText()) return nullptr;
   LoadMemoIntoEditor(memo);
   RichEdit1->SetText(text);
+  TMemoForm* added = InsertCopyAfter(memo);
+  CurrentMemo = added;
+  ShowMemoClick(nullptr);
+  return added;
+}
+
+TMemoForm* TMainForm::InsertCopyAfter(TMemoForm* memo) {
   TMemoForm* added = CreateMemo();
   const auto it = std::find(MemoList.begin(), MemoList.end(), memo);
   MemoList.insert(it == MemoList.end() ? it : it + 1, added);
-  // The new memo starts as a copy of this one, moved down and left, then takes the editor.
+  // The new memo starts as a copy of this one, moved down and left, then takes its content.
   MemoRecord record = memo->Record();
   record.Left = memo->Left() - 20;
   record.Top = memo->Top() + 20;
   added->SetRecord(record);
-  CurrentMemo = added;
-  ShowMemoClick(nullptr);
   return added;
 }
 
@@ -180,11 +189,6 @@ TMemoForm* TMainForm::DuplicateMemo(TMemoForm* memo) {
   TMemoForm* copy = NewMemoAfter(memo, memo->MemoText());
   if (copy) copy->SetBounds(copy->Left(), copy->Top(), width, height);
   return copy;
-}
-
-TMemoForm* TMainForm::ClipNewHere(TMemoForm* memo) {
-  platform::Clipboard& clipboard = system_.GetClipboard();
-  return clipboard.HasText() ? NewMemoAfter(memo, clipboard.GetText()) : nullptr;
 }
 
 void TMainForm::SetDefaultStyleFrom(TMemoForm* memo) {
@@ -214,6 +218,14 @@ bool TMainForm::OpenFileAsMemo(const std::string& path) {
 void TMainForm::NewMemo() {
   NewMemoClick(nullptr);
 }
+void TMainForm::OpenTextAsMemo() { TextOpenAndShowClick(nullptr); }
+void TMainForm::ClipNewMemoAtStart() { ClipNewMemoAtStartClick(nullptr); }
+void TMainForm::ClipNewMemoAtEnd() { ClipNewMemoAtEndClick(nullptr); }
+void TMainForm::ListAllMemos() {
+  ListAllMemoClick(nullptr);
+  Show();
+}
+void TMainForm::ShowCalendar() { ShowCalendarClick(nullptr); }
 void TMainForm::ShowAllMemos() {
   ShowAllMemoClick(nullptr);
 }

@@ -1,5 +1,4 @@
-// TMainForm: stepping through the memos, listing them, the editor's style and memos made from
-// the clipboard.
+// TMainForm: stepping through the memos, listing them, and the editor's style.
 #include <algorithm>
 
 #include "app/main_form.h"
@@ -70,35 +69,6 @@ void TMainForm::ShowBorderClick(ui::Component*) {
   ui::MenuItem* item = Item("ShowBorder");
   item->SetChecked(!item->Checked());
   Button("ShowBorderBtn")->SetDown(item->Checked());
-}
-
-void TMainForm::PasteClipboardAsMemo(TMemoForm* target) {
-  platform::Clipboard& clipboard = system_.GetClipboard();
-  // Clipboard pictures become picture memos with the picture commands; until then only text.
-  if (!clipboard.HasText() || !AskSaveEditorText()) return;
-  RichEdit1->Clear();
-  RichEdit1->SetText(clipboard.GetText());
-  CurrentMemo = target;
-  ShowMemoClick(nullptr);
-}
-
-void TMainForm::ClipNewMemoAtEndClick(ui::Component*) {
-  LoadDefaultStyle();
-  PasteClipboardAsMemo(nullptr);
-  CurrentMemo = nullptr;
-}
-
-void TMainForm::ClipNewMemoAtStartClick(ui::Component*) {
-  // The memo is made only when there is something to put in it: an empty clipboard or a
-  // cancelled question leaves no empty memo at the front of the list.
-  if (!system_.GetClipboard().HasText() || !AskSaveEditorText()) return;
-  TMemoForm* memo = CreateMemo();
-  MemoList.insert(MemoList.begin(), memo);
-  memo->SetBounds(WorkArea.Right - memo->Width(), WorkArea.Top, memo->Width(), memo->Height());
-  LoadDefaultStyle();
-  SetEditorModified(false);
-  PasteClipboardAsMemo(memo);
-  memo->Show();
 }
 
 }  // namespace quillpad

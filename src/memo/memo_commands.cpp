@@ -190,9 +190,16 @@ void TMemoForm::DoDropFiles(const std::vector<std::string>& paths) {
       std::vector<std::string> found;
       for (const std::string& path : paths) CollectDropped(path, found);
       // Storing a memo may save and reload the whole list, this memo with it: nothing below
-      // touches this memo.
+      // touches this memo, and the host checks it is still there before putting a picture after it.
       MemoHost* host = host_;
-      for (const std::string& file : found) host->OpenFileAsMemo(file);
+      for (const std::string& file : found) {
+        // Exactly ".bmp": other spellings and formats are left to the picture readers.
+        if (ExtractFileExt(file) == ".bmp") {
+          host->OpenPictureAsMemo(this, file);
+        } else {
+          host->OpenFileAsMemo(file);
+        }
+      }
       return;
     }
   }
@@ -208,8 +215,7 @@ void TMemoForm::CollectDropped(const std::string& path, std::vector<std::string>
     }
     return;
   }
-  // Pictures arrive with the picture commands; every other file is text.
-  if (ExtractFileExt(path) != ".bmp") found.push_back(path);
+  found.push_back(path);
 }
 
 void TMemoForm::DoDblClick() {
@@ -427,12 +433,17 @@ void TMemoForm::ClipAddEndClick() {
 }
 
 void TMemoForm::MemoCopyClick() {
-  // Picture copies go through the clipboard with the picture commands.
-  if (host_ && memo_.Kind != MemoKind::mkImage) host_->DuplicateMemo(this);
+  if (!host_) return;
+  if (memo_.Kind != MemoKind::mkImage) {
+    host_->DuplicateMemo(this);
+    return;
+  }
+  // A picture is copied the way every picture memo is made: through the clipboard.
+  Sys().GetClipboard().SetPicture(memo_.Picture);
+  ClipNewHereClick();
 }
 
 void TMemoForm::ClipNewHereClick() {
-  // Pictures on the clipboard arrive with the picture commands.
   if (host_) host_->ClipNewHere(this);
 }
 
@@ -523,6 +534,44 @@ void TMemoForm::HideAllMemoClick() {
 
 void TMemoForm::ExitClick() {
   if (host_) host_->RequestExit();
+}
+
+// --- The main window's commands --------------------------------------------------------------
+
+void TMemoForm::OpenTextClick() {
+  if (host_) host_->OpenTextAsMemo();
+}
+void TMemoForm::ClipNewStartClick() {
+  if (host_) host_->ClipNewMemoAtStart();
+}
+void TMemoForm::ClipNewEndClick() {
+  if (host_) host_->ClipNewMemoAtEnd();
+}
+void TMemoForm::ListAllMemoClick() {
+  if (host_) host_->ListAllMemos();
+}
+void TMemoForm::ShowCalendarClick() {
+  if (host_) host_->ShowCalendar();
+}
+
+// --- Printing ----------------------------------------------------------------------------------
+
+void TMemoForm::PrintMemoClick() {
+  platform::System& sys = Sys();
+  std::unique_ptr<platform::PrintJob> job = sys.StartPrint(Title());
+  if (!job) return;
+  // The memo as it looks on the screen, at the same size on paper.
+  const std::string image = Peer()->CaptureClient();
+  const std::optional<BmpInfo> info = ReadBmpInfo(image);
+  if (!info) throw AppError("メモを印刷できませんでした。");
+  const platform::Size printer = job->PixelsPerInch();
+  const platform::Size screen = sys.ScreenPixelsPerInch();
+  const auto scale = [](int pixels, int to, int from) {
+    return from > 0 ? static_cast<int>(static_cast<long long>(pixels) * to / from) : pixels;
+  };
+  job->DrawBitmap({0, 0, scale(info->Width, printer.Width, screen.Width), scale(info->Height, printer.Height, screen.Height)},
+                  image);
+  if (!job->Finish()) throw AppError("メモを印刷できませんでした。");
 }
 
 }  // namespace quillpad

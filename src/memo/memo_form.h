@@ -80,6 +80,12 @@ class TMemoForm : public ui::Form {
   void SaveAllDeleteClick();
   void NoSaveDeleteAllClick();
   void ExitClick();
+  void OpenTextClick();
+  void ClipNewStartClick();
+  void ClipNewEndClick();
+  void ListAllMemoClick();
+  void ShowCalendarClick();
+  void PrintMemoClick();
 
  protected:
   void DoPaint(platform::Canvas& canvas) override;

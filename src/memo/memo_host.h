@@ -73,7 +73,7 @@ class MemoHost {
                           const std::function<bool(MemoEdit&)>& choose = {}) = 0;
   // A copy of the memo placed right after it in the list; null when cancelled.
   virtual TMemoForm* DuplicateMemo(TMemoForm* memo) = 0;
-  // A new memo right after it holding the clipboard text; null when there was none.
+  // A new memo right after it holding the clipboard text or picture; null when there was none.
   virtual TMemoForm* ClipNewHere(TMemoForm* memo) = 0;
   // The memo's border, kind, font and colour become the default style.
   virtual void SetDefaultStyleFrom(TMemoForm* memo) = 0;
@@ -87,7 +87,16 @@ class MemoHost {
   // A dropped file as a new memo at the end of the list: text through the editor. False (after
   // telling the user) when it could not be read.
   virtual bool OpenFileAsMemo(const std::string& path) = 0;
+  // A dropped BMP file as a new picture memo right after this memo (at the end of the list when
+  // that memo is gone). False (after telling the user) when it is no picture this program reads.
+  virtual bool OpenPictureAsMemo(TMemoForm* after, const std::string& path) = 0;
   virtual void NewMemo() = 0;
+  // The main window's commands of the same names.
+  virtual void OpenTextAsMemo() = 0;
+  virtual void ClipNewMemoAtStart() = 0;
+  virtual void ClipNewMemoAtEnd() = 0;
+  virtual void ListAllMemos() = 0;  // and shows the main window
+  virtual void ShowCalendar() = 0;
   virtual void ShowAllMemos() = 0;
   virtual void HideAllMemos() = 0;
   // The end of the program at the next idle pass.

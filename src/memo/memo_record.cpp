@@ -452,6 +452,21 @@ std::string_view MemoCategoryFileName(int category) {
   }
 }
 
+std::string_view ColorDepthText(PixelFormat format) {
+  switch (format) {
+    case PixelFormat::Device: return "マシンのデフォルト解像度";
+    case PixelFormat::Bits1: return "白黒";
+    case PixelFormat::Bits4: return "16色";
+    case PixelFormat::Bits8: return "256色";
+    case PixelFormat::Bits15: return "";
+    // Sic: the text the memo files already hold, although 16 bits make 65,536 colours.
+    case PixelFormat::Bits16: return "25,536色";
+    case PixelFormat::Bits24: return "16,777,216色";
+    case PixelFormat::Bits32: return "4,294,967,296色";
+  }
+  return "";
+}
+
 std::string_view MemoCategoryCaption(int category) {
   switch (category) {
     case 0:

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/bmp_image.h"
 #include "base/color.h"
 #include "base/date_time.h"
 #include "memo/object_image.h"
@@ -71,6 +72,9 @@ struct MemoRecord {
 
   friend bool operator==(const MemoRecord&, const MemoRecord&) = default;
 };
+
+// The tooltip of a picture memo: its colour depth ("256色"); empty for 15 bits.
+std::string_view ColorDepthText(PixelFormat format);
 
 // Memo categories 0, 1, 2: their files in the work folder and their default menu captions.
 constexpr int kMemoCategoryCount = 3;

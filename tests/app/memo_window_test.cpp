@@ -538,7 +538,6 @@ TEST_F(MemoWindowTest, DroppedFilesOpenAsMemosOrJoinTheText) {
   std::filesystem::create_directories(drop / "sub");
   testing::WriteHostFile(drop / "one.txt", "一");
   testing::WriteHostFile(drop / "sub" / "two.txt", "二");
-  testing::WriteHostFile(drop / "pic.bmp", "BM");
   WriteMemoData("MemoData.dat", {Memo("a", 100, 50)});
   WriteIni("[FORM]\r\niDragDrop=1\r\n");
   TMainForm& f = Start();

@@ -196,7 +196,8 @@ void SimDesktop::SetModalScript(const std::string& captionOrName,
 bool SimDesktop::AllAnswersUsed() const {
   return boxAnswers_.empty() && expectedErrors_ == 0 && openAnswers_.empty() &&
          saveAnswers_.empty() && popupAnswers_.empty() && modalQueue_.empty() &&
-         loopActions_.empty() && fontAnswers_.empty() && colorAnswers_.empty();
+         loopActions_.empty() && fontAnswers_.empty() && colorAnswers_.empty() &&
+         printAnswers_.empty();
 }
 
 // --- Outside --------------------------------------------------------------------------------
@@ -235,6 +236,48 @@ bool SimDesktop::PickColor(Color& color, std::vector<Color>& /*customColors*/) {
   if (!answer) return false;
   color = *answer;
   return true;
+}
+
+bool SimDesktop::GetPicture(ClipboardPicture& picture) {
+  if (!clipPicture_ || !ReadBmpInfo(clipPicture_->Bmp)) return false;
+  picture = *clipPicture_;
+  return true;
+}
+
+void SimDesktop::SetPicture(const std::string& bmpFile) {
+  const std::optional<BmpInfo> info = ReadBmpInfo(bmpFile);
+  SetClipboardPicture({bmpFile, info ? info->Format : PixelFormat::Device});
+}
+
+namespace {
+class SimPrintJob : public PrintJob {
+ public:
+  SimPrintJob(std::vector<PrintRecord>& log, std::size_t index) : log_(log), index_(index) {}
+  Size PixelsPerInch() override { return log_[index_].PixelsPerInch; }
+  void DrawBitmap(const Rect& dest, std::string_view bmpFile) override {
+    if (ReadBmpInfo(bmpFile)) log_[index_].Bitmaps.push_back({dest, std::string(bmpFile)});
+  }
+  bool Finish() override {
+    log_[index_].Finished = true;
+    return true;
+  }
+
+ private:
+  std::vector<PrintRecord>& log_;
+  std::size_t index_;
+};
+}  // namespace
+
+std::unique_ptr<PrintJob> SimDesktop::StartPrint(const std::string& title) {
+  if (printAnswers_.empty()) {
+    Unexpected("print dialog without a queued answer");
+    return nullptr;
+  }
+  const std::optional<Size> answer = printAnswers_.front();
+  printAnswers_.pop_front();
+  if (!answer) return nullptr;
+  printed_.push_back({title, *answer, {}, false});
+  return std::make_unique<SimPrintJob>(printed_, printed_.size() - 1);
 }
 
 std::unique_ptr<TrayIcon> SimDesktop::CreateTrayIcon() {

@@ -49,6 +49,18 @@ struct TrayRecord {
   std::string Tip;
 };
 
+// A document sent to the printer: what was drawn on its page, in printer pixels.
+struct PrintedBitmap {
+  Rect Dest;
+  std::string Bmp;
+};
+struct PrintRecord {
+  std::string Title;
+  Size PixelsPerInch;
+  std::vector<PrintedBitmap> Bitmaps;
+  bool Finished = false;  // false: abandoned before Finish
+};
+
 struct PopupRecord {
   Point At;
   std::vector<MenuItemSpec> Items;
@@ -123,6 +135,12 @@ class SimDesktop : public System, public Clipboard {
   void ExpectColorDialog(std::optional<Color> answer) { colorAnswers_.push_back(answer); }
   const std::vector<FontSpec>& FontDialogStarts() const { return fontStarts_; }
   const std::vector<Color>& ColorDialogStarts() const { return colorStarts_; }
+  // The print dialog: each call takes the next answer, the chosen printer's resolution
+  // (nullopt: Cancel); without one it is cancelled and reported as unexpected.
+  void ExpectPrintDialog(std::optional<Size> printerPixelsPerInch) {
+    printAnswers_.push_back(printerPixelsPerInch);
+  }
+  void SetScreenPixelsPerInch(Size ppi) { screenPpi_ = ppi; }
   void SetMouseButtonDown(MouseButton button, bool down) {
     buttonsDown_[static_cast<int>(button)] = down;
   }
@@ -136,6 +154,7 @@ class SimDesktop : public System, public Clipboard {
   const std::vector<TrayRecord>& TrayLog() const { return trayLog_; }
   const std::vector<PopupRecord>& Popups() const { return popups_; }
   const std::vector<std::string>& ModalCaptions() const { return modals_; }
+  const std::vector<PrintRecord>& Printed() const { return printed_; }
   std::vector<WindowClass> CreatedWindows() const { return created_; }
   void SetShellOpenResult(bool ok) { shellOpenResult_ = ok; }
 
@@ -185,6 +204,8 @@ class SimDesktop : public System, public Clipboard {
   bool MouseButtonDown(MouseButton button) override {
     return buttonsDown_[static_cast<int>(button)];
   }
+  std::unique_ptr<PrintJob> StartPrint(const std::string& title) override;
+  Size ScreenPixelsPerInch() override { return screenPpi_; }
 
   // --- Clipboard --------------------------------------------------------------------------
   bool HasText() override { return hasText_; }
@@ -192,6 +213,17 @@ class SimDesktop : public System, public Clipboard {
   void SetText(const std::string& text) override {
     clipText_ = text;
     hasText_ = true;
+    clipPicture_.reset();
+  }
+  bool HasPicture() override { return clipPicture_.has_value(); }
+  bool GetPicture(ClipboardPicture& picture) override;
+  // The format is the header's, as when a program puts a device-independent bitmap there.
+  void SetPicture(const std::string& bmpFile) override;
+  // Any picture and format, as another program may leave it (the bytes are not checked here).
+  void SetClipboardPicture(ClipboardPicture picture) {
+    clipPicture_ = std::move(picture);
+    hasText_ = false;
+    clipText_.clear();
   }
 
  private:
@@ -248,6 +280,10 @@ class SimDesktop : public System, public Clipboard {
   std::set<std::string> locks_;
   std::string clipText_;
   bool hasText_ = false;
+  std::optional<ClipboardPicture> clipPicture_;
+  std::deque<std::optional<Size>> printAnswers_;
+  std::vector<PrintRecord> printed_;
+  Size screenPpi_{96, 96};
   // Windows: top-level ones in Z order (front first), the foreground, focus and capture.
   std::vector<SimWindow*> zOrder_;
   SimWindow* foreground_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/bmp_image.h"
 #include "base/encoding.h"
 #include "base/text.h"
 #include "platform/menu_caption.h"
@@ -153,6 +154,12 @@ void SimWindow::SetMouseCapture(bool capture) {
   } else if (desktop_.capture_ == this) {
     desktop_.capture_ = nullptr;
   }
+}
+
+std::string SimWindow::CaptureClient() {
+  const Size client = ClientSize();
+  const Color color = (background_ & 0xFF000000u) ? 0xFFFFFFu : background_;
+  return SolidBmpFile(client.Width, client.Height, color);
 }
 
 void SimWindow::SetMenuBar(const std::vector<MenuItemSpec>* items) {

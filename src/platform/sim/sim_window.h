@@ -43,6 +43,9 @@ class SimWindow : public Window {
   void Invalidate() override { ++invalidations_; }
   void SetMouseCapture(bool capture) override;
   void SetMenuBar(const std::vector<MenuItemSpec>* items) override;
+  // The simulated screen holds no pixels: a capture is the client area in its background colour
+  // (a system colour counts as white).
+  std::string CaptureClient() override;
 
   void SetSelection(int start, int length) override;
   void GetSelection(int& start, int& length) override;

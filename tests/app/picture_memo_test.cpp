@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include "app/main_form_fixture.h"
+#include "base/bmp_image.h"
+#include "memo/memo_form.h"
+#include "memo/memo_record.h"
+
+namespace quillpad {
+namespace {
+
+using platform::ClipboardPicture;
+
+class PictureMemoTest : public testing::MainFormTest {
+ protected:
+  TMainForm& StartWith(const std::vector<MemoRecord>& records) {
+    WriteMemoData("MemoData.dat", records);
+    return Start();
+  }
+  // What the memo file holds for memo i after a save.
+  MemoRecord Saved(TMainForm& f, std::size_t i) {
+    f.SaveAllMemoClick(nullptr);
+    const MemoFileContents file = ReadMemoFile(testing::ReadHostFile(ProgramFolder() / "MemoData.dat"));
+    return file.Records.at(i);
+  }
+  const std::string picture = SolidBmpFile(30, 20, 0x0000FF);
+};
+
+TEST_F(PictureMemoTest, AClipboardPictureBecomesAPictureMemoBelowTheLastMemo) {
+  TMainForm& f = StartWith({Memo("a", 900, 10)});
+  f.ShowBorderClick(nullptr);  // the border mark off: the picture memo has no border
+  desk.SetPicture(picture);
+  f.ClipNewMemoAtEndClick(nullptr);
+  ASSERT_EQ(f.MemoCount(), 2);
+  TMemoForm& memo = *f.MemoList[1];
+  const TMemoForm& above = *f.MemoList[0];
+  EXPECT_EQ(memo.Kind(), MemoKind::mkImage);
+  EXPECT_EQ(memo.ClientWidth(), 30);
+  EXPECT_EQ(memo.ClientHeight(), 20);
+  EXPECT_EQ(memo.Left() + memo.Width(), above.Left() + above.Width());  // right edges aligned
+  EXPECT_EQ(memo.Top(), above.Top() + above.Height() + 1);
+  EXPECT_TRUE(memo.Visible());
+  EXPECT_EQ(f.CurrentMemo, nullptr);
+  EXPECT_EQ(f.RichEdit1->Text(), "");  // pictures do not pass through the editor
+
+  const MemoRecord saved = Saved(f, 1);
+  EXPECT_EQ(saved.Kind, MemoKind::mkImage);
+  EXPECT_EQ(saved.Picture, picture);
+  EXPECT_EQ(saved.PictureHint, "16,777,216色");
+  EXPECT_EQ(saved.BorderStyle, MemoBorder::None);
+  EXPECT_EQ(saved.StampText, "");
+  EXPECT_EQ(saved.Text, "");
+}
+
+TEST_F(PictureMemoTest, TheTooltipNamesTheColourDepthOfTheClipboardPicture) {
+  const std::pair<PixelFormat, std::string> table[] = {
+      {PixelFormat::Device, "マシンのデフォルト解像度"}, {PixelFormat::Bits1, "白黒"},
+      {PixelFormat::Bits4, "16色"},   {PixelFormat::Bits8, "256色"},
+      {PixelFormat::Bits15, ""},      {PixelFormat::Bits16, "25,536色"},
+      {PixelFormat::Bits24, "16,777,216色"}, {PixelFormat::Bits32, "4,294,967,296色"}};
+  TMainForm& f = Start();
+  for (const auto& [format, text] : table) {
+    desk.SetClipboardPicture({picture, format});
+    f.ClipNewMemoAtEndClick(nullptr);
+  }
+  f.SaveAllMemoClick(nullptr);
+  const MemoFileContents file = ReadMemoFile(testing::ReadHostFile(ProgramFolder() / "MemoData.dat"));
+  ASSERT_EQ(file.Records.size(), std::size(table));
+  for (std::size_t i = 0; i < std::size(table); ++i) EXPECT_EQ(file.Records[i].PictureHint, table[i].second) << i;
+}
+
+TEST_F(PictureMemoTest, APictureAtTheStartKeepsThePlaceOfTheNewWindow) {
+  TMainForm& f = StartWith({Memo("a", 100, 300)});
+  const int newWidth = TMemoForm(nullptr).Width();
+  desk.SetPicture(picture);
+  f.ClipNewMemoAtStartClick(nullptr);
+  ASSERT_EQ(f.MemoCount(), 2);
+  TMemoForm& memo = *f.MemoList[0];
+  EXPECT_EQ(memo.Kind(), MemoKind::mkImage);
+  // Placed at the top right while the window had its first size, then fitted to the picture.
+  EXPECT_EQ(memo.Top(), 0);
+  EXPECT_EQ(memo.Left(), 1024 - newWidth);
+  EXPECT_EQ(memo.ClientWidth(), 30);
+  EXPECT_TRUE(memo.Visible());
+}
+
+TEST_F(PictureMemoTest, AnUnreadablePictureMakesNoMemoAnywhere) {
+  TMainForm& f = StartWith({Memo("a", 100, 300)});
+  desk.SetClipboardPicture({"BM broken", PixelFormat::Bits24});
+  f.ClipNewMemoAtStartClick(nullptr);
+  f.ClipNewMemoAtEndClick(nullptr);
+  EXPECT_EQ(f.MemoCount(), 1);
+  desk.ExpectPopupChoice("データを使って新規メモ作成(&D)... > クリップボードから(&C)... > このメモの次(&N)");
+  Sim(*f.MemoList[0]).UserContextMenu({110, 310});
+  EXPECT_EQ(f.MemoCount(), 1);
+}
+
+TEST_F(PictureMemoTest, CopyingAPictureMemoPutsTheSamePictureRightAfterIt) {
+  MemoRecord pic = Memo("", 500, 100);
+  pic.Kind = MemoKind::mkImage;
+  pic.Picture = picture;
+  pic.PictureHint = "256色";
+  pic.ClientWidth = 30;
+  pic.ClientHeight = 20;
+  TMainForm& f = StartWith({pic, Memo("b", 100, 400)});
+  TMemoForm& source = *f.MemoList[0];
+  desk.ExpectPopupChoice("メモの内容保存、複製(&W)... > 複製(&W)");
+  Sim(source).UserContextMenu({510, 110});
+  ASSERT_EQ(f.MemoCount(), 3);
+  TMemoForm& copy = *f.MemoList[1];
+  EXPECT_EQ(copy.Kind(), MemoKind::mkImage);
+  EXPECT_EQ(copy.Left(), source.Left() - 20);
+  EXPECT_EQ(copy.Top(), source.Top() + 20);
+  EXPECT_EQ(f.MemoList[2]->MemoText(), "b");
+  ClipboardPicture onClipboard;
+  ASSERT_TRUE(desk.GetPicture(onClipboard));  // the copy went through the clipboard
+  EXPECT_EQ(onClipboard.Bmp, picture);
+  EXPECT_EQ(Saved(f, 1).Picture, picture);
+}
+
+TEST_F(PictureMemoTest, DroppedBmpFilesBecomePicturesAndOtherSpellingsText) {
+  const auto drop = ProgramFolder() / "Drop";
+  std::filesystem::create_directories(drop);
+  testing::WriteHostFile(drop / "a.bmp", picture);
+  testing::WriteHostFile(drop / "b.bmp", "BM not a picture");
+  testing::WriteHostFile(drop / "c.BMP", "capital");
+  WriteIni("[FORM]\r\niDragDrop=1\r\n");
+  TMainForm& f = StartWith({Memo("first", 600, 100), Memo("last", 100, 400)});
+  desk.ExpectMessageBox(platform::IdOk, "C:\\Quillpad\\Drop\\b.bmpを開くことに失敗しました。");
+  Sim(*f.MemoList[0]).UserDropFiles({"C:\\Quillpad\\Drop"});
+  ASSERT_EQ(f.MemoCount(), 4);
+  EXPECT_EQ(f.MemoList[1]->Kind(), MemoKind::mkImage);  // right after the memo it was dropped on
+  EXPECT_EQ(f.MemoList[1]->Left(), f.MemoList[0]->Left() - 20);
+  EXPECT_EQ(f.MemoList[2]->MemoText(), "last");
+  EXPECT_EQ(f.MemoList[3]->MemoText(), "capital");
+  EXPECT_TRUE(desk.AllAnswersUsed());
+}
+
+TEST_F(PictureMemoTest, PrintingPutsTheMemoImageOnThePageAtPrinterScale) {
+  TMainForm& f = StartWith({Memo("a", 100, 300)});
+  TMemoForm& memo = *f.MemoList[0];
+  memo.SetClientSize(50, 40);
+  desk.ExpectPrintDialog(std::nullopt);  // cancelled: nothing reaches the printer
+  memo.PrintMemoClick();
+  EXPECT_TRUE(desk.Printed().empty());
+
+  desk.SetScreenPixelsPerInch({96, 120});
+  desk.ExpectPrintDialog(platform::Size{600, 300});
+  memo.PrintMemoClick();
+  ASSERT_EQ(desk.Printed().size(), 1u);
+  const platform::sim::PrintRecord& page = desk.Printed()[0];
+  EXPECT_EQ(page.Title, "Quillpad");
+  EXPECT_TRUE(page.Finished);
+  ASSERT_EQ(page.Bitmaps.size(), 1u);
+  EXPECT_EQ(page.Bitmaps[0].Dest, (platform::Rect{0, 0, 312, 100}));  // 50*600/96, 40*300/120
+  const std::optional<BmpInfo> image = ReadBmpInfo(page.Bitmaps[0].Bmp);
+  ASSERT_TRUE(image);
+  EXPECT_EQ(image->Width, 50);
+  EXPECT_EQ(image->Height, 40);
+}
+
+}  // namespace
+}  // namespace quillpad
