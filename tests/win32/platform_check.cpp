@@ -17,10 +17,12 @@
 #include <thread>
 #include <vector>
 
+#include "base/bmp_image.h"
 #include "base/encoding.h"
 #include "base/path.h"
 #include "e2e_support.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_print.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_tray_icon.h"
 #include "platform/win32/win32_window.h"
@@ -492,12 +494,283 @@ void CheckServices(CheckSystem& system) {
         "work area inside screen");
 }
 
+// --- pictures: clipboard, drawing on a page, capturing a window ---
+
+void Put(std::string& b, std::uint32_t v, int bytes) {
+  for (int i = 0; i < bytes; ++i) b.push_back(static_cast<char>(v >> (8 * i) & 0xFF));
+}
+
+// A BMP file image with the given header size, colour table (or the masks after a version 1
+// header) and pixel bytes; gap bytes lie between the table and the pixels.
+std::string MakeBmp(int width, int height, int bitCount, std::uint32_t compression,
+                    const std::string& table, const std::string& pixels, int headerSize = 40,
+                    int colorsUsed = 0, int gap = 0) {
+  std::string b = "BM";
+  const int offset = 14 + headerSize + static_cast<int>(table.size()) + gap;
+  Put(b, static_cast<std::uint32_t>(offset + static_cast<int>(pixels.size())), 4);
+  Put(b, 0, 4);
+  Put(b, static_cast<std::uint32_t>(offset), 4);
+  Put(b, static_cast<std::uint32_t>(headerSize), 4);
+  Put(b, static_cast<std::uint32_t>(width), 4);
+  Put(b, static_cast<std::uint32_t>(height), 4);
+  Put(b, 1, 2);
+  Put(b, static_cast<std::uint32_t>(bitCount), 2);
+  Put(b, compression, 4);
+  Put(b, static_cast<std::uint32_t>(pixels.size()), 4);
+  Put(b, 2835, 4);
+  Put(b, 2835, 4);
+  Put(b, static_cast<std::uint32_t>(colorsUsed), 4);
+  Put(b, 0, 4);
+  b.append(14 + static_cast<std::size_t>(headerSize) - b.size(), '\0');  // a later header's fields
+  b += table;
+  b.append(static_cast<std::size_t>(gap), '\x5A');
+  return b + pixels;
+}
+
+// Every byte of the rows (padding too) different from its neighbours.
+std::string Pattern(std::size_t n, unsigned seed) {
+  std::string out(n, '\0');
+  for (std::size_t i = 0; i < n; ++i)
+    out[i] = static_cast<char>((i * 37 + seed * 11 + (i >> 3)) & 0xFF);
+  return out;
+}
+
+std::string Masks565() {
+  std::string m;
+  Put(m, 0xF800, 4);
+  Put(m, 0x07E0, 4);
+  Put(m, 0x001F, 4);
+  return m;
+}
+
+// Puts a block of bytes on the clipboard as another program would, under a format of its choice.
+void PutForeign(UINT format, const std::string& bytes) {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+  std::copy(bytes.begin(), bytes.end(), static_cast<char*>(GlobalLock(block)));
+  GlobalUnlock(block);
+  if (!SetClipboardData(format, block)) GlobalFree(block);
+  CloseClipboard();
+}
+
+void CheckClipboardPictures(qp::Clipboard& clipboard) {
+  struct Case {
+    const char* what;
+    std::string file;
+    quillpad::PixelFormat format;
+  };
+  std::string palette2, palette3;
+  Put(palette2, 0x000000, 4);
+  Put(palette2, 0xFFFFFF, 4);
+  for (std::uint32_t c : {0x102030u, 0x405060u, 0x708090u}) Put(palette3, c, 4);
+  const std::vector<Case> cases = {
+      {"1-bit picture", MakeBmp(13, 3, 1, 0, palette2, Pattern(4 * 3, 1)),
+       quillpad::PixelFormat::Bits1},
+      {"8-bit picture with three colours", MakeBmp(5, 2, 8, 0, palette3, Pattern(8 * 2, 2), 40, 3),
+       quillpad::PixelFormat::Bits8},
+      {"24-bit picture", MakeBmp(7, 3, 24, 0, "", Pattern(24 * 3, 3)),
+       quillpad::PixelFormat::Bits24},
+      {"24-bit top-down picture", MakeBmp(2, -2, 24, 0, "", Pattern(8 * 2, 4)),
+       quillpad::PixelFormat::Bits24},
+      {"16-bit 5-6-5 picture", MakeBmp(3, 2, 16, 3, Masks565(), Pattern(8 * 2, 5)),
+       quillpad::PixelFormat::Bits16},
+      {"16-bit 5-5-5 picture", MakeBmp(3, 2, 16, 0, "", Pattern(8 * 2, 6)),
+       quillpad::PixelFormat::Bits15},
+  };
+  for (const Case& c : cases) {
+    clipboard.SetPicture(c.file);
+    qp::ClipboardPicture picture;
+    const bool got = clipboard.HasPicture() && clipboard.GetPicture(picture);
+    Check(got && !clipboard.HasText(), (std::string(c.what) + ": alone on the clipboard").c_str());
+    CheckBytes(picture.Bmp, c.file, (std::string(c.what) + ": reads back byte for byte").c_str());
+    Check(picture.Format == c.format, (std::string(c.what) + ": pixel format").c_str(),
+          std::to_string(static_cast<int>(picture.Format)));
+  }
+
+  // A gap before the pixels is allowed in a file but not in the clipboard's packed form.
+  const std::string pixels = Pattern(12 * 2, 7);
+  clipboard.SetPicture(MakeBmp(4, 2, 24, 0, "", pixels, 40, 0, 6));
+  qp::ClipboardPicture gapped;
+  const bool gotGapped = clipboard.GetPicture(gapped);
+  const auto gappedInfo = quillpad::ReadBmpInfo(gapped.Bmp);
+  Check(gotGapped && gappedInfo && gappedInfo->PixelOffset == 54 && gapped.Bmp.substr(54) == pixels,
+        "a file's gap before its pixels is closed on the clipboard");
+
+  clipboard.SetText("文字だけ");
+  qp::ClipboardPicture none;
+  Check(!clipboard.HasPicture() && !clipboard.GetPicture(none) && none.Bmp.empty(),
+        "text set after a picture leaves no picture");
+  clipboard.SetPicture("BM not a picture");
+  CheckBytes(clipboard.GetText(), "文字だけ", "an unsound picture leaves the clipboard as it was");
+
+  // A device bitmap from another program: the packed form is the system's, the format the screen's.
+  HDC screen = GetDC(nullptr);
+  HBITMAP device = CreateCompatibleBitmap(screen, 17, 9);
+  ReleaseDC(nullptr, screen);
+  if (OpenClipboard(nullptr)) {
+    EmptyClipboard();
+    if (!SetClipboardData(CF_BITMAP, device)) DeleteObject(device);
+    CloseClipboard();
+  }
+  qp::ClipboardPicture fromDevice;
+  Check(clipboard.HasPicture() && clipboard.GetPicture(fromDevice), "a device bitmap is a picture");
+  const auto deviceInfo = quillpad::ReadBmpInfo(fromDevice.Bmp);
+  Check(fromDevice.Format == quillpad::PixelFormat::Device, "a device bitmap has the device format",
+        std::to_string(static_cast<int>(fromDevice.Format)));
+  Check(deviceInfo && deviceInfo->Width == 17 && deviceInfo->Height == 9,
+        "a device bitmap keeps its size");
+
+  // A packed bitmap put by another program as it is: its header is checked, not believed.
+  const std::string dib = std::string(quillpad::DibOfBmpFile(cases[2].file));
+  PutForeign(CF_DIB, dib);
+  qp::ClipboardPicture foreign;
+  Check(clipboard.GetPicture(foreign) && foreign.Bmp == cases[2].file &&
+            foreign.Format == quillpad::PixelFormat::Bits24,
+        "another program's packed bitmap reads as a file image");
+  std::string lying = dib;
+  lying[8] = 100;  // 100 rows claimed, 3 there
+  PutForeign(CF_DIB, lying);
+  qp::ClipboardPicture rejected;
+  Check(!clipboard.GetPicture(rejected) && rejected.Bmp.empty(),
+        "a packed bitmap claiming more rows than it has is refused");
+  PutForeign(CF_DIB, dib.substr(0, 20));
+  Check(!clipboard.GetPicture(rejected), "a cut-off header is refused");
+  clipboard.SetText("");
+}
+
+// The colour of a pixel of a 24-bit DIB section (bottom-up rows), as 0x00BBGGRR.
+std::uint32_t PixelAt(const unsigned char* bits, int width, int height, int x, int y) {
+  const int stride = (width * 3 + 3) / 4 * 4;
+  const unsigned char* p = bits + (height - 1 - y) * stride + x * 3;
+  return p[2] | p[1] << 8 | p[0] << 16;
+}
+
+// Pictures drawn by a print job, here on a memory device context: no printer dialog can be
+// answered under Wine, so the page is a DIB section and the document itself must fail.
+void CheckPrintJobDrawing(qp::System& system) {
+  constexpr int kW = 24, kH = 12;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), kW, kH, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* raw = nullptr;
+  HBITMAP page = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &raw, nullptr, 0);
+  SelectObject(memory, page);
+  const auto* bits = static_cast<const unsigned char*>(raw);
+  auto fill = [&](std::uint32_t color) {
+    for (int y = 0; y < kH; ++y)
+      for (int x = 0; x < kW; ++x) SetPixel(memory, x, y, color);
+    GdiFlush();
+  };
+  auto all = [&](qp::Rect r, std::uint32_t color) {
+    GdiFlush();
+    for (int y = r.Top; y < r.Bottom; ++y)
+      for (int x = r.Left; x < r.Right; ++x)
+        if (PixelAt(bits, kW, kH, x, y) != color) return false;
+    return true;
+  };
+  fill(0xFFFFFF);
+
+  auto job = std::make_unique<w32::Win32PrintJob>(memory, "印刷検査");
+  Check(job->PixelsPerInch() == system.ScreenPixelsPerInch(),
+        "a job's pixels per inch are its device's");
+  job->DrawBitmap({0, 0, kW, kH}, quillpad::SolidBmpFile(3, 2, 0x0000FF));
+  Check(all({0, 0, kW, kH}, 0x0000FF), "a solid picture stretched over the page");
+
+  fill(0xFFFFFF);
+  std::string red565;
+  for (int i = 0; i < 2; ++i) Put(red565, 0xF800, 2);
+  job->DrawBitmap({4, 2, 12, 8}, MakeBmp(2, 1, 16, 3, Masks565(), red565));
+  Check(all({4, 2, 12, 8}, 0x0000FF) && all({0, 0, kW, 2}, 0xFFFFFF) &&
+            all({12, 0, kW, kH}, 0xFFFFFF),
+        "a 5-6-5 picture drawn through its masks, only into its rectangle");
+
+  // An 8-bit picture behind a later, longer header: its colour table follows the whole header.
+  std::string table;
+  Put(table, 0x00FF00, 4);  // green (entries are blue, green, red, 0)
+  Put(table, 0x0000FF, 4);  // blue
+  job->DrawBitmap({0, 0, kW, kH}, MakeBmp(1, 1, 8, 0, table, std::string("\x01\0\0\0", 4), 124, 2));
+  Check(all({0, 0, kW, kH}, 0xFF0000), "a colour table after a version 5 header",
+        std::to_string(PixelAt(bits, kW, kH, 0, 0)));
+
+  const std::string whole = quillpad::SolidBmpFile(4, 4, 0x00FF00);
+  job->DrawBitmap({0, 0, kW, kH}, whole.substr(0, whole.size() - 1));
+  Check(all({0, 0, kW, kH}, 0xFF0000), "a picture one byte short draws nothing");
+
+  Check(!job->Finish(), "a document the device refuses is reported");
+  Check(!job->Finish(), "a job finishes once");
+  job.reset();  // the device context goes with the job
+  Check(!GetObjectType(memory), "the job deleted its device context");
+  DeleteObject(page);
+}
+
+// What a form shows, its children included: the form's background and a paint box's fill.
+void CheckCapture(qp::WindowSystem& windows) {
+  struct Fill : qp::WindowEvents {
+    void OnPaint(qp::Canvas& canvas) override {
+      const qp::Size s = canvas.CanvasSize();
+      canvas.FillRect({0, 0, s.Width, s.Height}, 0xFF0000);
+    }
+  } fill;
+  qp::WindowEvents plain;
+  auto form = windows.CreateWindow(qp::WindowClass::Form, nullptr, plain);
+  form->SetText("写し検査");
+  form->SetBounds({100, 470, 360, 650});
+  form->SetBackground(0x00FF00);
+  auto box = windows.CreateWindow(qp::WindowClass::PaintBox, form.get(), fill);
+  const qp::Rect boxRect{30, 20, 90, 50};
+  box->SetBounds(boxRect);
+  form->SetVisible(true);
+  form->BringToFront();
+
+  const qp::Size client = form->ClientSize();
+  const std::string picture = form->CaptureClient();
+  const auto info = quillpad::ReadBmpInfo(picture);
+  Check(
+      info && info->Width == client.Width && info->Height == client.Height && info->BitCount == 24,
+      "a capture has the client's size in 24 bits",
+      info ? std::to_string(info->Width) + "x" + std::to_string(info->Height) : "unreadable");
+  if (info) {
+    const auto* bits = reinterpret_cast<const unsigned char*>(picture.data() + info->PixelOffset);
+    int wrongForm = 0, wrongBox = 0;
+    std::uint32_t firstWrong = 0;
+    for (int y = 0; y < info->Height; ++y) {
+      for (int x = 0; x < info->Width; ++x) {
+        const bool inBox =
+            x >= boxRect.Left && x < boxRect.Right && y >= boxRect.Top && y < boxRect.Bottom;
+        const std::uint32_t color = PixelAt(bits, info->Width, info->Height, x, y);
+        if (color != (inBox ? 0xFF0000u : 0x00FF00u)) {
+          if (!wrongForm && !wrongBox) firstWrong = color;
+          ++(inBox ? wrongBox : wrongForm);
+        }
+      }
+    }
+    Check(wrongForm == 0, "the form's background in the capture",
+          std::to_string(wrongForm) + " pixels, first " + std::to_string(firstWrong));
+    Check(wrongBox == 0, "the child's painting in the capture",
+          std::to_string(wrongBox) + " pixels, first " + std::to_string(firstWrong));
+  }
+  const std::string child = box->CaptureClient();
+  const auto childInfo = quillpad::ReadBmpInfo(child);
+  Check(childInfo && childInfo->Width == boxRect.Width() && childInfo->Height == boxRect.Height() &&
+            child.substr(childInfo->PixelOffset) ==
+                quillpad::SolidBmpFile(boxRect.Width(), boxRect.Height(), 0xFF0000).substr(54),
+        "a child captured alone");
+}
+
 }  // namespace
 
 int main() {
   CheckSystem system;
   auto& windows = system.Windows();
   CheckServices(system);
+  CheckClipboardPictures(system.GetClipboard());
+  Check(system.ScreenPixelsPerInch().Width > 0 && system.ScreenPixelsPerInch().Height > 0,
+        "screen pixels per inch");
+  CheckPrintJobDrawing(system);
+  CheckCapture(windows);
 
   FormEvents formEvents;
   formEvents.system = &system;

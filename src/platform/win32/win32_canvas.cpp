@@ -1,10 +1,12 @@
 #include "platform/win32/win32_canvas.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
-
+#include <optional>
 #include <vector>
 
+#include "base/bmp_image.h"
 #include "platform/win32/wide.h"
 
 namespace quillpad::platform::win32 {
@@ -44,44 +46,49 @@ HFONT CachedFont(const FontSpec& font) {
   return handle;
 }
 
-namespace {
-// The header and pixels of a BMP file image, or null when its sizes do not add up.
-const BITMAPINFO* CheckedBitmap(std::string_view file, const void*& bits) {
-  if (file.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) return nullptr;
-  BITMAPFILEHEADER header;
-  std::memcpy(&header, file.data(), sizeof header);
-  BITMAPINFOHEADER info;
-  std::memcpy(&info, file.data() + sizeof header, sizeof info);
-  if (header.bfType != 0x4D42 || info.biSize < sizeof(BITMAPINFOHEADER) || info.biPlanes != 1) return nullptr;
-  const std::uint64_t width = static_cast<std::uint64_t>(info.biWidth < 0 ? 0 : info.biWidth);
-  const std::uint64_t height = info.biHeight < 0 ? 0 - static_cast<std::int64_t>(info.biHeight) : info.biHeight;
-  const int depth = info.biBitCount;
-  if (width == 0 || height == 0 || width > 32768 || height > 32768) return nullptr;
-  if (depth != 1 && depth != 4 && depth != 8 && depth != 16 && depth != 24 && depth != 32) return nullptr;
-  if (info.biCompression != BI_RGB && info.biCompression != BI_BITFIELDS) return nullptr;
-  const std::uint64_t stride = (width * static_cast<std::uint64_t>(depth) + 31) / 32 * 4;
-  const std::uint64_t colors = depth <= 8 ? (info.biClrUsed ? info.biClrUsed : (1u << depth)) : 0;
-  const std::uint64_t table = sizeof(BITMAPFILEHEADER) + info.biSize + colors * 4 +
-                              (info.biCompression == BI_BITFIELDS ? 12 : 0);
-  if (colors > 256 || header.bfOffBits < table || header.bfOffBits > file.size() ||
-      stride * height > file.size() - header.bfOffBits) {
-    return nullptr;
+void StretchBmpFile(HDC dc, const Rect& dest, std::string_view bmpFile) {
+  const std::optional<BmpInfo> info = ReadBmpInfo(bmpFile);
+  if (!info) return;
+  constexpr std::size_t kFileHeader = sizeof(BITMAPFILEHEADER);
+  constexpr std::size_t kInfoHeader = sizeof(BITMAPINFOHEADER);
+  // GDI gets a plain version 1 header in aligned storage: a later header could send it after a
+  // colour profile that lies outside the bytes, and the file image may start anywhere. Room for
+  // the three masks and a full colour table stays zeroed, whatever biClrUsed makes GDI read.
+  std::vector<std::uint32_t> header((kInfoHeader + 12 + 256 * 4) / 4, 0);
+  auto* bytes = reinterpret_cast<char*>(header.data());
+  std::memcpy(bytes, bmpFile.data() + kFileHeader, kInfoHeader);
+  auto* bmi = reinterpret_cast<BITMAPINFO*>(bytes);
+  const std::size_t headerSize = bmi->bmiHeader.biSize;
+  bmi->bmiHeader.biSize = kInfoHeader;
+  bmi->bmiHeader.biSizeImage = 0;  // reckoned from the sizes that were checked, not believed
+  // The masks sit at the same place after a version 1 header and inside a later one; the
+  // colour table follows the whole header. ReadBmpInfo has checked that both lie before the pixels.
+  if (bmi->bmiHeader.biCompression == BI_BITFIELDS) {
+    const std::size_t masksAt = kFileHeader + kInfoHeader;
+    std::memcpy(bytes + kInfoHeader, bmpFile.data() + masksAt,
+                std::min<std::size_t>(12, bmpFile.size() - masksAt));
   }
-  bits = file.data() + header.bfOffBits;
-  return reinterpret_cast<const BITMAPINFO*>(file.data() + sizeof header);
+  if (info->BitCount <= 8) {
+    const std::size_t colorsAt = kFileHeader + headerSize;
+    const std::size_t tableBytes = std::min<std::size_t>(info->PixelOffset - colorsAt, 256 * 4);
+    std::memcpy(bytes + kInfoHeader, bmpFile.data() + colorsAt, tableBytes);
+  } else {
+    bmi->bmiHeader.biClrUsed = 0;  // no optimising palette for GDI to look for
+  }
+  std::string alignedPixels;
+  const char* bits = bmpFile.data() + info->PixelOffset;
+  if (reinterpret_cast<std::uintptr_t>(bits) % 4 != 0) {
+    alignedPixels.assign(bmpFile.substr(info->PixelOffset));
+    bits = alignedPixels.data();
+  }
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);  // HALFTONE needs the brush origin set after it
+  StretchDIBits(dc, dest.Left, dest.Top, dest.Width(), dest.Height(), 0, 0, info->Width,
+                info->Height, bits, bmi, DIB_RGB_COLORS, SRCCOPY);
 }
-}  // namespace
 
 void Win32Canvas::DrawBitmap(const Rect& dest, std::string_view bmpFile) {
-  const void* bits = nullptr;
-  // The header is copied to aligned storage: the file image may start anywhere.
-  std::string copy(bmpFile);
-  const BITMAPINFO* info = CheckedBitmap(copy, bits);
-  if (!info) return;
-  const int height = info->bmiHeader.biHeight < 0 ? -info->bmiHeader.biHeight : info->bmiHeader.biHeight;
-  SetStretchBltMode(dc_, HALFTONE);
-  StretchDIBits(dc_, dest.Left, dest.Top, dest.Width(), dest.Height(), 0, 0, info->bmiHeader.biWidth, height,
-                bits, info, DIB_RGB_COLORS, SRCCOPY);
+  StretchBmpFile(dc_, dest, bmpFile);
 }
 
 void Win32Canvas::PaintDesktop() {

@@ -29,6 +29,10 @@ class Win32Canvas : public Canvas {
   Point origin_;
 };
 
+// A BMP file image stretched into dest on any device context (screen, memory, printer); unsound
+// bytes draw nothing.
+void StretchBmpFile(HDC dc, const Rect& dest, std::string_view bmpFile);
+
 // Extent of a single line on the screen's device context.
 Size MeasureText(HDC dc, std::string_view text, const FontSpec& font);
 

@@ -3,8 +3,11 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <exception>
+#include <optional>
 
+#include "base/bmp_image.h"
 #include "base/text.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_window_system.h"
@@ -354,6 +357,73 @@ void Win32Clipboard::SetText(const std::string& text) {
       std::copy(w.c_str(), w.c_str() + w.size() + 1, p);
       GlobalUnlock(block);
       if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
+    } else {
+      GlobalFree(block);
+    }
+  }
+  CloseClipboard();
+}
+
+namespace {
+// The packed bitmap for the clipboard. A file may leave a gap between its colour table and its
+// pixels; a packed bitmap has its pixels right after the table, so the gap is dropped.
+std::string PackedDib(std::string_view file) {
+  const std::optional<BmpInfo> info = ReadBmpInfo(file);
+  if (!info) return {};
+  const std::string_view dib = DibOfBmpFile(file);
+  const std::optional<BmpInfo> packed = ReadBmpInfo(BmpFileFromDib(dib));
+  if (!packed) return {};
+  const std::size_t fileHeader = sizeof(BITMAPFILEHEADER);
+  std::string out(file.substr(fileHeader, packed->PixelOffset - fileHeader));
+  out.append(file.substr(info->PixelOffset));
+  return out;
+}
+
+// True when the clipboard's owner put a device bitmap: CF_BITMAP is listed before the
+// device-independent forms, which the system only made from it. The clipboard is open.
+bool DeviceBitmapFirst() {
+  for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format)) {
+    if (format == CF_BITMAP) return true;
+    if (format == CF_DIB || format == CF_DIBV5) return false;
+  }
+  return false;
+}
+}  // namespace
+
+bool Win32Clipboard::HasPicture() {
+  return IsClipboardFormatAvailable(CF_DIB) || IsClipboardFormatAvailable(CF_BITMAP);
+}
+
+bool Win32Clipboard::GetPicture(ClipboardPicture& picture) {
+  if (!OpenClipboardRetry(owner_)) return false;
+  const bool device = DeviceBitmapFirst();
+  std::string dib;
+  if (HANDLE data = GetClipboardData(CF_DIB)) {
+    if (const auto* p = static_cast<const char*>(GlobalLock(data))) {
+      dib.assign(p, GlobalSize(data));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  // Another program's header is believed only as far as BmpFileFromDib checks it.
+  std::string file = BmpFileFromDib(dib);
+  const std::optional<BmpInfo> info = ReadBmpInfo(file);
+  if (!info) return false;
+  picture.Bmp = std::move(file);
+  picture.Format = device ? PixelFormat::Device : info->Format;
+  return true;
+}
+
+void Win32Clipboard::SetPicture(const std::string& bmpFile) {
+  const std::string dib = PackedDib(bmpFile);
+  if (dib.empty()) return;  // nothing sound to offer: what is there stays
+  if (!OpenClipboardRetry(owner_)) return;
+  EmptyClipboard();
+  if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, dib.size())) {
+    if (auto* p = static_cast<char*>(GlobalLock(block))) {
+      std::copy(dib.begin(), dib.end(), p);
+      GlobalUnlock(block);
+      if (!SetClipboardData(CF_DIB, block)) GlobalFree(block);
     } else {
       GlobalFree(block);
     }

@@ -19,6 +19,9 @@ class Win32Clipboard : public Clipboard {
   bool HasText() override;
   std::string GetText() override;
   void SetText(const std::string& text) override;
+  bool HasPicture() override;
+  bool GetPicture(ClipboardPicture& picture) override;
+  void SetPicture(const std::string& bmpFile) override;
 
  private:
   HWND owner_;
@@ -58,6 +61,8 @@ class Win32System : public System {
   bool SaveFileDialog(FileDialogOptions& options) override;
 
   Clipboard& GetClipboard() override { return clipboard_; }
+  std::unique_ptr<PrintJob> StartPrint(const std::string& title) override;
+  Size ScreenPixelsPerInch() override;
   std::unique_ptr<TrayIcon> CreateTrayIcon() override;
 
   bool AcquireInstanceLock(const std::string& name) override;

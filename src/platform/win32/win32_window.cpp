@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "base/bmp_image.h"
 #include "base/encoding.h"
 #include "base/text.h"
 #include "platform/win32/wide.h"
@@ -712,6 +713,48 @@ bool UpdateMenu(HMENU menu, const std::vector<MenuItemSpec>& old,
 
 // The toolkit pushes the whole menu after every change of one item (a check mark, a caption):
 // a menu of the same shape is updated in place instead of made again.
+std::string Win32Window::CaptureClient() {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const int w = client.right, h = client.bottom;
+  if (w <= 0 || h <= 0) return {};
+  // Copied from the window's own device context rather than asked for with PrintWindow: under
+  // Wine PrintWindow only sends WM_PRINT, whose default handling leaves the children out, and our
+  // own windows paint in WM_PAINT, so only backgrounds would come. The copy reads what the
+  // window's surface holds: pending paints of the window and its children are done first. Under
+  // Wine, parts covered by other windows are not painted there; a hidden window has nothing.
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = h;  // bottom-up, as the rows lie in a BMP file
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  // Not clipped to exclude the children: their pixels are part of the picture.
+  HDC windowDc = GetDCEx(hwnd_, nullptr, DCX_CACHE);
+  HDC memory = CreateCompatibleDC(windowDc);
+  void* bits = nullptr;
+  HBITMAP section = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  std::string file;
+  if (section && bits && memory) {
+    HGDIOBJ old = SelectObject(memory, section);
+    const bool copied = BitBlt(memory, 0, 0, w, h, windowDc, 0, 0, SRCCOPY) != 0;
+    GdiFlush();
+    if (copied) {
+      const std::size_t stride = (static_cast<std::size_t>(w) * 3 + 3) / 4 * 4;
+      std::string dib(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(BITMAPINFOHEADER));
+      dib.append(static_cast<const char*>(bits), stride * static_cast<std::size_t>(h));
+      file = BmpFileFromDib(dib);
+    }
+    SelectObject(memory, old);
+  }
+  if (section) DeleteObject(section);
+  if (memory) DeleteDC(memory);
+  ReleaseDC(hwnd_, windowDc);
+  return file;
+}
+
 void Win32Window::SetMenuBar(const std::vector<MenuItemSpec>* items) {
   if (!hwnd_ || cls_ != WindowClass::Form) return;
   HMENU old = GetMenu(hwnd_);

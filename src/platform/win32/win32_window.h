@@ -59,6 +59,7 @@ class Win32Window : public Window {
   void Invalidate() override;
   void SetMouseCapture(bool capture) override;
   void SetMenuBar(const std::vector<MenuItemSpec>* items) override;
+  std::string CaptureClient() override;
 
   void SetSelection(int start, int length) override;
   void GetSelection(int& start, int& length) override;
