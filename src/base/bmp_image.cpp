@@ -111,10 +111,15 @@ std::string BmpFileFromDib(std::string_view dib) {
   return file;
 }
 
-std::string_view DibOfBmpFile(std::string_view file) {
+std::string DibOfBmpFile(std::string_view file) {
   const std::optional<BmpInfo> info = ReadBmpInfo(file);
   if (!info) return {};
-  return file.substr(kFileHeader);
+  // A file may leave a gap between its colour table and its pixels; the packed form has none.
+  const std::optional<BmpInfo> packed = ReadDibInfo(file.substr(kFileHeader), 0, false);
+  if (!packed) return {};
+  std::string dib(file.substr(kFileHeader, packed->PixelOffset));
+  dib.append(file.substr(info->PixelOffset));
+  return dib;
 }
 
 std::string SolidBmpFile(int width, int height, std::uint32_t color) {

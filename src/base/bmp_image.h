@@ -33,9 +33,9 @@ PixelFormat PixelFormatOf(int bitCount, bool bitFields565);
 // A packed device-independent bitmap (header, colour table, pixels: the clipboard's form) with
 // the file header put in front; empty when the header does not describe a sound picture.
 std::string BmpFileFromDib(std::string_view dib);
-// The packed bitmap inside a file image (the bytes after the file header); empty when the image
-// is unsound.
-std::string_view DibOfBmpFile(std::string_view file);
+// The packed bitmap of a file image: its headers and colour table with the pixels right after
+// them; empty when the image is unsound.
+std::string DibOfBmpFile(std::string_view file);
 
 // A 24-bit picture of one colour (0x00BBGGRR), bottom-up.
 std::string SolidBmpFile(int width, int height, std::uint32_t color);

@@ -71,6 +71,15 @@ TEST(BmpImage, PackedBitmapsGainAFileHeaderAndLoseItAgain) {
   EXPECT_TRUE(ReadBmpInfo(BmpFileFromDib(Dib(5, -3, 8, 0, 16)))->TopDown);
 }
 
+TEST(BmpImage, AGapBeforeThePixelsIsLeftOutOfThePackedForm) {
+  const std::string dib = Dib(2, 2, 24);
+  std::string file = BmpFileFromDib(dib);
+  file.insert(54, "gap!");
+  file[10] = 58;  // the pixels now start four bytes later
+  ASSERT_TRUE(ReadBmpInfo(file));
+  EXPECT_EQ(DibOfBmpFile(file), dib);
+}
+
 TEST(BmpImage, HeadersThatClaimMoreThanTheBytesAreRefused) {
   const std::string dib = Dib(4, 4, 24);
   EXPECT_TRUE(BmpFileFromDib(dib.substr(0, dib.size() - 1)).empty());  // last row cut short

@@ -245,8 +245,8 @@ bool SimDesktop::GetPicture(ClipboardPicture& picture) {
 }
 
 void SimDesktop::SetPicture(const std::string& bmpFile) {
-  const std::optional<BmpInfo> info = ReadBmpInfo(bmpFile);
-  SetClipboardPicture({bmpFile, info ? info->Format : PixelFormat::Device});
+  // Unsound bytes leave the clipboard as it was, as on Windows.
+  if (const std::optional<BmpInfo> info = ReadBmpInfo(bmpFile)) SetClipboardPicture({bmpFile, info->Format});
 }
 
 namespace {

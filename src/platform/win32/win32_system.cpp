@@ -365,20 +365,6 @@ void Win32Clipboard::SetText(const std::string& text) {
 }
 
 namespace {
-// The packed bitmap for the clipboard. A file may leave a gap between its colour table and its
-// pixels; a packed bitmap has its pixels right after the table, so the gap is dropped.
-std::string PackedDib(std::string_view file) {
-  const std::optional<BmpInfo> info = ReadBmpInfo(file);
-  if (!info) return {};
-  const std::string_view dib = DibOfBmpFile(file);
-  const std::optional<BmpInfo> packed = ReadBmpInfo(BmpFileFromDib(dib));
-  if (!packed) return {};
-  const std::size_t fileHeader = sizeof(BITMAPFILEHEADER);
-  std::string out(file.substr(fileHeader, packed->PixelOffset - fileHeader));
-  out.append(file.substr(info->PixelOffset));
-  return out;
-}
-
 // True when the clipboard's owner put a device bitmap: CF_BITMAP is listed before the
 // device-independent forms, which the system only made from it. The clipboard is open.
 bool DeviceBitmapFirst() {
@@ -415,7 +401,7 @@ bool Win32Clipboard::GetPicture(ClipboardPicture& picture) {
 }
 
 void Win32Clipboard::SetPicture(const std::string& bmpFile) {
-  const std::string dib = PackedDib(bmpFile);
+  const std::string dib = DibOfBmpFile(bmpFile);
   if (dib.empty()) return;  // nothing sound to offer: what is there stays
   if (!OpenClipboardRetry(owner_)) return;
   EmptyClipboard();
