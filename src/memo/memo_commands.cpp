@@ -7,21 +7,17 @@
 #include "memo/marquee_control.h"
 #include "memo/memo_form.h"
 #include "memo/memo_menu.h"
+#include "memo/memo_commands_support.h"
 #include "ui/application.h"
 
 namespace quillpad {
 
+using memo_support::Sys;
+using memo_support::Title;
+
 namespace {
 
 constexpr int kSizeBand = 6;
-constexpr const char* kTextFilter = "ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|すべてのﾌｧｲﾙ(*.*)|*.*";
-
-platform::System& Sys() {
-  return ui::Application::Instance().System();
-}
-const std::string& Title() {
-  return ui::Application::Instance().Title;
-}
 
 // Whole characters only: the second byte of a double-byte character may be an at sign.
 bool HasChar(std::string_view s, char c) {
@@ -250,120 +246,6 @@ void TMemoForm::MemoDblClick() {
   }
 }
 
-// --- Deleting ------------------------------------------------------------------------------
-
-void TMemoForm::SaveDeleteClick() {
-  if (!host_) return;
-  const MemoHostSettings s = host_->MemoSettings();
-  platform::FileDialogOptions options;
-  options.Title = "メモのログへの保存";
-  options.DefaultExt = "log";
-  options.Filter = "ﾛｸﾞﾌｧｲﾙ(*.log)|*.log|すべてのﾌｧｲﾙ(*.*)|*.*";
-  options.FileName = s.asLogFile;
-  options.InitialDir = JoinPath(s.WorkDir, "DesktopMemo");
-  platform::System& sys = Sys();
-  if (sys.SaveFileDialog(options)) {
-    const std::string& path = options.FileName;
-    host_->SetLogFile(ExtractFileName(path));
-    platform::FileSystem& files = sys.Files();
-    std::optional<std::string> existing;
-    std::string bytes;
-    if (files.FileExists(path)) {
-      if (!files.ReadFile(path, bytes)) throw AppError(path + "を開くことに失敗しました。");
-      existing = bytes;
-    }
-    // The memo is only deleted once its log entry is safe.
-    if (!files.WriteFileAtomic(path, AppendLogEntry(existing, Record(), host_->NowText()))) {
-      throw AppError(path + "に書き込めませんでした。");
-    }
-    host_->SetTextDir(ExtractFileDir(path));
-  }
-  NoSaveDeleteClick();
-}
-
-void TMemoForm::NoSaveDeleteClick() {
-  if (!host_) return;
-  if (!host_->MemoSettings().bSkipCheckDelete &&
-      Sys().MessageBox("選択したメモを削除しますか？", Title(),
-                       platform::MbYesNoCancel | platform::MbIconWarning) != platform::IdYes) {
-    return;
-  }
-  host_->MarkDeleted(this);
-}
-
-void TMemoForm::NoSaveDeleteAllClick() {
-  if (!host_) return;
-  platform::System& sys = Sys();
-  if (sys.MessageBox("全てのメモを削除しますか？", Title(),
-                     platform::MbYesNoCancel | platform::MbIconWarning) != platform::IdYes) {
-    return;
-  }
-  if (sys.MessageBox("本当に全てのメモを削除しますか？", Title(),
-                     platform::MbYesNoCancel | platform::MbIconError) != platform::IdYes) {
-    return;
-  }
-  // Marked only: this memo's own handler is still running, so the idle turn destroys them all.
-  const std::vector<TMemoForm*> memos = host_->Memos();
-  for (TMemoForm* memo : memos) host_->MarkDeleted(memo);
-}
-
-void TMemoForm::SaveAllDeleteClick() {
-  // Nothing is deleted unless the text save went through.
-  if (SaveAllText()) NoSaveDeleteAllClick();
-}
-
-// --- Text saves ----------------------------------------------------------------------------
-
-std::string TMemoForm::TextSaveDir(const MemoHostSettings& s) {
-  platform::FileSystem& files = Sys().Files();
-  const std::string desktopMemo = JoinPath(s.WorkDir, "DesktopMemo");
-  if (!files.FolderExists(desktopMemo)) files.CreateFolder(desktopMemo);
-  return !s.asTextDir.empty() && files.FolderExists(s.asTextDir) ? s.asTextDir : desktopMemo;
-}
-
-void TMemoForm::MemoSaveClick() {
-  // Pictures are saved with the picture commands.
-  if (!host_ || memo_.Kind == MemoKind::mkImage) return;
-  const MemoHostSettings s = host_->MemoSettings();
-  platform::FileDialogOptions options;
-  options.Title = "メモの保存";
-  options.DefaultExt = "txt";
-  options.Filter = kTextFilter;
-  options.FileName = s.TextFileName;
-  options.OverwritePrompt = true;
-  options.InitialDir = TextSaveDir(s);
-  platform::System& sys = Sys();
-  if (!sys.SaveFileDialog(options)) return;
-  if (!sys.Files().WriteFileAtomic(options.FileName, MemoTextExport(Record(), host_->NowText()))) {
-    throw AppError(options.FileName + "に書き込めませんでした。");
-  }
-  host_->SetTextDir(ExtractFileDir(options.FileName));
-}
-
-bool TMemoForm::SaveAllText() {
-  if (!host_) return false;
-  const MemoHostSettings s = host_->MemoSettings();
-  platform::FileDialogOptions options;
-  options.Title = "全メモの保存";
-  options.Filter = kTextFilter;
-  options.FileName = s.TextFileName;
-  options.OverwritePrompt = true;
-  options.InitialDir = TextSaveDir(s);
-  platform::System& sys = Sys();
-  if (!sys.SaveFileDialog(options)) return false;
-  std::vector<MemoRecord> records;
-  for (const TMemoForm* memo : host_->Memos()) records.push_back(memo->Record());
-  if (!sys.Files().WriteFileAtomic(options.FileName,
-                                   AllMemosTextExport(records, host_->NowText()))) {
-    throw AppError(options.FileName + "に書き込めませんでした。");
-  }
-  return true;
-}
-
-void TMemoForm::SaveAllClick() {
-  SaveAllText();
-}
-
 // --- Editing through the main window -------------------------------------------------------
 
 void TMemoForm::MemoEditClick() {
@@ -552,26 +434,6 @@ void TMemoForm::ListAllMemoClick() {
 }
 void TMemoForm::ShowCalendarClick() {
   if (host_) host_->ShowCalendar();
-}
-
-// --- Printing ----------------------------------------------------------------------------------
-
-void TMemoForm::PrintMemoClick() {
-  platform::System& sys = Sys();
-  std::unique_ptr<platform::PrintJob> job = sys.StartPrint(Title());
-  if (!job) return;
-  // The memo as it looks on the screen, at the same size on paper.
-  const std::string image = Peer()->CaptureClient();
-  const std::optional<BmpInfo> info = ReadBmpInfo(image);
-  if (!info) throw AppError("メモを印刷できませんでした。");
-  const platform::Size printer = job->PixelsPerInch();
-  const platform::Size screen = sys.ScreenPixelsPerInch();
-  const auto scale = [](int pixels, int to, int from) {
-    return from > 0 ? static_cast<int>(static_cast<long long>(pixels) * to / from) : pixels;
-  };
-  job->DrawBitmap({0, 0, scale(info->Width, printer.Width, screen.Width), scale(info->Height, printer.Height, screen.Height)},
-                  image);
-  if (!job->Finish()) throw AppError("メモを印刷できませんでした。");
 }
 
 }  // namespace quillpad

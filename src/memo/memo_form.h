@@ -2,6 +2,8 @@
 // painted background. It keeps the memo's record; the memo files read and write that record.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "memo/memo_host.h"
@@ -104,6 +106,9 @@ class TMemoForm : public ui::Form {
   // Folder for text saves: asTextDir when it exists, else DesktopMemo in the work folder (made).
   std::string TextSaveDir(const MemoHostSettings& settings);
   bool SaveAllText();
+  // The text save dialog, then the text written to the chosen file: its path, none when cancelled.
+  std::optional<std::string> SaveTextAs(const char* title, const char* defaultExt,
+                                        const std::function<std::string()>& text);
   // Files to open for a drop: folders walked to the bottom.
   static void CollectDropped(const std::string& path, std::vector<std::string>& found);
   ui::MenuItem* clickedItem_ = nullptr;  // the item whose command runs
