@@ -24,6 +24,7 @@
 #include "platform/win32/win32_window.h"
 #include "support/memo_records.h"
 #include "ui/application.h"
+#include "ui/form.h"
 
 namespace w32 = quillpad::platform::win32;
 using quillpad::TMainForm;
@@ -111,8 +112,10 @@ void CheckMemos(const TMainForm& form, const std::vector<quillpad::MemoRecord>& 
     for (std::size_t i = 0; i < want.size() && detail.empty(); ++i) {
       const quillpad::TMemoForm* memo = form.MemoList[i];
       HWND hwnd = HandleOf(*memo);
-      if (memo->MemoText() != want[i].Text) detail = "memo " + std::to_string(i) + " has another text";
-      else if (!hwnd || !IsWindowVisible(hwnd)) detail = "memo " + std::to_string(i) + " is not showing";
+      if (memo->MemoText() != want[i].Text)
+        detail = "memo " + std::to_string(i) + " has another text";
+      else if (!hwnd || !IsWindowVisible(hwnd))
+        detail = "memo " + std::to_string(i) + " is not showing";
     }
   }
   HWND main = HandleOf(form);
@@ -238,10 +241,30 @@ int Run(TimingSystem& system, const std::string& folder, Figures& figures) {
     for (quillpad::TMemoForm* memo : extra) delete memo;
     Settle(application);
     destroy = Now() - t;
-    std::printf("one memo window: create %.1f ms, record %.1f ms, place %.1f ms, show %.1f ms, "
-                "paint %.1f ms, destroy %.1f ms\n",
-                create / kExtra, record / kExtra, place / kExtra, show / kExtra, paint / kExtra,
-                destroy / kExtra);
+    std::printf(
+        "one memo window: create %.1f ms, record %.1f ms, place %.1f ms, show %.1f ms, "
+        "paint %.1f ms, destroy %.1f ms\n",
+        create / kExtra, record / kExtra, place / kExtra, show / kExtra, paint / kExtra,
+        destroy / kExtra);
+  }
+  // The same for a bare form of the toolkit: what any top-level window costs here.
+  {
+    constexpr int kExtra = 10;
+    std::vector<std::unique_ptr<quillpad::ui::Form>> bare;
+    const double t0 = Now();
+    for (int i = 0; i < kExtra; ++i) bare.push_back(std::make_unique<quillpad::ui::Form>());
+    const double t1 = Now();
+    for (auto& f : bare) {
+      f->SetBounds(20 * static_cast<int>(&f - bare.data()), 0, 115, 30);
+      f->Show();
+    }
+    Settle(application);
+    const double t2 = Now();
+    bare.clear();
+    Settle(application);
+    const double t3 = Now();
+    std::printf("one bare form: create %.1f ms, place and show %.1f ms, destroy %.1f ms\n",
+                (t1 - t0) / kExtra, (t2 - t1) / kExtra, (t3 - t2) / kExtra);
   }
 
   const std::string yardstickPath = folder + "\\Yardstick.dat";
@@ -251,15 +274,13 @@ int Run(TimingSystem& system, const std::string& folder, Figures& figures) {
   int current = 0;
   for (int run = 0; run < switchRuns; ++run) {
     if (run > 0) {
-      figures.switchBack.push_back(Timed(*form, application, [&] {
-        form->MemoFile0Click(form->Item("MemoFile0"));
-      }));
+      figures.switchBack.push_back(
+          Timed(*form, application, [&] { form->MemoFile0Click(form->Item("MemoFile0")); }));
       current = 0;
       CheckMemos(*form, memos[0], "switching back shows the first file's memos again");
     }
-    figures.switchForward.push_back(Timed(*form, application, [&] {
-      form->ChangeMemoFileClick(nullptr);
-    }));
+    figures.switchForward.push_back(
+        Timed(*form, application, [&] { form->ChangeMemoFileClick(nullptr); }));
     current = 1;
     CheckMemos(*form, memos[1], "after the switch the other file's memos are showing");
   }
@@ -273,7 +294,8 @@ int Run(TimingSystem& system, const std::string& folder, Figures& figures) {
     const bool wrote = files.WriteFileAtomic(yardstickPath, bytes[current]);
     const bool read = files.ReadFile(yardstickPath, back);
     figures.fileRoundTrip.push_back(Now() - t0);
-    if (!wrote || !read || back != bytes[current]) Check(false, "the yardstick file reads back whole");
+    if (!wrote || !read || back != bytes[current])
+      Check(false, "the yardstick file reads back whole");
   }
   Check(system.Boxes.empty(), "no question or error box came up",
         system.Boxes.empty() ? std::string() : quillpad::Cp932ToUtf8(system.Boxes.front()));
@@ -282,7 +304,8 @@ int Run(TimingSystem& system, const std::string& folder, Figures& figures) {
   std::printf("\nmemo timing, %zu memos per file (%zu bytes); medians, call / call + settled:\n",
               memoCount, bytes[0].size());
   Print("switch 0->1 (ChangeMemoFileClick)", figures.switchForward, fileMs);
-  if (!figures.switchBack.empty()) Print("switch 1->0 (MemoFile0Click)", figures.switchBack, fileMs);
+  if (!figures.switchBack.empty())
+    Print("switch 1->0 (MemoFile0Click)", figures.switchBack, fileMs);
   Print("list (ListAllMemoClick)", figures.list, fileMs);
   std::printf("  %-34s %zu runs %12.2f ms   runs:", "yardstick (write + read)",
               figures.fileRoundTrip.size(), fileMs);
