@@ -47,10 +47,9 @@ class TimingSystem : public w32::Win32System {
  public:
   explicit TimingSystem(std::string programFolder) : folder_(std::move(programFolder)) {}
   std::string ExecutablePath() override { return folder_ + "\\Quillpad.exe"; }
-  int MessageBox(const std::string& text, const std::string& caption, unsigned flags) override {
+  int MessageBox(const std::string& text, const std::string& caption, unsigned) override {
     Boxes.push_back(caption + ": " + text);
     std::printf("box asked: %s\n", quillpad::Cp932ToUtf8(text).c_str());
-    (void)flags;
     return quillpad::platform::IdCancel;
   }
   void ShowError(const std::string& message) override {
