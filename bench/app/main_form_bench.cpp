@@ -8,6 +8,7 @@
 #include "app/main_form.h"
 #include "memo/memo_record.h"
 #include "platform/sim/sim_desktop.h"
+#include "support/memo_records.h"
 #include "ui/application.h"
 
 namespace quillpad {
@@ -69,17 +70,7 @@ BENCHMARK(BM_StartWithSettingsFile)->Unit(benchmark::kMillisecond);
 
 // 1,000 memos of 1 KB: SaveMemoList and LoadMemoList with their windows, next to writing and
 // reading the same bytes through the same file calls.
-std::vector<MemoRecord> ThousandMemos() {
-  std::vector<MemoRecord> records(1000);
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    records[i].Text = std::string(1000, static_cast<char>('a' + i % 26)) + "メモ";
-    records[i].Left = static_cast<int>(i % 40) * 20;
-    records[i].Top = static_cast<int>(i % 30) * 20;
-    records[i].BorderStyle = MemoBorder::None;
-    records[i].Visible = true;
-  }
-  return records;
-}
+std::vector<MemoRecord> ThousandMemos() { return testing::ManyTextMemos(1000); }
 
 void BM_SaveAndLoadMemoList(benchmark::State& state) {
   Desk d;
@@ -118,9 +109,7 @@ BENCHMARK(BM_PlainWriteAndReadSameBytes)->Unit(benchmark::kMillisecond);
 // 300 memos in each of two memo files: switching (save, destroy, load, create windows) and
 // listing every memo in the editor.
 void WriteMemoFile(const std::filesystem::path& file, std::size_t count) {
-  std::vector<MemoRecord> records = ThousandMemos();
-  records.resize(count);
-  const std::string bytes = WriteMemoFile(records);
+  const std::string bytes = WriteMemoFile(testing::ManyTextMemos(count));
   std::FILE* f = std::fopen(file.c_str(), "wb");
   std::fwrite(bytes.data(), 1, bytes.size(), f);
   std::fclose(f);
