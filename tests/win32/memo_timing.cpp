@@ -266,6 +266,32 @@ int Run(TimingSystem& system, const std::string& folder, Figures& figures) {
                 (t1 - t0) / kExtra, (t2 - t1) / kExtra, (t3 - t2) / kExtra);
   }
 
+  // And a raw window of the system, made without the toolkit: what Wine itself charges for a
+  // top-level window while the memos are open.
+  {
+    constexpr int kExtra = 10;
+    WNDCLASSW cls{};
+    cls.lpfnWndProc = DefWindowProcW;
+    cls.hInstance = GetModuleHandleW(nullptr);
+    cls.lpszClassName = L"MemoTimingRaw";
+    RegisterClassW(&cls);
+    std::vector<HWND> raw;
+    const double t0 = Now();
+    for (int i = 0; i < kExtra; ++i) {
+      raw.push_back(CreateWindowExW(WS_EX_TOOLWINDOW, cls.lpszClassName, L"", WS_POPUP, 20 * i, 0, 115, 30,
+                                    nullptr, nullptr, cls.hInstance, nullptr));
+    }
+    const double t1 = Now();
+    for (HWND w : raw) ShowWindow(w, SW_SHOWNOACTIVATE);
+    Settle(application);
+    const double t2 = Now();
+    for (HWND w : raw) DestroyWindow(w);
+    Settle(application);
+    const double t3 = Now();
+    std::printf("one raw system window: create %.1f ms, show %.1f ms, destroy %.1f ms\n",
+                (t1 - t0) / kExtra, (t2 - t1) / kExtra, (t3 - t2) / kExtra);
+  }
+
   const std::string yardstickPath = folder + "\\Yardstick.dat";
   std::string back;
   // Switches: 0 -> 1 by the cycling command (the timed figure), and between two of them back by
