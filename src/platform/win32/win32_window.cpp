@@ -711,8 +711,6 @@ bool UpdateMenu(HMENU menu, const std::vector<MenuItemSpec>& old,
 
 }  // namespace
 
-// The toolkit pushes the whole menu after every change of one item (a check mark, a caption):
-// a menu of the same shape is updated in place instead of made again.
 std::string Win32Window::CaptureClient() {
   RECT client{};
   GetClientRect(hwnd_, &client);
@@ -755,6 +753,8 @@ std::string Win32Window::CaptureClient() {
   return file;
 }
 
+// The toolkit pushes the whole menu after every change of one item (a check mark, a caption):
+// a menu of the same shape is updated in place instead of made again.
 void Win32Window::SetMenuBar(const std::vector<MenuItemSpec>* items) {
   if (!hwnd_ || cls_ != WindowClass::Form) return;
   HMENU old = GetMenu(hwnd_);
