@@ -1,6 +1,8 @@
 #include "ui/short_cut.h"
 
 #include <array>
+#include <map>
+#include <string>
 #include <utility>
 
 #include "base/text.h"
@@ -87,13 +89,19 @@ ShortCut TextToShortCut(std::string_view text) {
     }
   }
   if (text.empty()) return 0;
-  for (int key = 1; key < 256; ++key) {
-    // Number-pad digits share their names with the digit keys; the digit keys win.
-    if (key >= VkNumpad0 && key <= VkNumpad0 + 9) continue;
-    const std::string name = KeyName(key);
-    if (!name.empty() && SameText(name, text)) return modifiers | key;
-  }
-  return 0;
+  // Every key name, made once: each memo window reads some seventy shortcut texts as it is built.
+  static const std::map<std::string, int> keys = [] {
+    std::map<std::string, int> byName;
+    for (int key = 1; key < 256; ++key) {
+      // Number-pad digits share their names with the digit keys; the digit keys win.
+      if (key >= VkNumpad0 && key <= VkNumpad0 + 9) continue;
+      const std::string name = KeyName(key);
+      if (!name.empty()) byName.emplace(UpperCaseAscii(name), key);  // the first key keeps a name
+    }
+    return byName;
+  }();
+  const auto found = keys.find(UpperCaseAscii(text));
+  return found == keys.end() ? 0 : modifiers | found->second;
 }
 
 }  // namespace quillpad::ui
