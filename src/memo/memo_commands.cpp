@@ -7,6 +7,7 @@
 #include "memo/marquee_control.h"
 #include "memo/memo_form.h"
 #include "memo/memo_menu.h"
+#include "memo/memo_paint.h"
 #include "memo/memo_commands_support.h"
 #include "ui/application.h"
 
@@ -18,22 +19,6 @@ using memo_support::Title;
 namespace {
 
 constexpr int kSizeBand = 6;
-
-// Whole characters only: the second byte of a double-byte character may be an at sign.
-bool HasChar(std::string_view s, char c) {
-  for (std::size_t i = 0; i < s.size(); i += CharLength(s, i)) {
-    if (s[i] == c) return true;
-  }
-  return false;
-}
-
-bool LooksLikeAddress(const std::string& text) {
-  const std::string t = Trim(text);
-  for (std::size_t i = 0; i < t.size(); i += CharLength(t, i)) {
-    if (t.compare(i, 3, "://") == 0) return true;
-  }
-  return HasChar(t, '@') && HasChar(t, '.');
-}
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include "memo/marquee_control.h"
 #include "memo/memo_form.h"
 #include "memo/memo_record.h"
+#include "ui/short_cut.h"
 
 namespace quillpad {
 namespace {
@@ -151,6 +152,35 @@ TEST_F(MemoFilesTest, CyclingMemoFilesSavesEachBeforeLeavingIt) {
   EXPECT_EQ(f.MemoList[0]->MemoText(), "zero");
   EXPECT_EQ(ReadMemoFile(ReadMemoData("MemoData1.dat")).Records.at(0).Text, "one");
   EXPECT_TRUE(std::filesystem::exists(ProgramFolder() / "MemoData2.dat"));
+  EXPECT_EQ(f.Caption(), "Quillpad - カテゴリ０ ： 新規メモ");
+}
+
+TEST_F(MemoFilesTest, F4WithUnsavedTextStoresItInTheFileItLeaves) {
+  WriteMemoData("MemoData.dat", {Memo("a", 100, 50)});
+  TMainForm& f = Start();
+  f.NewMemoClick(nullptr);
+  Editor().UserType("draft");
+  desk.ExpectMessageBox(platform::IdYes);  // store it first
+  EXPECT_TRUE(Editor().UserKey(ui::VkF1 + 3));
+  EXPECT_EQ(f.CurMemoFileName, "MemoData1.dat");
+  EXPECT_EQ(f.MemoCount(), 0);
+  const MemoFileContents left = ReadMemoFile(ReadMemoData("MemoData.dat"));
+  ASSERT_EQ(left.Records.size(), 2u);
+  EXPECT_EQ(left.Records[1].Text, "draft");
+  EXPECT_EQ(f.RichEdit1->Text(), "");
+  EXPECT_TRUE(desk.AllAnswersUsed());
+}
+
+TEST_F(MemoFilesTest, ChoosingTheCurrentFileSavesAndReloadsNothing) {
+  WriteMemoData("MemoData.dat", {Memo("a", 100, 50)});
+  TMainForm& f = Start();
+  TMemoForm* memo = f.MemoList[0];
+  memo->SetBounds(300, 200, memo->Width(), memo->Height());
+  const std::string before = ReadMemoData("MemoData.dat");
+  f.MemoFile0Click(f.Item("MemoFile0"));
+  ASSERT_EQ(f.MemoCount(), 1);
+  EXPECT_EQ(f.MemoList[0], memo);  // the same window, not a reloaded one
+  EXPECT_EQ(ReadMemoData("MemoData.dat"), before);
   EXPECT_EQ(f.Caption(), "Quillpad - カテゴリ０ ： 新規メモ");
 }
 
