@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/main_form.h"
-#include "base/path.h"
 #include "memo/memo_form.h"
 
 namespace quillpad {

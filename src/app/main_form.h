@@ -203,7 +203,7 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
   void ShowBorderClick(ui::Component* sender);
   void ClipNewMemoAtEndClick(ui::Component* sender);
   void ClipNewMemoAtStartClick(ui::Component* sender);
-  // The clipboard's text as the editor's text, written into target (null: a new memo).
+  // The clipboard's text through the editor, or its picture, into target (null: a new memo).
   void PasteClipboardAsMemo(TMemoForm* target);
   void ShowAllMemoClick(ui::Component* sender);
   void HideAllMemoClick(ui::Component* sender);

@@ -305,7 +305,9 @@ void TMemoForm::MemoCopyClick() {
     host_->DuplicateMemo(this);
     return;
   }
-  // A picture is copied the way every picture memo is made: through the clipboard.
+  // A picture is copied the way every picture memo is made: through the clipboard. A picture
+  // memo whose picture was lost to damage copies nothing, not whatever the clipboard holds.
+  if (!ReadBmpInfo(memo_.Picture)) return;
   Sys().GetClipboard().SetPicture(memo_.Picture);
   ClipNewHereClick();
 }

@@ -117,6 +117,16 @@ TEST_F(PictureMemoTest, CopyingAPictureMemoPutsTheSamePictureRightAfterIt) {
   EXPECT_EQ(Saved(f, 1).Picture, picture);
 }
 
+TEST_F(PictureMemoTest, APictureMemoWithoutItsPictureCopiesNothingFromTheClipboard) {
+  MemoRecord pic = Memo("", 500, 100);
+  pic.Kind = MemoKind::mkImage;  // its picture was lost to a damaged file
+  TMainForm& f = StartWith({pic});
+  desk.SetText("unrelated");
+  desk.ExpectPopupChoice("メモの内容保存、複製(&W)... > 複製(&W)");
+  Sim(*f.MemoList[0]).UserContextMenu({510, 110});
+  EXPECT_EQ(f.MemoCount(), 1);
+}
+
 TEST_F(PictureMemoTest, DroppedBmpFilesBecomePicturesAndOtherSpellingsText) {
   const auto drop = ProgramFolder() / "Drop";
   std::filesystem::create_directories(drop);
