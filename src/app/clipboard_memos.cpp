@@ -67,10 +67,11 @@ void TMainForm::ClipNewMemoAtStartClick(ui::Component*) {
   MemoList.insert(MemoList.begin(), memo);
   memo->SetBounds(WorkArea.Right - memo->Width(), WorkArea.Top, memo->Width(), memo->Height());
   LoadDefaultStyle();
-  SetEditorModified(false);
   if (text) {
+    SetEditorModified(false);  // already answered above
     PasteClipboardAsMemo(memo);
   } else {
+    // A picture leaves the editor alone: unsaved text there stays unsaved and will be asked for.
     PictureToMemo(memo, picture);
   }
   memo->Show();

@@ -83,6 +83,20 @@ TEST_F(PictureMemoTest, APictureAtTheStartKeepsThePlaceOfTheNewWindow) {
   EXPECT_TRUE(memo.Visible());
 }
 
+TEST_F(PictureMemoTest, UnsavedEditorTextSurvivesAPictureMemo) {
+  TMainForm& f = Start();
+  f.NewMemoClick(nullptr);
+  Editor().UserType("draft");
+  desk.SetPicture(picture);
+  f.ClipNewMemoAtStartClick(nullptr);
+  f.ClipNewMemoAtEndClick(nullptr);
+  EXPECT_EQ(f.MemoCount(), 2);
+  EXPECT_EQ(f.RichEdit1->Text(), "draft");
+  desk.ExpectMessageBox(platform::IdCancel);  // still unsaved: the next open asks
+  f.NewMemoClick(nullptr);
+  EXPECT_TRUE(desk.AllAnswersUsed());
+}
+
 TEST_F(PictureMemoTest, AnUnreadablePictureMakesNoMemoAnywhere) {
   TMainForm& f = StartWith({Memo("a", 100, 300)});
   desk.SetClipboardPicture({"BM broken", PixelFormat::Bits24});
