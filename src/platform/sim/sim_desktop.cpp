@@ -214,12 +214,7 @@ bool SimDesktop::ShowHelp(const std::string& helpFile) {
 
 bool SimDesktop::PickFont(FontSpec& font) {
   fontStarts_.push_back(font);
-  if (fontAnswers_.empty()) {
-    Unexpected("font dialog without a queued answer");
-    return false;
-  }
-  const std::optional<FontSpec> answer = fontAnswers_.front();
-  fontAnswers_.pop_front();
+  const std::optional<FontSpec> answer = NextAnswer(fontAnswers_, "font dialog");
   if (!answer) return false;
   font = *answer;
   return true;
@@ -227,12 +222,7 @@ bool SimDesktop::PickFont(FontSpec& font) {
 
 bool SimDesktop::PickColor(Color& color, std::vector<Color>& /*customColors*/) {
   colorStarts_.push_back(color);
-  if (colorAnswers_.empty()) {
-    Unexpected("colour dialog without a queued answer");
-    return false;
-  }
-  const std::optional<Color> answer = colorAnswers_.front();
-  colorAnswers_.pop_front();
+  const std::optional<Color> answer = NextAnswer(colorAnswers_, "colour dialog");
   if (!answer) return false;
   color = *answer;
   return true;
@@ -269,12 +259,7 @@ class SimPrintJob : public PrintJob {
 }  // namespace
 
 std::unique_ptr<PrintJob> SimDesktop::StartPrint(const std::string& title) {
-  if (printAnswers_.empty()) {
-    Unexpected("print dialog without a queued answer");
-    return nullptr;
-  }
-  const std::optional<Size> answer = printAnswers_.front();
-  printAnswers_.pop_front();
+  const std::optional<Size> answer = NextAnswer(printAnswers_, "print dialog");
   if (!answer) return nullptr;
   printed_.push_back({title, *answer, {}, false});
   return std::make_unique<SimPrintJob>(printed_, printed_.size() - 1);

@@ -236,6 +236,18 @@ class SimDesktop : public System, public Clipboard {
     std::function<void()> Tick;
   };
   bool FileDialog(bool save, FileDialogOptions& options);
+  // The next queued answer of a dialog (nullopt: Cancel); a dialog with none queued is reported
+  // as unexpected and cancelled.
+  template <typename T>
+  std::optional<T> NextAnswer(std::deque<std::optional<T>>& answers, const char* dialog) {
+    if (answers.empty()) {
+      Unexpected(std::string(dialog) + " without a queued answer");
+      return std::nullopt;
+    }
+    std::optional<T> answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+  }
 
   SimFileSystem files_;
   std::unique_ptr<SimWindowSystem> windows_;
