@@ -3,21 +3,22 @@
 #include "base/app_error.h"
 #include "base/path.h"
 #include "base/text.h"
+#include "memo/memo_form.h"
 
 namespace quillpad {
 
-void TMainForm::TextOpenClick(ui::Component*) { OpenTextFile(); }
+void TMainForm::TextOpenClick(ui::Component*) {
+  OpenTextFile();
+}
 
 bool TMainForm::OpenTextFile() {
   if (!AskSaveEditorText()) return false;
   platform::FileSystem& files = system_.Files();
-  const std::string desktopMemo = WorkPath(FileNames::kDesktopMemoDir);
-  if (!files.FolderExists(desktopMemo)) files.CreateFolder(desktopMemo);
   platform::FileDialogOptions options;
   options.Title = "テキストファイルを開く";
-  options.Filter = "ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|すべてのﾌｧｲﾙ(*.*)|*.*";
+  options.Filter = kTextFileFilter;
   options.FileName = FileNames::kMemoText;
-  options.InitialDir = !asTextDir.empty() && files.FolderExists(asTextDir) ? asTextDir : desktopMemo;
+  options.InitialDir = TextFileFolder(files, WorkDir, asTextDir);
   if (!system_.OpenFileDialog(options)) return false;
   const std::string& path = options.FileName;
   std::string text;

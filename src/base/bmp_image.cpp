@@ -1,6 +1,5 @@
 #include "base/bmp_image.h"
 
-
 namespace quillpad {
 
 namespace {
@@ -43,11 +42,13 @@ std::optional<BmpInfo> ReadDibInfo(std::string_view dib, std::uint64_t pixelsAt,
   if (width <= 0 || width > kMaxSide || height == 0 || height < -kMaxSide || height > kMaxSide) {
     return std::nullopt;
   }
-  if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32) {
+  if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 &&
+      bitCount != 32) {
     return std::nullopt;
   }
   const bool bitFields = compression == kBiBitFields;
-  if (compression != kBiRgb && !(bitFields && (bitCount == 16 || bitCount == 32))) return std::nullopt;
+  if (compression != kBiRgb && !(bitFields && (bitCount == 16 || bitCount == 32)))
+    return std::nullopt;
   const std::uint64_t colors = bitCount <= 8 ? (colorsUsed ? colorsUsed : 1u << bitCount) : 0;
   if (colors > 256) return std::nullopt;
   // A version 1 header keeps its three masks after it; later versions hold them inside.
@@ -79,18 +80,26 @@ std::optional<BmpInfo> ReadDibInfo(std::string_view dib, std::uint64_t pixelsAt,
 
 PixelFormat PixelFormatOf(int bitCount, bool bitFields565) {
   switch (bitCount) {
-    case 1: return PixelFormat::Bits1;
-    case 4: return PixelFormat::Bits4;
-    case 8: return PixelFormat::Bits8;
-    case 16: return bitFields565 ? PixelFormat::Bits16 : PixelFormat::Bits15;
-    case 24: return PixelFormat::Bits24;
-    case 32: return PixelFormat::Bits32;
-    default: return PixelFormat::Device;
+    case 1:
+      return PixelFormat::Bits1;
+    case 4:
+      return PixelFormat::Bits4;
+    case 8:
+      return PixelFormat::Bits8;
+    case 16:
+      return bitFields565 ? PixelFormat::Bits16 : PixelFormat::Bits15;
+    case 24:
+      return PixelFormat::Bits24;
+    case 32:
+      return PixelFormat::Bits32;
+    default:
+      return PixelFormat::Device;
   }
 }
 
 std::optional<BmpInfo> ReadBmpInfo(std::string_view file) {
-  if (file.size() < kFileHeader + kInfoHeader || file[0] != 'B' || file[1] != 'M') return std::nullopt;
+  if (file.size() < kFileHeader + kInfoHeader || file[0] != 'B' || file[1] != 'M')
+    return std::nullopt;
   const std::uint32_t offBits = U32(file, 10);
   if (offBits < kFileHeader) return std::nullopt;
   std::optional<BmpInfo> info = ReadDibInfo(file.substr(kFileHeader), offBits - kFileHeader, true);

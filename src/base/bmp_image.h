@@ -16,9 +16,9 @@ enum class PixelFormat { Device, Bits1, Bits4, Bits8, Bits15, Bits16, Bits24, Bi
 
 struct BmpInfo {
   int Width = 0;
-  int Height = 0;      // always positive; TopDown says how the rows lie
+  int Height = 0;  // always positive; TopDown says how the rows lie
   bool TopDown = false;
-  int BitCount = 0;    // 1, 4, 8, 16, 24 or 32
+  int BitCount = 0;  // 1, 4, 8, 16, 24 or 32
   PixelFormat Format = PixelFormat::Bits24;
   std::uint32_t PixelOffset = 0;  // from the start of the file image
 };

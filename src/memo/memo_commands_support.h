@@ -1,5 +1,4 @@
-// What the memo window's command files share: the program's system and title, and the text
-// file filter of the memo save dialogs.
+// What the memo window's command files share: the program's system and title.
 #pragma once
 
 #include <string>
@@ -9,8 +8,11 @@
 
 namespace quillpad::memo_support {
 
-inline platform::System& Sys() { return ui::Application::Instance().System(); }
-inline const std::string& Title() { return ui::Application::Instance().Title; }
-inline constexpr const char* kTextFilter = "ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|すべてのﾌｧｲﾙ(*.*)|*.*";
+inline platform::System& Sys() {
+  return ui::Application::Instance().System();
+}
+inline const std::string& Title() {
+  return ui::Application::Instance().Title;
+}
 
 }  // namespace quillpad::memo_support

@@ -8,6 +8,7 @@
 
 #include "memo/memo_host.h"
 #include "memo/memo_record.h"
+#include "platform/file_system.h"
 #include "platform/window.h"
 #include "ui/form.h"
 #include "ui/menu_item.h"
@@ -16,6 +17,13 @@ namespace quillpad {
 
 platform::FontSpec ToPlatformFont(const FontSpec& font);
 FontSpec FromPlatformFont(const platform::FontSpec& font);
+
+// The filter of the text file dialogs of the memo windows and the editor.
+inline constexpr const char* kTextFileFilter = "ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|すべてのﾌｧｲﾙ(*.*)|*.*";
+// Where the text file dialogs start: textDir when it exists, else "DesktopMemo" in the work
+// folder, which is made when missing.
+std::string TextFileFolder(platform::FileSystem& files, const std::string& workDir,
+                           const std::string& textDir);
 
 class TMemoForm : public ui::Form {
  public:
@@ -32,7 +40,9 @@ class TMemoForm : public ui::Form {
   MemoKind Kind() const { return memo_.Kind; }
   const std::string& MemoText() const { return memo_.Text; }
   const std::string& StampText() const { return memo_.StampText; }
-  class TMarquee* Marquee() const { return marquee_; }
+  class TMarquee* Marquee() const {
+    return marquee_;
+  }
   void SetStampText(const std::string& stamp) { memo_.StampText = stamp; }
 
   bool PositionFixed() const { return memo_.PositionFixed; }
@@ -103,8 +113,6 @@ class TMemoForm : public ui::Form {
   void ApplyMarquee();
   void BuildMenu();
   void SetKind(MemoKind kind);
-  // Folder for text saves: asTextDir when it exists, else DesktopMemo in the work folder (made).
-  std::string TextSaveDir(const MemoHostSettings& settings);
   bool SaveAllText();
   // The text save dialog, then the text written to the chosen file: its path, none when cancelled.
   std::optional<std::string> SaveTextAs(const char* title, const char* defaultExt,

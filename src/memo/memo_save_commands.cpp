@@ -8,7 +8,6 @@
 
 namespace quillpad {
 
-using memo_support::kTextFilter;
 using memo_support::Sys;
 using memo_support::Title;
 
@@ -76,28 +75,31 @@ void TMemoForm::SaveAllDeleteClick() {
 
 // --- Text saves ----------------------------------------------------------------------------
 
-std::string TMemoForm::TextSaveDir(const MemoHostSettings& s) {
-  platform::FileSystem& files = Sys().Files();
-  const std::string desktopMemo = JoinPath(s.WorkDir, "DesktopMemo");
+std::string TextFileFolder(platform::FileSystem& files, const std::string& workDir,
+                           const std::string& textDir) {
+  const std::string desktopMemo = JoinPath(workDir, "DesktopMemo");
   if (!files.FolderExists(desktopMemo)) files.CreateFolder(desktopMemo);
-  return !s.asTextDir.empty() && files.FolderExists(s.asTextDir) ? s.asTextDir : desktopMemo;
+  return !textDir.empty() && files.FolderExists(textDir) ? textDir : desktopMemo;
 }
 
 void TMemoForm::MemoSaveClick() {
   // Pictures are saved with the picture commands.
   if (!host_ || memo_.Kind == MemoKind::mkImage) return;
-  const std::optional<std::string> path =
-      SaveTextAs("メモの保存", "txt", [this] { return MemoTextExport(Record(), host_->NowText()); });
+  const std::optional<std::string> path = SaveTextAs(
+      "メモの保存", "txt", [this] { return MemoTextExport(Record(), host_->NowText()); });
   if (path) host_->SetTextDir(ExtractFileDir(*path));
 }
 
 bool TMemoForm::SaveAllText() {
   if (!host_) return false;
-  return SaveTextAs("全メモの保存", "", [this] {
-           std::vector<MemoRecord> records;
-           for (const TMemoForm* memo : host_->Memos()) records.push_back(memo->Record());
-           return AllMemosTextExport(records, host_->NowText());
-         }).has_value();
+  return SaveTextAs("全メモの保存", "",
+                    [this] {
+                      std::vector<MemoRecord> records;
+                      for (const TMemoForm* memo : host_->Memos())
+                        records.push_back(memo->Record());
+                      return AllMemosTextExport(records, host_->NowText());
+                    })
+      .has_value();
 }
 
 std::optional<std::string> TMemoForm::SaveTextAs(const char* title, const char* defaultExt,
@@ -106,10 +108,10 @@ std::optional<std::string> TMemoForm::SaveTextAs(const char* title, const char* 
   platform::FileDialogOptions options;
   options.Title = title;
   options.DefaultExt = defaultExt;
-  options.Filter = kTextFilter;
+  options.Filter = kTextFileFilter;
   options.FileName = s.TextFileName;
   options.OverwritePrompt = true;
-  options.InitialDir = TextSaveDir(s);
+  options.InitialDir = TextFileFolder(Sys().Files(), s.WorkDir, s.asTextDir);
   platform::System& sys = Sys();
   if (!sys.SaveFileDialog(options)) return std::nullopt;
   if (!sys.Files().WriteFileAtomic(options.FileName, text())) {
@@ -137,7 +139,8 @@ void TMemoForm::PrintMemoClick() {
   const auto scale = [](int pixels, int to, int from) {
     return from > 0 ? static_cast<int>(static_cast<long long>(pixels) * to / from) : pixels;
   };
-  job->DrawBitmap({0, 0, scale(info->Width, printer.Width, screen.Width), scale(info->Height, printer.Height, screen.Height)},
+  job->DrawBitmap({0, 0, scale(info->Width, printer.Width, screen.Width),
+                   scale(info->Height, printer.Height, screen.Height)},
                   image);
   if (!job->Finish()) throw AppError("メモを印刷できませんでした。");
 }

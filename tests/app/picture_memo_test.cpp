@@ -19,7 +19,8 @@ class PictureMemoTest : public testing::MainFormTest {
   // What the memo file holds for memo i after a save.
   MemoRecord Saved(TMainForm& f, std::size_t i) {
     f.SaveAllMemoClick(nullptr);
-    const MemoFileContents file = ReadMemoFile(testing::ReadHostFile(ProgramFolder() / "MemoData.dat"));
+    const MemoFileContents file =
+        ReadMemoFile(testing::ReadHostFile(ProgramFolder() / "MemoData.dat"));
     return file.Records.at(i);
   }
   const std::string picture = SolidBmpFile(30, 20, 0x0000FF);
@@ -53,19 +54,25 @@ TEST_F(PictureMemoTest, AClipboardPictureBecomesAPictureMemoBelowTheLastMemo) {
 
 TEST_F(PictureMemoTest, TheTooltipNamesTheColourDepthOfTheClipboardPicture) {
   const std::pair<PixelFormat, std::string> table[] = {
-      {PixelFormat::Device, "マシンのデフォルト解像度"}, {PixelFormat::Bits1, "白黒"},
-      {PixelFormat::Bits4, "16色"},   {PixelFormat::Bits8, "256色"},
-      {PixelFormat::Bits15, ""},      {PixelFormat::Bits16, "25,536色"},
-      {PixelFormat::Bits24, "16,777,216色"}, {PixelFormat::Bits32, "4,294,967,296色"}};
+      {PixelFormat::Device, "マシンのデフォルト解像度"},
+      {PixelFormat::Bits1, "白黒"},
+      {PixelFormat::Bits4, "16色"},
+      {PixelFormat::Bits8, "256色"},
+      {PixelFormat::Bits15, ""},
+      {PixelFormat::Bits16, "25,536色"},
+      {PixelFormat::Bits24, "16,777,216色"},
+      {PixelFormat::Bits32, "4,294,967,296色"}};
   TMainForm& f = Start();
   for (const auto& [format, text] : table) {
     desk.SetClipboardPicture({picture, format});
     f.ClipNewMemoAtEndClick(nullptr);
   }
   f.SaveAllMemoClick(nullptr);
-  const MemoFileContents file = ReadMemoFile(testing::ReadHostFile(ProgramFolder() / "MemoData.dat"));
+  const MemoFileContents file =
+      ReadMemoFile(testing::ReadHostFile(ProgramFolder() / "MemoData.dat"));
   ASSERT_EQ(file.Records.size(), std::size(table));
-  for (std::size_t i = 0; i < std::size(table); ++i) EXPECT_EQ(file.Records[i].PictureHint, table[i].second) << i;
+  for (std::size_t i = 0; i < std::size(table); ++i)
+    EXPECT_EQ(file.Records[i].PictureHint, table[i].second) << i;
 }
 
 TEST_F(PictureMemoTest, APictureAtTheStartKeepsThePlaceOfTheNewWindow) {
@@ -103,7 +110,8 @@ TEST_F(PictureMemoTest, AnUnreadablePictureMakesNoMemoAnywhere) {
   f.ClipNewMemoAtStartClick(nullptr);
   f.ClipNewMemoAtEndClick(nullptr);
   EXPECT_EQ(f.MemoCount(), 1);
-  desk.ExpectPopupChoice("データを使って新規メモ作成(&D)... > クリップボードから(&C)... > このメモの次(&N)");
+  desk.ExpectPopupChoice(
+      "データを使って新規メモ作成(&D)... > クリップボードから(&C)... > このメモの次(&N)");
   Sim(*f.MemoList[0]).UserContextMenu({110, 310});
   EXPECT_EQ(f.MemoCount(), 1);
 }

@@ -28,7 +28,9 @@ std::string Dib(int width, int height, int bits, std::uint32_t compression = 0, 
   const int colors = bits <= 8 ? (colorsUsed ? colorsUsed : 1 << bits) : 0;
   d += std::string(static_cast<std::size_t>(colors) * 4, '\0');
   const int stride = (width * bits + 31) / 32 * 4;
-  d += std::string(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height < 0 ? -height : height), '\0');
+  d += std::string(
+      static_cast<std::size_t>(stride) * static_cast<std::size_t>(height < 0 ? -height : height),
+      '\0');
   return d;
 }
 
@@ -66,7 +68,8 @@ TEST(BmpImage, PackedBitmapsGainAFileHeaderAndLoseItAgain) {
     ASSERT_TRUE(info) << dib.size();
     EXPECT_EQ(info->Format, format);
     EXPECT_EQ(DibOfBmpFile(file), dib);
-    EXPECT_EQ(file.size() - info->PixelOffset, static_cast<std::size_t>((5 * info->BitCount + 31) / 32 * 4 * 3));
+    EXPECT_EQ(file.size() - info->PixelOffset,
+              static_cast<std::size_t>((5 * info->BitCount + 31) / 32 * 4 * 3));
   }
   EXPECT_TRUE(ReadBmpInfo(BmpFileFromDib(Dib(5, -3, 8, 0, 16)))->TopDown);
 }
@@ -83,10 +86,10 @@ TEST(BmpImage, AGapBeforeThePixelsIsLeftOutOfThePackedForm) {
 TEST(BmpImage, HeadersThatClaimMoreThanTheBytesAreRefused) {
   const std::string dib = Dib(4, 4, 24);
   EXPECT_TRUE(BmpFileFromDib(dib.substr(0, dib.size() - 1)).empty());  // last row cut short
-  EXPECT_TRUE(BmpFileFromDib(Dib(4, 4, 8, 0, 257)).empty());          // colour table too long
+  EXPECT_TRUE(BmpFileFromDib(Dib(4, 4, 8, 0, 257)).empty());           // colour table too long
   EXPECT_TRUE(BmpFileFromDib(Dib(0, 4, 24)).empty());
   EXPECT_TRUE(BmpFileFromDib(Dib(40000, 1, 1)).empty());
-  EXPECT_TRUE(BmpFileFromDib(Dib(4, 4, 24, 1)).empty());   // run-length coded
+  EXPECT_TRUE(BmpFileFromDib(Dib(4, 4, 24, 1)).empty());  // run-length coded
   EXPECT_TRUE(BmpFileFromDib(Dib(4, 4, 7)).empty());
   EXPECT_TRUE(BmpFileFromDib(dib.substr(0, 39)).empty());
   std::string file = SolidBmpFile(2, 2, 0);

@@ -23,7 +23,8 @@ TEST(GradientStrips, NegativeRangesTruncateTowardZeroAndZeroRangesStayFlat) {
   ASSERT_EQ(fading.size(), 2u);
   EXPECT_EQ(fading[1].Color, 0x808080);
   // Black background, white font: all ranges are 0 and the memo stays black.
-  for (const GradientStrip& strip : GradientStrips(0x000000, 0xFFFFFF, 23)) EXPECT_EQ(strip.Color, 0);
+  for (const GradientStrip& strip : GradientStrips(0x000000, 0xFFFFFF, 23))
+    EXPECT_EQ(strip.Color, 0);
   // A system colour gives its three low bytes.
   EXPECT_EQ(GradientStrips(static_cast<ColorValue>(0x8000000Fu), 0xFFFFFF, 5)[0].Color, 0x00000F);
   EXPECT_TRUE(GradientStrips(0x123456, 0, 0).empty());

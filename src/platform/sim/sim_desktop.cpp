@@ -236,7 +236,8 @@ bool SimDesktop::GetPicture(ClipboardPicture& picture) {
 
 void SimDesktop::SetPicture(const std::string& bmpFile) {
   // Unsound bytes leave the clipboard as it was, as on Windows.
-  if (const std::optional<BmpInfo> info = ReadBmpInfo(bmpFile)) SetClipboardPicture({bmpFile, info->Format});
+  if (const std::optional<BmpInfo> info = ReadBmpInfo(bmpFile))
+    SetClipboardPicture({bmpFile, info->Format});
 }
 
 namespace {
