@@ -1,6 +1,7 @@
 // End-to-end check of the calendar window under Wine: it comes back at start when it was open at
 // the last exit, is borderless with one label per day, answers the edge hit test itself, shows
-// the date and time in its caption, opens a day's memo on a click, and writes its settings when the program ends.
+// the date and time in its caption, opens a day's memo on a click, and writes its settings when the
+// program ends. The exe carries the program's own icon.
 //   e2e_calendar.exe QUILLPAD_EXE EMPTY_EXE
 // clang-format off
 #include "e2e_support.h"  // <windows.h> first
@@ -26,6 +27,41 @@ bool Holds(const std::string& text, const std::string& line) {
   return text.find(line + "\r\n") != std::string::npos;
 }
 
+// The exe's icon resource 1 drawn at 16 pixels on white: how many pixels are the pad's yellow
+// and the quill's blue. The picture is saved beside the screenshot.
+void CheckProgramIcon(const std::wstring& exe, const std::wstring& picture) {
+  HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HICON icon = module ? static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, 16,
+                                                      16, LR_DEFAULTCOLOR))
+                      : nullptr;
+  Check(icon != nullptr, "the exe has an icon resource 1");
+  if (!icon) return;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  RECT all{0, 0, 16, 16};
+  FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  DrawIconEx(memory, 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
+  int yellow = 0, blue = 0;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      const COLORREF c = GetPixel(memory, x, y);
+      if (GetRValue(c) > 200 && GetGValue(c) > 170 && GetBValue(c) < 140) ++yellow;
+      if (GetBValue(c) > 150 && GetRValue(c) < 120) ++blue;
+    }
+  }
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  SaveBitmap(bitmap, 16, 16, picture);
+  DeleteObject(bitmap);
+  DestroyIcon(icon);
+  FreeLibrary(module);
+  Check(yellow >= 40 && blue >= 6, "the exe's icon is the program's own pad and quill",
+        std::to_string(yellow) + " yellow, " + std::to_string(blue) + " blue pixels");
+}
+
 }  // namespace
 
 int main() {
@@ -45,6 +81,9 @@ int main() {
   std::wstring rules;
   for (int month = 1; month <= 12; ++month) rules += std::to_wstring(month) + L",16,記念日\r\n";
   WriteFileBytes(folder + L"\\HolidayList.txt", ToCp932(rules));
+
+  CheckProgramIcon(
+      exe, std::wstring(argv[0]).substr(0, std::wstring(argv[0]).size() - 4) + L"-icon.bmp");
 
   Process app;
   Check(Start(app, exe, folder), "Quillpad starts");
@@ -83,7 +122,8 @@ int main() {
     SendMessageW(fifteen, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     SendMessageW(fifteen, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
   }
-  Check(WaitFor([&] { return IsWindowVisible(main) != 0; }, 5000), "a day click shows the main window");
+  Check(WaitFor([&] { return IsWindowVisible(main) != 0; }, 5000),
+        "a day click shows the main window");
   Check(TextOf(main).find(L"15日の") != std::wstring::npos, "the caption names the clicked day");
 
   PostMessageW(main, WM_CLOSE, 0, 0);

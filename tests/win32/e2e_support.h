@@ -198,15 +198,10 @@ inline std::string ToCp932(const std::wstring& w) {
   return out;
 }
 
-// The whole screen as a 24-bit BMP file.
-inline bool SaveScreenshot(const std::wstring& path) {
-  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+// A device bitmap (selected nowhere) as a 24-bit BMP file.
+inline bool SaveBitmap(HBITMAP bitmap, int w, int h, const std::wstring& path) {
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
   BITMAPINFOHEADER info{};
   info.biSize = sizeof info;
   info.biWidth = w;
@@ -217,7 +212,6 @@ inline bool SaveScreenshot(const std::wstring& path) {
   std::string pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h), '\0');
   GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(),
             reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-  DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   BITMAPFILEHEADER header{};
@@ -228,6 +222,22 @@ inline bool SaveScreenshot(const std::wstring& path) {
   bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
   bytes += pixels;
   return WriteFileBytes(path, bytes);
+}
+
+// The whole screen as a 24-bit BMP file.
+inline bool SaveScreenshot(const std::wstring& path) {
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  const bool saved = SaveBitmap(bitmap, w, h, path);
+  DeleteObject(bitmap);
+  return saved;
 }
 
 }  // namespace quillpad::e2e

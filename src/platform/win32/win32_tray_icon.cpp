@@ -18,7 +18,10 @@ Win32TrayIcon::Win32TrayIcon(Win32System& system) : system_(system) {
   RegisterClassExW(&wc);  // fails harmlessly when already registered
   hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kTrayWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
                           nullptr, system.Instance(), this);
-  icon_ = LoadIconW(system.Instance(), MAKEINTRESOURCEW(1));
+  // The program's own icon (resource 1) in the small size the notification area draws.
+  icon_ = static_cast<HICON>(LoadImageW(system.Instance(), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                        GetSystemMetrics(SM_CXSMICON),
+                                        GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
   if (!icon_) icon_ = LoadIconW(nullptr, IDI_APPLICATION);
 }
 
