@@ -10,7 +10,8 @@ void TMainForm::BuildMenu(ui::Menu& menu, std::span<const MenuRow> rows) {
   std::vector<ui::MenuItem*> parents{&menu.Items()};
   for (const MenuRow& row : rows) {
     parents.resize(static_cast<std::size_t>(row.Depth) + 1);
-    ui::MenuItem* item = parents.back()->Add(row.Caption, row.Name, ui::TextToShortCut(row.ShortCut));
+    ui::MenuItem* item =
+        parents.back()->Add(row.Caption, row.Name, ui::TextToShortCut(row.ShortCut));
     item->Tag = row.Tag;
     item->SetRadioItem((row.Flags & MfRadio) != 0);
     item->SetChecked((row.Flags & MfChecked) != 0);
@@ -43,9 +44,12 @@ void TMainForm::BuildMenus() {
 }
 
 void TMainForm::BuildToolBar(ui::ToolBar& bar, std::span<const ToolRow> rows) {
+  // The tool image list holds one picture per button of both bars, in row order.
+  const int firstImage = bar.Name == "tbEdit" ? ToolButtonCount(BasicToolBarRows()) : 0;
+  int image = firstImage;
   for (const ToolRow& row : rows) {
-    const ui::ToolButtonStyle style = (row.Flags & TfSeparator) ? ui::ToolButtonStyle::Separator
-                                      : (row.Flags & TfCheck)   ? ui::ToolButtonStyle::Check
+    const ui::ToolButtonStyle style = (row.Flags & TfSeparator)  ? ui::ToolButtonStyle::Separator
+                                      : (row.Flags & TfCheck)    ? ui::ToolButtonStyle::Check
                                       : (row.Flags & TfDropDown) ? ui::ToolButtonStyle::DropDown
                                                                  : ui::ToolButtonStyle::Button;
     auto* button = new ui::ToolButton(this, &bar, style);
@@ -54,6 +58,7 @@ void TMainForm::BuildToolBar(ui::ToolBar& bar, std::span<const ToolRow> rows) {
     button->SetHint(row.Hint);
     button->SetCaption(ui::GetShortHint(row.Hint));
     button->SetDown((row.Flags & TfDown) != 0);
+    button->SetImageIndex(image++);
     if (row.Handler) {
       const MainHandler handler = row.Handler;
       button->OnClick = [this, handler, button] { (this->*handler)(button); };

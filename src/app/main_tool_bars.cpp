@@ -45,7 +45,8 @@ const ToolRow kEdit[] = {
     {"Sep7", "", None, TfSeparator},
     {"SetFontBtn", "フォントの変更", &M::SetFontClick},
     {"SetColorBtn", "メモの背景色変更", &M::SetColorClick},
-    {"ShowBorderBtn", "メモの境界線|メモの境界線の表示・非表示切替え", &M::ShowBorderClick, TfCheck | TfDown},
+    {"ShowBorderBtn", "メモの境界線|メモの境界線の表示・非表示切替え", &M::ShowBorderClick,
+     TfCheck | TfDown},
     {"SetStyleFromTemplateBtn", "テンプレートを表示", None},
     {"Sep8", "", None, TfSeparator},
     {"DateTimeBtn", "日時の挿入", None, TfDropDown},
@@ -53,7 +54,16 @@ const ToolRow kEdit[] = {
 
 }  // namespace
 
-std::span<const ToolRow> BasicToolBarRows() { return kBasic; }
-std::span<const ToolRow> EditToolBarRows() { return kEdit; }
+std::span<const ToolRow> BasicToolBarRows() {
+  return kBasic;
+}
+int ToolButtonCount(std::span<const ToolRow> rows) {
+  int n = 0;
+  for (const ToolRow& row : rows) n += (row.Flags & TfSeparator) ? 0 : 1;
+  return n;
+}
+std::span<const ToolRow> EditToolBarRows() {
+  return kEdit;
+}
 
 }  // namespace quillpad

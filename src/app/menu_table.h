@@ -15,9 +15,9 @@ using MainHandler = void (TMainForm::*)(ui::Component* sender);
 
 enum MenuFlags : unsigned {
   MfNone = 0,
-  MfCheck = 1,      // a check item (its mark is state the form keeps)
-  MfChecked = 2,    // marked at design
-  MfRadio = 4,      // radio item: marking it clears the radio siblings
+  MfCheck = 1,    // a check item (its mark is state the form keeps)
+  MfChecked = 2,  // marked at design
+  MfRadio = 4,    // radio item: marking it clears the radio siblings
 };
 
 struct MenuRow {
@@ -45,19 +45,21 @@ namespace quillpad {
 enum ToolFlags : unsigned {
   TfNone = 0,
   TfSeparator = 1,
-  TfCheck = 2,      // a check button (stays down)
-  TfDown = 4,       // down at design
-  TfDropDown = 8,   // carries a drop-down menu
+  TfCheck = 2,     // a check button (stays down)
+  TfDown = 4,      // down at design
+  TfDropDown = 8,  // carries a drop-down menu
 };
 
 struct ToolRow {
   const char* Name;
-  const char* Hint;      // "short|long", or one text for both
-  MainHandler Handler;   // null: no action yet
+  const char* Hint;     // "short|long", or one text for both
+  MainHandler Handler;  // null: no action yet
   unsigned Flags = TfNone;
 };
 
 std::span<const ToolRow> BasicToolBarRows();
+// Rows that are buttons, not separators.
+int ToolButtonCount(std::span<const ToolRow> rows);
 std::span<const ToolRow> EditToolBarRows();
 
 }  // namespace quillpad

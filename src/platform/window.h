@@ -88,7 +88,8 @@ struct MenuItemSpec {
 };
 
 struct ToolButtonSpec {
-  std::string Caption;     // short text drawn on the button (no bitmaps yet)
+  std::string Caption;     // short text, drawn on the button only when it has no image
+  int ImageIndex = -1;     // picture of the backend's tool image list; -1: the caption instead
   std::string Hint;        // tool tip (the short part of a hint)
   bool Separator = false;
   bool Check = false;      // stays down when clicked

@@ -49,6 +49,11 @@ void ToolButton::SetEnabled(bool enabled) {
   Changed();
 }
 
+void ToolButton::SetImageIndex(int index) {
+  imageIndex_ = index;
+  Changed();
+}
+
 void ToolButton::Click() {
   if (!enabled_ || style_ == ToolButtonStyle::Separator) return;
   if (style_ == ToolButtonStyle::Check) SetDown(!down_);
@@ -58,6 +63,7 @@ void ToolButton::Click() {
 platform::ToolButtonSpec ToolButton::PeerItem() const {
   platform::ToolButtonSpec out;
   out.Caption = caption_;
+  out.ImageIndex = imageIndex_;
   out.Hint = GetShortHint(hint_);
   out.Separator = style_ == ToolButtonStyle::Separator;
   out.Check = style_ == ToolButtonStyle::Check;

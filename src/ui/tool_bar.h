@@ -34,6 +34,9 @@ class ToolButton : public Component {
   void SetDown(bool down);
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
+  // The picture shown instead of the caption (an index of the tool image list), or -1.
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int index);
   PopupMenu* DropdownMenu = nullptr;
   std::function<void()> OnClick;
 
@@ -50,6 +53,7 @@ class ToolButton : public Component {
   std::string hint_;
   bool down_ = false;
   bool enabled_ = true;
+  int imageIndex_ = -1;
 };
 
 class ToolBar : public Control {

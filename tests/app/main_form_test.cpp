@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "app/main_form_fixture.h"
 #include "tray/task_bar.h"
 
@@ -23,6 +25,21 @@ TEST_F(MainFormTest, FirstStartSitsHiddenInTheTray) {
   EXPECT_EQ(f.DayBoundary, EncodeDate(2026, 12, 8));
   EXPECT_EQ(f.RichEdit1->Font().Name, "ＭＳ Ｐゴシック");
   EXPECT_EQ(f.RichEdit1->GetColor(), 0x008000u);
+}
+
+// The build puts 28 pictures into the tool image list, one per button of both bars in order.
+TEST_F(MainFormTest, EveryToolButtonShowsItsOwnPicture) {
+  TMainForm& f = Start();
+  std::vector<int> images;
+  for (ui::ToolBar* bar : {f.tbMain, f.tbEdit}) {
+    for (int i = 0; i < bar->ButtonCount(); ++i) {
+      if (bar->Buttons(i)->Style() != ui::ToolButtonStyle::Separator)
+        images.push_back(bar->Buttons(i)->PeerItem().ImageIndex);
+    }
+  }
+  std::vector<int> expected(28);
+  std::iota(expected.begin(), expected.end(), 0);
+  EXPECT_EQ(images, expected);
 }
 
 TEST_F(MainFormTest, ExitWritesTheSettingsWithTheProgramFolderAsWorkFolder) {

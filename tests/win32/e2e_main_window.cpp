@@ -2,9 +2,9 @@
 // the calculating editor, the settings written at exit, and the start-up time against an empty
 // program built the same way.
 //   e2e_main_window.exe QUILLPAD_EXE EMPTY_EXE
-#include "e2e_support.h"
-
 #include <shellapi.h>
+
+#include "e2e_support.h"
 
 using namespace quillpad::e2e;
 
@@ -20,7 +20,8 @@ double TimeToIdle(Process& process, const std::wstring& exe, const std::wstring&
   if (!Start(process, exe, folder)) return -1;
   WaitForInputIdle(process.Info.hProcess, 20000);
   QueryPerformanceCounter(&end);
-  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+         static_cast<double>(frequency.QuadPart);
 }
 
 HWND MainWindow(DWORD pid) {
@@ -53,12 +54,14 @@ void DumpChildren(HWND parent) {
   for (HWND child : ChildWindows(parent, L"")) {
     RECT r;
     GetWindowRect(child, &r);
-    std::printf("  child %ls visible=%d rect=%ld,%ld,%ld,%ld\n", ClassOf(child).c_str(), IsWindowVisible(child) ? 1 : 0,
-                r.left, r.top, r.right, r.bottom);
+    std::printf("  child %ls visible=%d rect=%ld,%ld,%ld,%ld\n", ClassOf(child).c_str(),
+                IsWindowVisible(child) ? 1 : 0, r.left, r.top, r.right, r.bottom);
   }
 }
 
-bool Holds(const std::string& text, const std::string& line) { return text.find(line + "\r\n") != std::string::npos; }
+bool Holds(const std::string& text, const std::string& line) {
+  return text.find(line + "\r\n") != std::string::npos;
+}
 
 }  // namespace
 
@@ -73,7 +76,8 @@ int main() {
   const std::wstring empty = argv[2];
   const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
   const std::wstring ini = folder + L"\\Quillpad.ini";
-  const std::wstring shot = std::wstring(argv[0]).substr(0, std::wstring(argv[0]).size() - 4) + L".bmp";
+  const std::wstring shot =
+      std::wstring(argv[0]).substr(0, std::wstring(argv[0]).size() - 4) + L".bmp";
 
   Process blank;
   const double emptyMs = TimeToIdle(blank, empty, folder);
@@ -88,13 +92,16 @@ int main() {
     HWND main = MainWindow(app.Info.dwProcessId);
     Check(main != nullptr, "the main window exists");
     Check(main && !IsWindowVisible(main), "the main window starts hidden");
-    Check(!ProcessWindows(app.Info.dwProcessId, L"QuillpadTray").empty(), "the tray icon's window exists");
+    Check(!ProcessWindows(app.Info.dwProcessId, L"QuillpadTray").empty(),
+          "the tray icon's window exists");
 
     Process second;
-    Check(Start(second, exe, folder) && second.Wait() == 1, "a second start ends at once with exit code 1");
+    Check(Start(second, exe, folder) && second.Wait() == 1,
+          "a second start ends at once with exit code 1");
 
     TrayClick(app.Info.dwProcessId);
-    Check(WaitFor([&] { return main && IsWindowVisible(main); }), "a tray click shows the editor (new memo)");
+    Check(WaitFor([&] { return main && IsWindowVisible(main); }),
+          "a tray click shows the editor (new memo)");
     const auto editors = ChildWindows(main, L"RICHEDIT");
     Check(!editors.empty(), "the editor is a rich edit control");
     if (editors.empty()) DumpChildren(main);
@@ -113,7 +120,24 @@ int main() {
     // keeps menus inside their process, so the driver cannot walk the menu bar.)
     const auto toolBars = ChildWindows(main, L"ToolbarWindow32");
     Check(!toolBars.empty(), "the basic tool bar exists");
-    if (!toolBars.empty()) ClickToolButton(toolBars[0], 1);
+    if (!toolBars.empty()) {
+      // The first button (0,0)-(23,22) of each bar shows a picture, not only the face colour.
+      Check(SaveScreenshot(BesideSelf(L"-toolbars.bmp")), "tool bar screenshot saved");
+      HDC screen = GetDC(nullptr);
+      for (HWND bar : toolBars) {
+        POINT at{0, 0};
+        ClientToScreen(bar, &at);
+        int picture = 0;
+        for (int y = 3; y < 19; ++y) {
+          for (int x = 3; x < 20; ++x) {
+            if (GetPixel(screen, at.x + x, at.y + y) != GetSysColor(COLOR_BTNFACE)) ++picture;
+          }
+        }
+        Check(picture >= 40, "a tool button shows a picture", std::to_string(picture) + " pixels");
+      }
+      ReleaseDC(nullptr, screen);
+      ClickToolButton(toolBars[0], 1);
+    }
     Check(WaitFor([&] { return !IsWindowVisible(main); }), "storing hides the editor");
     HWND memo = nullptr;
     WaitFor([&] {
@@ -124,21 +148,24 @@ int main() {
     });
     Check(memo != nullptr, "a memo window shows on the desktop");
     if (memo) GetWindowRect(memo, &memoRect);
-    Check(memoRect.right == GetSystemMetrics(SM_CXFULLSCREEN), "the first memo stands at the right edge");
+    Check(memoRect.right == GetSystemMetrics(SM_CXFULLSCREEN),
+          "the first memo stands at the right edge");
     Check(SaveScreenshot(shot), "screenshot saved");
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     Check(app.Wait() == 0, "the program ends with exit code 0 when its window closes");
     const std::string text = ReadFileBytes(ini);
     Check(text.rfind("[FORM]\r\n", 0) == 0, "Quillpad.ini starts with the FORM section");
-    Check(Holds(text, "iTaskTrayClick=2") && Holds(text, "bSeparateNumber=1") && Holds(text, "asLogFile=Quillpad.log"),
+    Check(Holds(text, "iTaskTrayClick=2") && Holds(text, "bSeparateNumber=1") &&
+              Holds(text, "asLogFile=Quillpad.log"),
           "Quillpad.ini holds the written keys");
     Check(Holds(text, "asWorkDir=" + ToCp932(folder)), "asWorkDir is the program folder");
     const std::string memos = ReadFileBytes(folder + L"\\MemoData.dat");
-    Check(memos.rfind("TPF0\x09TMemoForm", 0) == 0 && memos.find("a=3*4;\r\na/5") != std::string::npos,
+    Check(memos.rfind("TPF0\x09TMemoForm", 0) == 0 &&
+              memos.find("a=3*4;\r\na/5") != std::string::npos,
           "MemoData.dat holds the memo");
-    std::printf("start-up to idle: empty program %.1f ms, first start %.1f ms (ratio %.2f)\n", emptyMs, firstMs,
-                firstMs / emptyMs);
+    std::printf("start-up to idle: empty program %.1f ms, first start %.1f ms (ratio %.2f)\n",
+                emptyMs, firstMs, firstMs / emptyMs);
 
     // Second run with the settings of the first, and another tray click action.
     std::string edited = text;
@@ -158,12 +185,15 @@ int main() {
     Check(memo && EqualRect(&again, &memoRect), "the memo shows again at the same place");
     TrayClick(app.Info.dwProcessId);
     Sleep(200);
-    Check(main && !IsWindowVisible(main), "with iTaskTrayClick=3 a tray click toggles the memos, not the editor");
+    Check(main && !IsWindowVisible(main),
+          "with iTaskTrayClick=3 a tray click toggles the memos, not the editor");
     PostMessageW(main, WM_CLOSE, 0, 0);
     Check(app.Wait() == 0, "the second run ends with exit code 0");
     const std::string text = ReadFileBytes(ini);
-    Check(Holds(text, "bShowMemo=0") && Holds(text, "iTaskTrayClick=3"), "the toggled memo state is written at exit");
-    std::printf("start-up to idle with a settings file: %.1f ms (ratio %.2f)\n", againMs, againMs / emptyMs);
+    Check(Holds(text, "bShowMemo=0") && Holds(text, "iTaskTrayClick=3"),
+          "the toggled memo state is written at exit");
+    std::printf("start-up to idle with a settings file: %.1f ms (ratio %.2f)\n", againMs,
+                againMs / emptyMs);
   }
   std::printf("%s\n", failures ? "e2e_main_window: FAILED" : "e2e_main_window: passed");
   return failures ? 1 : 0;

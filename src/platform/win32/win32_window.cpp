@@ -263,7 +263,16 @@ void Win32Window::Create() {
     case WindowClass::ToolBar:
       SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
       SendMessageW(hwnd_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-      SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
+      // The program's tool pictures (bitmap resource 2, magenta see-through); a program without
+      // them shows captions.
+      if (HIMAGELIST images = ImageList_LoadImageW(instance, MAKEINTRESOURCEW(2), 16, 0,
+                                                   RGB(255, 0, 255), IMAGE_BITMAP,
+                                                   LR_CREATEDIBSECTION)) {
+        SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+        SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
+      } else {
+        SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
+      }
       break;
     default:
       break;
@@ -855,7 +864,8 @@ namespace {
 
 // Buttons of the same kind; caption, state (down, enabled) and hint aside.
 bool SameShape(const ToolButtonSpec& a, const ToolButtonSpec& b) {
-  return a.Separator == b.Separator && a.Check == b.Check && a.DropDown == b.DropDown;
+  return a.Separator == b.Separator && a.Check == b.Check && a.DropDown == b.DropDown &&
+         a.ImageIndex == b.ImageIndex;
 }
 
 BYTE ButtonState(const ToolButtonSpec& b) {
@@ -875,7 +885,8 @@ void Win32Window::SetButtons(const std::vector<ToolButtonSpec>& buttons) {
   for (auto n = static_cast<std::size_t>(SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0)); n > kept; --n)
     SendMessageW(hwnd_, TB_DELETEBUTTON, n - 1, 0);
   for (std::size_t i = 0; i < kept; ++i) {
-    if (buttons[i].Caption != buttons_[i].Caption && !buttons[i].Separator) {
+    if (buttons[i].Caption != buttons_[i].Caption && !buttons[i].Separator &&
+        buttons[i].ImageIndex < 0) {
       std::wstring text = Wide(buttons[i].Caption);
       TBBUTTONINFOW info{};
       info.cbSize = sizeof(info);
@@ -906,11 +917,16 @@ void Win32Window::SetButtons(const std::vector<ToolButtonSpec>& buttons) {
       t.iBitmap = 6;
       continue;
     }
-    t.iBitmap = I_IMAGENONE;
-    t.fsStyle = BTNS_AUTOSIZE | BTNS_SHOWTEXT | (b.Check ? BTNS_CHECK : 0) |
-                (b.DropDown ? BTNS_DROPDOWN : 0);
+    t.fsStyle = static_cast<BYTE>(BTNS_AUTOSIZE | (b.Check ? BTNS_CHECK : 0) |
+                                  (b.DropDown ? BTNS_DROPDOWN : 0));
     t.fsState = ButtonState(b);
-    t.iString = reinterpret_cast<INT_PTR>(buttonTexts_[i].c_str());
+    // With a picture the caption stays out (it is the hint): captions overflow the window.
+    const bool picture = b.ImageIndex >= 0 && SendMessageW(hwnd_, TB_GETIMAGELIST, 0, 0) != 0;
+    t.iBitmap = picture ? b.ImageIndex : I_IMAGENONE;
+    if (!picture) {
+      t.fsStyle |= BTNS_SHOWTEXT;
+      t.iString = reinterpret_cast<INT_PTR>(buttonTexts_[i].c_str());
+    }
   }
   SendMessageW(hwnd_, TB_ADDBUTTONSW, native.size(), reinterpret_cast<LPARAM>(native.data()));
 }
