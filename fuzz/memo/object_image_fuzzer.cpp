@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "heap_peak.h"
 #include "memo/memo_record.h"
 #include "memo/object_text.h"
 
@@ -12,8 +13,13 @@ using namespace quillpad;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
+  // Reading a memo file takes at most a few times its size (the records' texts and pictures)
+  // and a fixed amount per record, whatever values the file holds.
+  MemoFileContents contents;
+  const std::size_t peak = fuzz::HeapPeak([&] { contents = ReadMemoFile(bytes); });
+  if (peak > 4 * size + 64 * 1024 + 2048 * contents.Records.size()) std::abort();
+
   // Whatever a damaged file holds, a record read from it is written and read back unchanged.
-  const MemoFileContents contents = ReadMemoFile(bytes);
   for (MemoRecord record : contents.Records) {
     if (record.ParentFont) record.Font = DefaultMemoFont();  // not stored for such memos
     const MemoFileContents again = ReadMemoFile(WriteMemoRecord(record));

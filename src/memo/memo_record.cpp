@@ -212,9 +212,11 @@ bool ApplyFontProperty(std::string_view name, const ValueRef& value, FontSpec& f
     font.Name = text ? std::move(*text) : baseline.Name;
   } else if (name == "Font.Style") {
     font.Style = baseline.Style;
-    if (value.Tag == ValueTag::Set && value.Complex) {
+    if (value.Tag == ValueTag::Set) {
       font.Style = 0;
-      for (const std::string& item : value.Complex->Set) {
+      std::size_t pos = 0;
+      std::string_view item;
+      while (value.NextSetName(pos, item)) {
         for (const auto& [flag, styleName] : kFontStyles) {
           if (item == styleName) font.Style |= flag;
         }
@@ -454,15 +456,23 @@ std::string_view MemoCategoryFileName(int category) {
 
 std::string_view ColorDepthText(PixelFormat format) {
   switch (format) {
-    case PixelFormat::Device: return "マシンのデフォルト解像度";
-    case PixelFormat::Bits1: return "白黒";
-    case PixelFormat::Bits4: return "16色";
-    case PixelFormat::Bits8: return "256色";
-    case PixelFormat::Bits15: return "";
+    case PixelFormat::Device:
+      return "マシンのデフォルト解像度";
+    case PixelFormat::Bits1:
+      return "白黒";
+    case PixelFormat::Bits4:
+      return "16色";
+    case PixelFormat::Bits8:
+      return "256色";
+    case PixelFormat::Bits15:
+      return "";
     // Sic: the text the memo files already hold, although 16 bits make 65,536 colours.
-    case PixelFormat::Bits16: return "25,536色";
-    case PixelFormat::Bits24: return "16,777,216色";
-    case PixelFormat::Bits32: return "4,294,967,296色";
+    case PixelFormat::Bits16:
+      return "25,536色";
+    case PixelFormat::Bits24:
+      return "16,777,216色";
+    case PixelFormat::Bits32:
+      return "4,294,967,296色";
   }
   return "";
 }

@@ -18,6 +18,9 @@ class Reader {
   Reader(std::string_view bytes, std::size_t pos) : bytes_(bytes), pos_(pos) {}
   std::size_t Pos() const { return pos_; }
   std::size_t Left() const { return bytes_.size() - pos_; }
+  std::string_view Span(std::size_t from, std::size_t to) const {
+    return bytes_.substr(from, to - from);
+  }
 
   bool Byte(std::uint8_t& value) {
     if (Left() < 1) return false;
@@ -70,34 +73,82 @@ class Reader {
 };
 
 bool ReadValue(Reader& in, ObjectValue& value, int depth);
+bool SkipValue(Reader& in, int depth);
 
 bool IsComplex(ValueTag tag) {
   return tag == ValueTag::List || tag == ValueTag::Set || tag == ValueTag::Collection ||
          tag == ValueTag::WString;
 }
 
-// Simple values in place; complex ones parsed into `scratch`.
-bool ReadValueRef(Reader& in, ValueRef& ref, ObjectValue& scratch, int depth) {
+// Checks a property list without keeping anything of it.
+bool SkipPropertyList(Reader& in, int depth) {
+  for (;;) {
+    std::string_view name;
+    if (!in.ShortView(name)) return false;
+    if (name.empty()) return true;
+    if (!SkipValue(in, depth)) return false;
+  }
+}
+
+// The payload of a list, set, collection or wide string after its tag, checked to the end but
+// not built: nobody reads most of these values, and building them costs a hundred times their
+// size.
+bool SkipComplex(Reader& in, ValueTag tag, int depth) {
+  std::uint8_t next;
+  switch (tag) {
+    case ValueTag::List:
+      for (;;) {
+        if (!in.Peek(next)) return false;
+        if (next == 0) return in.Byte(next);
+        if (!SkipValue(in, depth + 1)) return false;
+      }
+    case ValueTag::Set:
+      for (;;) {
+        std::string_view name;
+        if (!in.ShortView(name)) return false;
+        if (name.empty()) return true;
+      }
+    case ValueTag::WString: {
+      std::uint64_t count;
+      std::string_view raw;
+      return in.Unsigned(4, count) && count <= in.Left() / 2 &&
+             in.Raw(static_cast<std::size_t>(count * 2), raw);
+    }
+    case ValueTag::Collection:
+      for (;;) {
+        if (!in.Peek(next)) return false;
+        if (next == 0) return in.Byte(next);
+        if (next >= static_cast<std::uint8_t>(ValueTag::Int8) &&
+            next <= static_cast<std::uint8_t>(ValueTag::Int32) && !SkipValue(in, depth + 1)) {
+          return false;
+        }
+        std::uint8_t listTag;
+        if (!in.Byte(listTag) || listTag != static_cast<std::uint8_t>(ValueTag::List)) return false;
+        if (!SkipPropertyList(in, depth + 1)) return false;
+      }
+    default:
+      return false;
+  }
+}
+
+// Simple values in place; complex ones checked and handed over still encoded, in Bytes.
+bool ReadValueRef(Reader& in, ValueRef& ref, int depth) {
+  if (depth > kMaxObjectDepth) return false;
   std::uint8_t tag;
-  if (!in.Peek(tag) || tag > static_cast<std::uint8_t>(ValueTag::Int64)) return false;
+  if (!in.Byte(tag) || tag > static_cast<std::uint8_t>(ValueTag::Int64)) return false;
   ref = ValueRef{};
   ref.Tag = static_cast<ValueTag>(tag);
-  if (IsComplex(ref.Tag)) {
-    // Reused for every complex value of an image, keeping its buffers.
-    scratch.Int = 0;
-    scratch.Float = 0;
-    scratch.Bytes.clear();
-    scratch.Wide.clear();
-    scratch.Set.clear();
-    scratch.List.clear();
-    scratch.Items.clear();
-    if (!ReadValue(in, scratch, depth)) return false;
-    ref.Complex = &scratch;
-    return true;
-  }
-  in.Byte(tag);
   std::string_view raw;
   switch (ref.Tag) {
+    case ValueTag::List:
+    case ValueTag::Set:
+    case ValueTag::Collection:
+    case ValueTag::WString: {
+      const std::size_t start = in.Pos();
+      if (!SkipComplex(in, ref.Tag, depth)) return false;
+      ref.Bytes = in.Span(start, in.Pos());
+      return true;
+    }
     case ValueTag::Int8:
       return in.Signed(1, ref.Int);
     case ValueTag::Int16:
@@ -137,6 +188,11 @@ bool ReadValueRef(Reader& in, ValueRef& ref, ObjectValue& scratch, int depth) {
   }
 }
 
+bool SkipValue(Reader& in, int depth) {
+  ValueRef unused;
+  return ReadValueRef(in, unused, depth);
+}
+
 bool ReadPropertyList(Reader& in, std::vector<ObjectProperty>& properties, int depth) {
   for (;;) {
     std::string name;
@@ -155,8 +211,7 @@ bool ReadValue(Reader& in, ObjectValue& value, int depth) {
   if (!in.Peek(tag) || tag > static_cast<std::uint8_t>(ValueTag::Int64)) return false;
   if (!IsComplex(static_cast<ValueTag>(tag))) {
     ValueRef ref;
-    ObjectValue unused;
-    if (!ReadValueRef(in, ref, unused, depth)) return false;
+    if (!ReadValueRef(in, ref, depth)) return false;
     value = ref.ToValue();
     return true;
   }
@@ -221,7 +276,7 @@ bool ReadValue(Reader& in, ObjectValue& value, int depth) {
   }
 }
 
-bool ReadObject(Reader& in, ObjectImageHandler& handler, ObjectValue& scratch, int depth) {
+bool ReadObject(Reader& in, ObjectImageHandler& handler, int depth) {
   if (depth > kMaxObjectDepth) return false;
   ObjectHeader header;
   std::uint8_t first;
@@ -231,7 +286,7 @@ bool ReadObject(Reader& in, ObjectImageHandler& handler, ObjectValue& scratch, i
     header.Prefix = first;
     if (first & ObjectNode::kPrefixPosition) {
       ValueRef position;
-      if (!ReadValueRef(in, position, scratch, depth + 1) || !position.IsInteger()) return false;
+      if (!ReadValueRef(in, position, depth + 1) || !position.IsInteger()) return false;
       header.Position = position.Int;
     }
   }
@@ -242,7 +297,7 @@ bool ReadObject(Reader& in, ObjectImageHandler& handler, ObjectValue& scratch, i
     if (!in.ShortView(name)) return false;
     if (name.empty()) break;
     ValueRef value;
-    if (!ReadValueRef(in, value, scratch, depth)) return false;
+    if (!ReadValueRef(in, value, depth)) return false;
     handler.Property(name, value);
   }
   for (;;) {
@@ -253,7 +308,7 @@ bool ReadObject(Reader& in, ObjectImageHandler& handler, ObjectValue& scratch, i
       handler.EndObject();
       return true;
     }
-    if (!ReadObject(in, handler, scratch, depth + 1)) return false;
+    if (!ReadObject(in, handler, depth + 1)) return false;
   }
 }
 
@@ -490,6 +545,14 @@ ValueRef ValueRef::Of(const ObjectValue& value) {
 ObjectValue ValueRef::ToValue() const {
   if (Complex) return *Complex;
   ObjectValue value;
+  if (IsComplex(Tag)) {
+    // Checked when it was read; building it is the caller's choice.
+    std::string encoded(1, static_cast<char>(Tag));
+    encoded.append(Bytes);
+    Reader in(encoded, 0);
+    if (!ReadValue(in, value, 0)) value = ObjectValue{};
+    return value;
+  }
   value.Tag = Tag;
   value.Int = Int;
   value.Float = Float;
@@ -509,8 +572,27 @@ std::optional<std::int64_t> ValueRef::AsInteger() const {
 
 std::optional<std::string> ValueRef::AsText() const {
   if (Tag == ValueTag::String || Tag == ValueTag::LString) return std::string(Bytes);
-  if (Tag == ValueTag::WString && Complex) return Utf16ToCp932(Complex->Wide);
-  return std::nullopt;
+  if (Tag != ValueTag::WString) return std::nullopt;
+  if (Complex) return Utf16ToCp932(Complex->Wide);
+  std::u16string wide((Bytes.size() - 4) / 2, u'\0');
+  for (std::size_t i = 0; i < wide.size(); ++i) {
+    wide[i] = static_cast<char16_t>(static_cast<std::uint8_t>(Bytes[4 + 2 * i]) |
+                                    (static_cast<std::uint8_t>(Bytes[5 + 2 * i]) << 8));
+  }
+  return Utf16ToCp932(wide);
+}
+
+bool ValueRef::NextSetName(std::size_t& pos, std::string_view& name) const {
+  if (Tag != ValueTag::Set) return false;
+  if (Complex) {
+    if (pos >= Complex->Set.size()) return false;
+    name = Complex->Set[pos++];
+    return true;
+  }
+  Reader in(Bytes, pos);
+  if (!in.ShortView(name) || name.empty()) return false;
+  pos = in.Pos();
+  return true;
 }
 
 std::optional<std::string_view> ValueRef::AsIdentifier() const {
@@ -548,8 +630,7 @@ bool ReadObjectImage(std::string_view bytes, std::size_t& pos, ObjectImageHandle
   Reader in(bytes, pos);
   std::string_view signature;
   if (!in.Raw(kSignature.size(), signature) || signature != kSignature) return false;
-  ObjectValue scratch;
-  if (!ReadObject(in, handler, scratch, 0)) return false;
+  if (!ReadObject(in, handler, 0)) return false;
   pos = in.Pos();
   return true;
 }

@@ -102,13 +102,14 @@ struct ObjectNode {
 // Nesting deeper than this (children, lists, collections) is treated as damage.
 constexpr int kMaxObjectDepth = 32;
 
-// One property value as the streaming reader hands it over, without copying: simple values
-// in place, lists, sets, collections and wide strings parsed into `Complex`.
+// One property value as the streaming reader hands it over, without copying or building
+// anything: simple values in place; lists, sets, collections and wide strings checked and left
+// encoded in `Bytes` (their bytes after the tag). A value taken from a tree points at it.
 struct ValueRef {
   ValueTag Tag = ValueTag::Null;
   std::int64_t Int = 0;
   double Float = 0;
-  std::string_view Bytes;  // String, LString, Ident, Binary
+  std::string_view Bytes;  // String, LString, Ident, Binary; the encoded complex values
   const ObjectValue* Complex = nullptr;
 
   static ValueRef Of(const ObjectValue& value);
@@ -120,6 +121,8 @@ struct ValueRef {
   std::optional<std::string_view> AsIdentifier() const;
   std::optional<bool> AsBoolean() const;
   std::optional<ColorValue> AsColour() const;
+  // The names of a set one by one, from pos 0 on; false after the last (and for other tags).
+  bool NextSetName(std::size_t& pos, std::string_view& name) const;
 };
 
 struct ObjectHeader {

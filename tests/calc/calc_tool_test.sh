@@ -23,8 +23,8 @@ expect "grouped" 'x=1234567; // 税込み\nx\n' '1,234,567' 0
 expect "not grouped" 'x=1234567; // 税込み\nx\n' '1234567' 0 --no-group
 expect "bom" '\xef\xbb\xbf7*6' '42' 0
 expect "rounding" '2/3' '0.666666666666667' 0
-expect "unfinished" '1+' $'\n入力・修正待ち' 0
-expect "domain" 'sqrt(-1)' $'\nsqrtの引数が負' 0
+expect "unfinished" '1+' $'\n入力・修正待ち' 1
+expect "domain" 'sqrt(-1)' $'\nsqrtの引数が負' 1
 expect "empty" '' '' 0
 expect "overflow" '1e300*1e300' '浮動小数点数のオーバーフロー' 2
 expect "conversion" '2*\n1,e5000' "'1e5000' は浮動小数点数ではありません" 2

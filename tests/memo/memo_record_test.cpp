@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "memo/test_bytes.h"
 
 namespace quillpad {
@@ -389,6 +391,64 @@ TEST(MemoExportTest, TextSaves) {
             "[更新日時：不明]\r\n[保存日時：N]\r\nメモ\r\n\r\n"
             "[更新日時：]\r\n[保存日時：N]\r\n"
             "[更新日時：不明]\r\n[保存日時：N]\r\nメモ\r\n\r\n");
+}
+
+// Values the record does not read are stepped over, nested ones included: what follows them
+// reads right, and a cut inside any of them fails the record instead of reading on.
+TEST(MemoFileTest, UnreadValuesAreSkippedAndCheckedToTheEnd) {
+  MemoRecord record = FullRecord();
+  record.Font.Style = kFsBold | kFsStrikeOut;
+  const std::string plain = WriteMemoRecord(record);
+  // list (with a nested list and a wide string), set, collection with and without an index,
+  // binary; each before a property the record reads.
+  const std::string parts[] = {Lit("\x01"
+                                   "A"
+                                   "\x01"
+                                   "\x02\x05"
+                                   "\x01\x06\x01x\x00"
+                                   "\x12\x01\x00\x00\x00"
+                                   "A\x00"
+                                   "\x00"),
+                               Lit("\x01"
+                                   "B"
+                                   "\x0B"
+                                   "\x03one"
+                                   "\x03two"
+                                   "\x00"),
+                               Lit("\x01"
+                                   "C"
+                                   "\x0E"
+                                   "\x02\x07"
+                                   "\x01"
+                                   "\x01p\x09"
+                                   "\x00"
+                                   "\x01"
+                                   "\x00"
+                                   "\x00"),
+                               Lit("\x01"
+                                   "D"
+                                   "\x0A"
+                                   "\x03\x00\x00\x00"
+                                   "\x00\x00\x00")};
+  std::string unread;
+  std::vector<std::size_t> whole{0};  // cuts that leave only complete properties
+  for (const std::string& part : parts) whole.push_back((unread += part).size());
+  const std::size_t windowProperties = 4 + 1 + 9 + 1 + 8;  // "TPF0", class, object name
+  std::string file = plain;
+  file.insert(windowProperties, unread);
+  const std::size_t label = file.find("MemoLabel") + 9;
+  file.insert(label, unread);
+  const MemoFileContents contents = ReadMemoFile(file + plain);
+  ASSERT_EQ(contents.Records.size(), 2u);
+  EXPECT_FALSE(contents.Partial);
+  EXPECT_EQ(contents.Records[0], record);
+  for (std::size_t cut = 1; cut < unread.size(); ++cut) {
+    if (std::find(whole.begin(), whole.end(), cut) != whole.end()) continue;
+    std::string damaged = plain;
+    damaged.insert(windowProperties, unread.substr(0, cut));
+    const MemoFileContents read = ReadMemoFile(damaged);
+    EXPECT_TRUE(read.Records.empty() && read.Partial) << cut;
+  }
 }
 
 }  // namespace

@@ -36,11 +36,16 @@ int RunCalc(const std::vector<std::string>& args) {
     return 2;
   }
   WriteStdout(Cp932ToUtf8(sheet.OutputText) + "\n" + Cp932ToUtf8(sheet.Message) + "\n");
-  return 0;
+  // A message means the last statement has no value: an error, or unfinished.
+  return sheet.Message.empty() ? 0 : 1;
 }
 
-[[maybe_unused]] bool registered =
-    RegisterCommand({"calc", "calc [--no-group] < sheet.txt", &RunCalc});
+[[maybe_unused]] bool registered = RegisterCommand(
+    {"calc", "calc [--no-group] < sheet.txt", &RunCalc,
+     "  Prints the results pane (first line) and the message (second line).\n"
+     "  --no-group leaves out the digit-group commas. Exit status: 0 when the last\n"
+     "  statement has a value, 1 when it is an error or unfinished, 2 when the\n"
+     "  evaluation stopped on a floating-point fault.\n"});
 
 }  // namespace
 }  // namespace quillpad::tool

@@ -35,7 +35,9 @@ bool RegisterCommand(const Command& command) {
   return true;
 }
 
-const std::vector<Command>& Commands() { return Registry(); }
+const std::vector<Command>& Commands() {
+  return Registry();
+}
 
 std::string ReadAllStdin() {
   MakeBinary();

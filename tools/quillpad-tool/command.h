@@ -13,6 +13,7 @@ struct Command {
   const char* Name;
   const char* Usage;  // one line, shown by `quillpad-tool` without arguments
   CommandFunction Run;
+  const char* Details = nullptr;  // more lines for `quillpad-tool NAME --help`
 };
 
 // Called from a static initialiser in each *_command.cpp.

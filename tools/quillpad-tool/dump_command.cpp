@@ -23,6 +23,12 @@ int Dump(const std::vector<std::string>& args) {
   std::string text;
   const bool complete = ObjectImagesToText(bytes, text);
   WriteStdout(text);
+  if (!complete && text.empty()) {
+    WriteStderr("dump: " + args[0] +
+                (bytes.compare(0, 4, "TPF0") == 0 ? ": damaged object image\n"
+                                                  : ": not an object image\n"));
+    return 1;
+  }
   if (!complete) {
     WriteStderr("dump: " + args[0] + ": damaged data after the objects shown\n");
     return 1;

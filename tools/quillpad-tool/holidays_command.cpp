@@ -42,9 +42,6 @@ int RunHolidays(const std::vector<std::string>& args) {
   for (const std::string& arg : args) {
     if (arg == "--no-equinox") {
       setEquinox = false;
-    } else if (arg == "--help" || arg == "-h") {
-      WriteStdout(std::string("usage: quillpad-tool ") + kUsage + "\n" + kDetails);
-      return 0;
     } else if (arg.size() > 1 && arg.starts_with("--")) {
       return Usage("unknown option '" + arg + "'");
     } else {
@@ -93,7 +90,8 @@ int RunHolidays(const std::vector<std::string>& args) {
   return 0;
 }
 
-[[maybe_unused]] static bool registered = RegisterCommand({"holidays", kUsage, RunHolidays});
+[[maybe_unused]] static bool registered =
+    RegisterCommand({"holidays", kUsage, RunHolidays, kDetails});
 
 }  // namespace
 
