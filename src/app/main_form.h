@@ -217,6 +217,12 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
   std::string WorkPath(const std::string& name) const;
   std::string ProgramPath(const std::string& name) const;
   TMemoForm* CreateMemo();
+  // A whole-file write; a failure raises the error for the general error box.
+  void WriteOwnFile(const std::string& path, const std::string& bytes);
+  // The records of a memo or template file we rewrite later, by the rules for unreadable and
+  // damaged files (the user is told in the general error box); returns the bytes an append
+  // builds on.
+  std::string ReadOwnedMemoFile(const std::string& path, std::vector<MemoRecord>& records);
   // Writes the whole list to the work-folder file and destroys every memo window. A failed
   // write keeps the memos and the old file, and raises the error.
   void SaveMemoList(const std::string& fileName);

@@ -131,7 +131,7 @@ void TMainForm::MainFormHideClick(ui::Component*) {
   // The default font and the colour dialog's colour, each only from a file that exists.
   ReadDefaultFont();
   std::string bytes;
-  if (system_.Files().ReadFile(ProgramPath(FileNames::kMemoColor), bytes)) {
+  if (platform::ReadOwnedFile(system_, ProgramPath(FileNames::kMemoColor), bytes)) {
     if (const auto color = ReadMemoColorFile(bytes)) ColorDialog1Color = static_cast<platform::Color>(*color);
   }
   RichEdit1->SetFont(FontDialog1Font);

@@ -25,15 +25,28 @@ void DestroyAll(std::vector<TMemoForm*>& memos) {
 }
 
 // A damaged memo file stays readable beside the new one: "MemoData.dat.damaged", or with a
-// number added when that name is taken already.
-void KeepDamagedCopy(platform::FileSystem& files, const std::string& path) {
+// number added when that name is taken by other bytes. True once a copy with exactly these
+// bytes is there; a copy that came out different is removed again.
+bool KeepDamagedCopy(platform::FileSystem& files, const std::string& path, const std::string& bytes) {
   const std::string base = path + ".damaged";
   std::string copy = base;
-  for (int n = 1; files.FileExists(copy); ++n) copy = base + IntToStr(n);
-  files.CopyFile(path, copy, true);
+  std::string existing;
+  for (int n = 1; files.FileExists(copy); ++n) {
+    if (files.ReadFile(copy, existing) && existing == bytes) return true;
+    copy = base + IntToStr(n);
+  }
+  if (files.CopyFile(path, copy, true) && files.ReadFile(copy, existing) && existing == bytes)
+    return true;
+  files.DeleteFile(copy);
+  return false;
 }
 
 }  // namespace
+
+void TMainForm::WriteOwnFile(const std::string& path, const std::string& bytes) {
+  platform::FileSystem& files = system_.Files();
+  if (!files.WriteFileAtomic(path, bytes)) throw AppError(files.WriteTarget(path) + "に書き込めませんでした。");
+}
 
 std::string TMainForm::WorkPath(const std::string& name) const { return JoinPath(WorkDir, name); }
 std::string TMainForm::ProgramPath(const std::string& name) const { return JoinPath(ProgramDir, name); }
@@ -44,14 +57,30 @@ TMemoForm* TMainForm::CreateMemo() {
   return memo;
 }
 
+std::string TMainForm::ReadOwnedMemoFile(const std::string& path, std::vector<MemoRecord>& records) {
+  platform::FileSystem& files = system_.Files();
+  std::string bytes;
+  const platform::FileSystem::Owned read = files.ReadOwned(path, bytes);
+  if (read == platform::FileSystem::Owned::Unreadable) {
+    system_.ShowError(HeldFileMessage(files, path, "を開くことに失敗しました。"));
+  }
+  MemoFileContents contents = ReadMemoFile(bytes);
+  records = std::move(contents.Records);
+  if (!contents.Partial) return bytes;
+  if (read == platform::FileSystem::Owned::Whole && !KeepDamagedCopy(files, path, bytes)) {
+    files.Hold(path);
+    system_.ShowError(HeldFileMessage(files, path, "は壊れていて、控えを作れませんでした。"));
+  }
+  // Records after the damage cannot be reached: what is built on goes without it.
+  return WriteMemoFile(records);
+}
+
 void TMainForm::SaveMemoList(const std::string& fileName) {
   CurrentMemo = nullptr;
   if (!bReadOnly) {
     const std::string path = WorkPath(fileName);
-    if (!system_.Files().WriteFileAtomic(path, WriteMemoFile(RecordsOf(MemoList)))) {
-      // The memos stay on the desktop and the old file stays whole.
-      throw AppError(path + "に書き込めませんでした。");
-    }
+    // A failure keeps the memos on the desktop and the old file whole.
+    WriteOwnFile(path, WriteMemoFile(RecordsOf(MemoList)));
   }
   DestroyAll(MemoList);
   RefreshTrayTip();
@@ -60,34 +89,26 @@ void TMainForm::SaveMemoList(const std::string& fileName) {
 void TMainForm::LoadMemoList(const std::string& fileName) {
   DestroyAll(MemoList);
   CurrentMemo = nullptr;
-  platform::FileSystem& files = system_.Files();
-  const std::string path = WorkPath(fileName);
-  std::string bytes;
-  if (files.FileExists(path) && files.ReadFile(path, bytes)) {
-    const MemoFileContents contents = ReadMemoFile(bytes);
-    if (contents.Partial) KeepDamagedCopy(files, path);
-    for (const MemoRecord& record : contents.Records) {
-      TMemoForm* memo = CreateMemo();
-      memo->SetRecord(record);
-      MemoList.push_back(memo);
-      memo->SetBoundsRect(quillpad::ClampToWorkArea(memo->BoundsRect(), WorkArea));
-      memo->SetVisible(record.Visible && bShowMemo);
-    }
+  std::vector<MemoRecord> records;
+  ReadOwnedMemoFile(WorkPath(fileName), records);
+  for (const MemoRecord& record : records) {
+    TMemoForm* memo = CreateMemo();
+    memo->SetRecord(record);
+    MemoList.push_back(memo);
+    memo->SetBoundsRect(quillpad::ClampToWorkArea(memo->BoundsRect(), WorkArea));
+    memo->SetVisible(record.Visible && bShowMemo);
   }
   RefreshTrayTip();
 }
 
 void TMainForm::AppendMemoToCategory(TMemoForm* memo, int category) {
   if (category == iCurMemoFile || category < 0 || category > 2) return;
-  platform::FileSystem& files = system_.Files();
   const std::string path = WorkPath(FileNames::kMemoFiles[category]);
-  std::string bytes;
-  if (files.FileExists(path) && !files.ReadFile(path, bytes)) {
-    throw AppError(path + "を開くことに失敗しました。");
-  }
+  std::vector<MemoRecord> records;
+  std::string bytes = ReadOwnedMemoFile(path, records);
   bytes += WriteMemoRecord(memo->Record());
   // The memo stays where it is unless its record reached the other file.
-  if (!files.WriteFileAtomic(path, bytes)) throw AppError(path + "に書き込めませんでした。");
+  WriteOwnFile(path, bytes);
   MarkDeleted(memo);
 }
 
@@ -115,9 +136,8 @@ void TMainForm::IdleSweep() {
 
 void TMainForm::SaveTemplateList() {
   if (!TemplateListLoaded) return;
-  if (!system_.Files().WriteFileAtomic(ProgramPath(FileNames::kStyleTemplate), WriteMemoFile(RecordsOf(TemplateList)))) {
-    throw AppError(ProgramPath(FileNames::kStyleTemplate) + "に書き込めませんでした。");
-  }
+  const std::string path = ProgramPath(FileNames::kStyleTemplate);
+  WriteOwnFile(path, WriteMemoFile(RecordsOf(TemplateList)));
   DestroyAll(TemplateList);
   TemplateListLoaded = false;
 }
@@ -125,9 +145,9 @@ void TMainForm::SaveTemplateList() {
 void TMainForm::LoadTemplateList() {
   DestroyAll(TemplateList);
   TemplateListLoaded = true;
-  std::string bytes;
-  if (!system_.Files().ReadFile(ProgramPath(FileNames::kStyleTemplate), bytes)) return;
-  for (const MemoRecord& record : ReadMemoFile(bytes).Records) {
+  std::vector<MemoRecord> records;
+  ReadOwnedMemoFile(ProgramPath(FileNames::kStyleTemplate), records);
+  for (const MemoRecord& record : records) {
     TMemoForm* memo = CreateMemo();
     memo->SetRecord(record);
     memo->Hide();
@@ -137,7 +157,7 @@ void TMainForm::LoadTemplateList() {
 
 void TMainForm::ReadDefaultFont() {
   std::string bytes;
-  if (!system_.Files().ReadFile(ProgramPath(FileNames::kMemoFont), bytes)) return;
+  if (!platform::ReadOwnedFile(system_, ProgramPath(FileNames::kMemoFont), bytes)) return;
   FontSpec font = FromPlatformFont(FontDialog1Font);
   if (ReadMemoFontFile(bytes, font)) FontDialog1Font = ToPlatformFont(font);
 }
@@ -161,7 +181,7 @@ void TMainForm::LoadDefaultStyle() {
 }
 
 void TMainForm::SaveDefaultStyle() {
-  system_.Files().WriteFileAtomic(ProgramPath(FileNames::kMemoFont), WriteMemoFontFile(FromPlatformFont(FontDialog1Font)));
+  WriteOwnFile(ProgramPath(FileNames::kMemoFont), WriteMemoFontFile(FromPlatformFont(FontDialog1Font)));
   CollectSettings();
   platform::Profile ini = Ini();
   SaveStyleKeys(ini, *this);

@@ -73,7 +73,7 @@ bool TMainForm::ChooseColor(ColorValue& color) {
   if (!system_.PickColor(chosen, MemoCustomColors)) return false;
   color = static_cast<ColorValue>(chosen);
   // The last chosen colour is offered again next time.
-  system_.Files().WriteFileAtomic(ProgramPath(FileNames::kMemoColor), WriteMemoColorFile(color));
+  WriteOwnFile(ProgramPath(FileNames::kMemoColor), WriteMemoColorFile(color));
   return true;
 }
 

@@ -61,8 +61,7 @@ void TMainForm::SetColorClick(ui::Component*) {
   if (!system_.PickColor(color, MemoCustomColors)) return;
   ColorDialog1Color = color;
   RichEdit1->SetColor(color);
-  system_.Files().WriteFileAtomic(ProgramPath(FileNames::kMemoColor),
-                                  WriteMemoColorFile(static_cast<ColorValue>(color)));
+  WriteOwnFile(ProgramPath(FileNames::kMemoColor), WriteMemoColorFile(static_cast<ColorValue>(color)));
 }
 
 void TMainForm::ShowBorderClick(ui::Component*) {

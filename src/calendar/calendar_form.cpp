@@ -1,5 +1,6 @@
 #include "calendar/calendar_form.h"
 
+#include "base/app_error.h"
 #include "base/path.h"
 #include "base/text.h"
 #include "platform/profile.h"
@@ -143,18 +144,15 @@ void TCalendarForm::ApplyBorder() {
 }
 
 void TCalendarForm::LoadCalendarSettings() {
-  platform::FileSystem& files = system_.Files();
   std::string bytes;
-  const std::string stylePath = JoinPath(host_.CalendarProgramDir(), kStyleFile);
-  if (files.FileExists(stylePath) && files.ReadFile(stylePath, bytes) &&
+  if (platform::ReadOwnedFile(system_, JoinPath(host_.CalendarProgramDir(), kStyleFile), bytes) &&
       ReadCalendarStyle(bytes, Style)) {
     SetFont(Style.BaseFont);
     lbYear->SetFont(Style.YearMonthFont);
     lbMonth->SetFont(Style.YearMonthFont);
   }
-  bytes.clear();
   const std::string rulePath = JoinPath(host_.CalendarWorkDir(), kRuleFile);
-  Rules = files.ReadFile(rulePath, bytes) ? ParseHolidayRules(bytes) : HolidayRules();
+  Rules = platform::ReadOwnedFile(system_, rulePath, bytes) ? ParseHolidayRules(bytes) : HolidayRules();
 
   platform::Profile ini = Ini();
   const int top = ini.ReadInteger(kSection, "iCalendarTop", Top());
@@ -177,28 +175,32 @@ void TCalendarForm::LoadCalendarSettings() {
   SetEquinox = ini.ReadBool(kSection, "bSetEquinox", true);
 }
 
-void TCalendarForm::SaveCalendarSettings() {
+void TCalendarForm::SaveCalendarSettings(bool emptyRules) {
   platform::FileSystem& files = system_.Files();
-  files.WriteFileAtomic(JoinPath(host_.CalendarProgramDir(), kStyleFile),
-                        WriteCalendarStyle(Style));
+  auto write = [&](const std::string& path, const std::string& bytes) {
+    if (!files.WriteFileAtomic(path, bytes)) throw AppError(files.WriteTarget(path) + "に書き込めませんでした。");
+  };
   const std::string rules = JoinLines(Rules.Lines());
-  if (!rules.empty()) files.WriteFileAtomic(JoinPath(host_.CalendarWorkDir(), kRuleFile), rules);
+  if (emptyRules || !rules.empty()) write(JoinPath(host_.CalendarWorkDir(), kRuleFile), rules);
+  write(JoinPath(host_.CalendarProgramDir(), kStyleFile), WriteCalendarStyle(Style));
 
   platform::Profile ini = Ini();
-  ini.WriteInteger(kSection, "iCalendarTop", Top());
-  ini.WriteInteger(kSection, "iCalendarLeft", Left());
-  ini.WriteInteger(kSection, "iCalendarWidth", Width());
-  ini.WriteInteger(kSection, "iCalendarHeight", Height());
-  ini.WriteInteger(kSection, "iSundayColor", static_cast<int>(Colors.Sunday));
-  ini.WriteInteger(kSection, "iSaturdayColor", static_cast<int>(Colors.Saturday));
-  ini.WriteInteger(kSection, "iHolidayColor", static_cast<int>(Colors.Holiday));
-  ini.WriteInteger(kSection, "iTodayColor", static_cast<int>(Colors.Today));
-  ini.WriteInteger(kSection, "iMemoExistsColor", static_cast<int>(Colors.MemoExists));
-  ini.WriteInteger(kSection, "iBGColor", static_cast<int>(Colors.Background));
-  ini.WriteInteger(kSection, "iBackGround", BackGround);
-  ini.WriteBool(kSection, "bShowBorder", ShowBorder);
-  ini.WriteBool(kSection, "bHideUpDownBtn", HideUpDownBtn);
-  ini.WriteBool(kSection, "bSetEquinox", SetEquinox);
+  bool ok = true;
+  ok &= ini.WriteInteger(kSection, "iCalendarTop", Top());
+  ok &= ini.WriteInteger(kSection, "iCalendarLeft", Left());
+  ok &= ini.WriteInteger(kSection, "iCalendarWidth", Width());
+  ok &= ini.WriteInteger(kSection, "iCalendarHeight", Height());
+  ok &= ini.WriteInteger(kSection, "iSundayColor", static_cast<int>(Colors.Sunday));
+  ok &= ini.WriteInteger(kSection, "iSaturdayColor", static_cast<int>(Colors.Saturday));
+  ok &= ini.WriteInteger(kSection, "iHolidayColor", static_cast<int>(Colors.Holiday));
+  ok &= ini.WriteInteger(kSection, "iTodayColor", static_cast<int>(Colors.Today));
+  ok &= ini.WriteInteger(kSection, "iMemoExistsColor", static_cast<int>(Colors.MemoExists));
+  ok &= ini.WriteInteger(kSection, "iBGColor", static_cast<int>(Colors.Background));
+  ok &= ini.WriteInteger(kSection, "iBackGround", BackGround);
+  ok &= ini.WriteBool(kSection, "bShowBorder", ShowBorder);
+  ok &= ini.WriteBool(kSection, "bHideUpDownBtn", HideUpDownBtn);
+  ok &= ini.WriteBool(kSection, "bSetEquinox", SetEquinox);
+  if (!ok) throw AppError(ini.Path() + "に書き込めませんでした。");
 }
 
 void TCalendarForm::BuildMonth() {

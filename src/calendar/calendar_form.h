@@ -64,7 +64,8 @@ class TCalendarForm : public ui::Form {
 
   void FormCreate();
   void LoadCalendarSettings();
-  void SaveCalendarSettings();
+  // A failed write raises the error; the rule file is written empty only when asked.
+  void SaveCalendarSettings(bool emptyRules = false);
   void ApplyBorder();
   void BuildMonth();
   void FormPaint(platform::Canvas& canvas);

@@ -246,9 +246,11 @@ void TCalendarForm::CalendarOptionClick() {
   {
     TCalendarOptionDlg dlg(this, *this);
     if (dlg.ShowModal() == ui::MrOk) {
-      lbYear->SetFont(Style.YearMonthFont);
-      lbMonth->SetFont(Style.YearMonthFont);
-      SetFont(Style.BaseFont);
+      // Nothing changes on screen unless every file took the new settings.
+      const CalendarColors colors = Colors;
+      const int backGround = BackGround;
+      const bool border = ShowBorder, hideUpDown = HideUpDownBtn, equinox = SetEquinox;
+      HolidayRules rules = Rules;
       Colors.Sunday = dlg.SundayColorBtn->Font().TextColor;
       Colors.Saturday = dlg.SaturdayColorBtn->Font().TextColor;
       Colors.Holiday = dlg.HolidayColorBtn->Font().TextColor;
@@ -259,18 +261,32 @@ void TCalendarForm::CalendarOptionClick() {
       ShowBorder = dlg.ckShowBorder->Checked();
       HideUpDownBtn = dlg.ckHideUpDownBtn->Checked();
       SetEquinox = dlg.ckSetEquinox->Checked();
-      std::vector<std::string> lines = dlg.SortedRuleLines();
-      const std::string path = JoinPath(Host().CalendarWorkDir(), kRuleFile);
-      if (!System().Files().WriteFileAtomic(path, JoinLines(lines))) {
-        throw AppError(path + "に書き込めませんでした。");
+      Rules = HolidayRules(dlg.SortedRuleLines());
+      try {
+        SaveCalendarSettings(true);
+      } catch (...) {
+        Style = before;
+        Colors = colors;
+        BackGround = backGround;
+        ShowBorder = border;
+        HideUpDownBtn = hideUpDown;
+        SetEquinox = equinox;
+        Rules = std::move(rules);
+        try {
+          SaveCalendarSettings(true);  // the files that did take the new settings go back
+        } catch (...) {
+        }
+        throw;
       }
-      Rules = HolidayRules(std::move(lines));
+      lbYear->SetFont(Style.YearMonthFont);
+      lbMonth->SetFont(Style.YearMonthFont);
+      SetFont(Style.BaseFont);
     } else {
       Style = before;
       LoadCalendarSettings();
+      SaveCalendarSettings();
     }
   }
-  SaveCalendarSettings();
   Host().CalendarSettingsChanged();
 }
 

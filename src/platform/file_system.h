@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,11 @@ class FileSystem {
   virtual bool ReadFile(const std::string& path, std::string& bytes,
                         std::uint64_t maxBytes = 256ull << 20) = 0;
   // Writes a temporary file beside the target and then replaces the target, so a failed write
-  // leaves the old file whole. False when anything failed.
-  virtual bool WriteFileAtomic(const std::string& path, const std::string& bytes) = 0;
+  // leaves the old file whole. A held file's bytes go to its sibling instead. False when
+  // anything failed.
+  bool WriteFileAtomic(const std::string& path, const std::string& bytes) {
+    return WriteWhole(WriteTarget(path), bytes);
+  }
   // Appends (creating the file when missing); used for logs.
   virtual bool AppendFile(const std::string& path, const std::string& bytes) = 0;
   // Entries of folder whose names match mask ("*.txt", "202612*.txt", "*"); "?" and "*" as in
@@ -36,6 +40,28 @@ class FileSystem {
   virtual bool DeleteFile(const std::string& path) = 0;
   virtual bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
   virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
+
+  // Files the program rewrites are read through here. One that exists but cannot be read whole
+  // is held for the rest of the run: its writes go to a sibling, never over it. A later whole
+  // read lifts the hold; while held, reads give the sibling's bytes (empty until written).
+  enum class Owned { Whole, Missing, Unreadable, Held };
+  Owned ReadOwned(const std::string& path, std::string& bytes);
+  // Holds a file that reads but must keep its bytes (damaged, no verified copy); only the end
+  // of the run lifts this.
+  void Hold(const std::string& path);
+  // Where writes of path go: "<path>.new" (or ".new1", ... when taken) while it is held.
+  std::string WriteTarget(const std::string& path) const;
+
+ protected:
+  virtual bool WriteWhole(const std::string& path, const std::string& bytes) = 0;
+
+ private:
+  struct HeldFile {
+    std::string Sibling;
+    bool Sticky = false;
+  };
+  void HoldAs(const std::string& path, bool sticky);
+  std::map<std::string, HeldFile> held_;  // by upper-cased path
 };
 
 }  // namespace quillpad::platform

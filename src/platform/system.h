@@ -133,4 +133,11 @@ class System {
   virtual bool MouseButtonDown(MouseButton /*button*/) { return false; }
 };
 
+// Reads a file the program rewrites later (FileSystem::ReadOwned); when it becomes held the
+// general error box names the file and the sibling that takes its writes. True when bytes hold
+// something to go on.
+bool ReadOwnedFile(System& system, const std::string& path, std::string& bytes);
+// The general error box's text for a file held from now on; what says why ("...しました。").
+std::string HeldFileMessage(FileSystem& files, const std::string& path, const std::string& what);
+
 }  // namespace quillpad::platform

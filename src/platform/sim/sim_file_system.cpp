@@ -132,7 +132,15 @@ bool SimFileSystem::CreateFolder(const std::string& path) {
   return fs::is_directory(*host, ec);
 }
 
+const SimFileSystem::Fault* SimFileSystem::FaultOn(FaultOp op, const std::string& path) const {
+  if (!fault_ || fault_->Op != op) return nullptr;
+  const std::size_t slash = path.find_last_of("\\:");
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  return SameText(name, fault_->Name) ? &*fault_ : nullptr;
+}
+
 bool SimFileSystem::ReadFile(const std::string& path, std::string& bytes, std::uint64_t maxBytes) {
+  if (FaultOn(FaultOp::Read, path)) return false;
   const auto host = HostPath(path);
   std::error_code ec;
   if (!host || !fs::is_regular_file(*host, ec)) return false;
@@ -153,12 +161,14 @@ bool SimFileSystem::ReadFile(const std::string& path, std::string& bytes, std::u
   return true;
 }
 
-bool SimFileSystem::WriteBytes(const fs::path& host, const std::string& bytes, bool append) {
+bool SimFileSystem::WriteBytes(const fs::path& host, const std::string& bytes, bool append,
+                               std::optional<std::uint64_t> limit) {
   ++writeCount_;
   const int fd = ::open(host.c_str(), O_WRONLY | O_CREAT | (append ? O_APPEND : O_TRUNC), 0644);
   if (fd < 0) return false;
   std::size_t allowed = bytes.size();
-  if (writeLimit_ && *writeLimit_ < allowed) allowed = static_cast<std::size_t>(*writeLimit_);
+  if (!limit) limit = writeLimit_;
+  if (limit && *limit < allowed) allowed = static_cast<std::size_t>(*limit);
   std::size_t done = 0;
   bool ok = true;
   while (done < allowed) {
@@ -175,20 +185,21 @@ bool SimFileSystem::WriteBytes(const fs::path& host, const std::string& bytes, b
   return ok;
 }
 
-bool SimFileSystem::WriteFileAtomic(const std::string& path, const std::string& bytes) {
-  if (failWrites_) return false;
+bool SimFileSystem::WriteWhole(const std::string& path, const std::string& bytes) {
+  const Fault* fault = FaultOn(FaultOp::Write, path);
+  if (failWrites_ || (fault && !fault->StopAfter)) return false;
   const auto host = HostPath(path);
   std::error_code ec;
   if (!host || fs::is_directory(*host, ec) || !fs::is_directory(host->parent_path(), ec))
     return false;
   fs::path temp = *host;
   temp += ".qptmp";
-  if (!WriteBytes(temp, bytes, false)) {
+  if (!WriteBytes(temp, bytes, false, fault ? fault->StopAfter : std::nullopt)) {
     fs::remove(temp, ec);
     return false;
   }
-  fs::rename(temp, *host, ec);
-  if (ec) {
+  if (!FaultOn(FaultOp::Rename, path)) fs::rename(temp, *host, ec);
+  if (ec || FaultOn(FaultOp::Rename, path)) {
     fs::remove(temp, ec);
     return false;
   }
@@ -196,11 +207,12 @@ bool SimFileSystem::WriteFileAtomic(const std::string& path, const std::string& 
 }
 
 bool SimFileSystem::AppendFile(const std::string& path, const std::string& bytes) {
-  if (failWrites_) return false;
+  const Fault* fault = FaultOn(FaultOp::Write, path);
+  if (failWrites_ || (fault && !fault->StopAfter)) return false;
   const auto host = HostPath(path);
   std::error_code ec;
   if (!host || fs::is_directory(*host, ec)) return false;
-  return WriteBytes(*host, bytes, true);
+  return WriteBytes(*host, bytes, true, fault ? fault->StopAfter : std::nullopt);
 }
 
 std::vector<FileEntry> SimFileSystem::ListFolder(const std::string& folder,
@@ -237,10 +249,15 @@ bool SimFileSystem::CopyFile(const std::string& from, const std::string& to, boo
   const auto dst = HostPath(to);
   std::error_code ec;
   if (!src || !dst || !fs::is_regular_file(*src, ec)) return false;
-  if (failIfExists && fs::exists(*dst, ec)) return false;
+  if (failWrites_ || (failIfExists && fs::exists(*dst, ec))) return false;
   std::string bytes;
   if (!ReadFile(from, bytes, ~0ull)) return false;
-  return WriteFileAtomic(to, bytes);
+  // A copy is written in place, as the system's copy does: one that stops leaves its part.
+  if (const Fault* fault = FaultOn(FaultOp::Copy, to)) {
+    if (fault->StopAfter) WriteBytes(*dst, bytes, false, fault->StopAfter);
+    return false;
+  }
+  return WriteBytes(*dst, bytes, false);
 }
 
 bool SimFileSystem::RenameFile(const std::string& from, const std::string& to) {
@@ -249,6 +266,7 @@ bool SimFileSystem::RenameFile(const std::string& from, const std::string& to) {
   std::error_code ec;
   // Windows refuses to rename onto an existing file.
   if (!src || !dst || !fs::exists(*src, ec) || fs::exists(*dst, ec)) return false;
+  if (FaultOn(FaultOp::Rename, to)) return false;
   fs::rename(*src, *dst, ec);
   return !ec;
 }

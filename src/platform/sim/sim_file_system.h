@@ -23,12 +23,23 @@ class SimFileSystem : public FileSystem {
   void SetWriteLimit(std::optional<std::uint64_t> bytes) { writeLimit_ = bytes; }
   int WriteCount() const { return writeCount_; }
 
+  // One fault on the files whose name (without folder) is Name, case-insensitive: the operation
+  // fails, or with StopAfter a write or copy stops after that many bytes and fails. A whole-file
+  // write counts as a write of its temporary file and then a rename onto the target.
+  enum class FaultOp { Read, Write, Rename, Copy };
+  struct Fault {
+    FaultOp Op = FaultOp::Write;
+    std::string Name;
+    std::optional<std::uint64_t> StopAfter;
+  };
+  void SetFault(std::optional<Fault> fault) { fault_ = std::move(fault); }
+
   bool FileExists(const std::string& path) override;
   bool FolderExists(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string& bytes, std::uint64_t maxBytes) override;
   using FileSystem::ReadFile;
-  bool WriteFileAtomic(const std::string& path, const std::string& bytes) override;
+  bool WriteWhole(const std::string& path, const std::string& bytes) override;
   bool AppendFile(const std::string& path, const std::string& bytes) override;
   // A full disk: every write and append fails until this is switched off again.
   void FailWrites(bool fail) { failWrites_ = fail; }
@@ -39,7 +50,10 @@ class SimFileSystem : public FileSystem {
 
  private:
   bool failWrites_ = false;
-  bool WriteBytes(const std::filesystem::path& host, const std::string& bytes, bool append);
+  bool WriteBytes(const std::filesystem::path& host, const std::string& bytes, bool append,
+                  std::optional<std::uint64_t> limit = std::nullopt);
+  const Fault* FaultOn(FaultOp op, const std::string& path) const;
+  std::optional<Fault> fault_;
 
   std::map<char, std::filesystem::path> drives_;
   std::optional<std::uint64_t> writeLimit_;

@@ -109,7 +109,7 @@ bool Win32FileSystem::ReadFile(const std::string& path, std::string& bytes,
   return true;
 }
 
-bool Win32FileSystem::WriteFileAtomic(const std::string& path, const std::string& bytes) {
+bool Win32FileSystem::WriteWhole(const std::string& path, const std::string& bytes) {
   const std::string folder = ExtractFileDir(path);
   wchar_t temp[MAX_PATH + 1] = {};
   // Creates a unique empty file in the target's own folder, so the final move never crosses

@@ -13,7 +13,7 @@ class Win32FileSystem : public FileSystem {
   bool FolderExists(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string& bytes, std::uint64_t maxBytes) override;
-  bool WriteFileAtomic(const std::string& path, const std::string& bytes) override;
+  bool WriteWhole(const std::string& path, const std::string& bytes) override;
   bool AppendFile(const std::string& path, const std::string& bytes) override;
   std::vector<FileEntry> ListFolder(const std::string& folder, const std::string& mask) override;
   bool DeleteFile(const std::string& path) override;
