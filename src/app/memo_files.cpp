@@ -35,8 +35,12 @@ void KeepDamagedCopy(platform::FileSystem& files, const std::string& path) {
 
 }  // namespace
 
-std::string TMainForm::WorkPath(const std::string& name) const { return JoinPath(WorkDir, name); }
-std::string TMainForm::ProgramPath(const std::string& name) const { return JoinPath(ProgramDir, name); }
+std::string TMainForm::WorkPath(const std::string& name) const {
+  return JoinPath(WorkDir, name);
+}
+std::string TMainForm::ProgramPath(const std::string& name) const {
+  return JoinPath(ProgramDir, name);
+}
 
 TMemoForm* TMainForm::CreateMemo() {
   auto* memo = new TMemoForm(this, this);
@@ -44,15 +48,22 @@ TMemoForm* TMainForm::CreateMemo() {
   return memo;
 }
 
+void TMainForm::WriteLiveMemos(const std::string& fileName) {
+  if (bReadOnly) return;
+  std::vector<TMemoForm*> kept;
+  for (TMemoForm* memo : MemoList) {
+    if (!memo->DeletedFlag) kept.push_back(memo);
+  }
+  const std::string path = WorkPath(fileName);
+  if (!system_.Files().WriteFileAtomic(path, WriteMemoFile(RecordsOf(kept)))) {
+    // The memos stay on the desktop and the old file stays whole.
+    throw AppError(path + "に書き込めませんでした。");
+  }
+}
+
 void TMainForm::SaveMemoList(const std::string& fileName) {
   CurrentMemo = nullptr;
-  if (!bReadOnly) {
-    const std::string path = WorkPath(fileName);
-    if (!system_.Files().WriteFileAtomic(path, WriteMemoFile(RecordsOf(MemoList)))) {
-      // The memos stay on the desktop and the old file stays whole.
-      throw AppError(path + "に書き込めませんでした。");
-    }
-  }
+  WriteLiveMemos(fileName);
   DestroyAll(MemoList);
   RefreshTrayTip();
 }
@@ -115,7 +126,8 @@ void TMainForm::IdleSweep() {
 
 void TMainForm::SaveTemplateList() {
   if (!TemplateListLoaded) return;
-  if (!system_.Files().WriteFileAtomic(ProgramPath(FileNames::kStyleTemplate), WriteMemoFile(RecordsOf(TemplateList)))) {
+  if (!system_.Files().WriteFileAtomic(ProgramPath(FileNames::kStyleTemplate),
+                                       WriteMemoFile(RecordsOf(TemplateList)))) {
     throw AppError(ProgramPath(FileNames::kStyleTemplate) + "に書き込めませんでした。");
   }
   DestroyAll(TemplateList);
@@ -161,7 +173,8 @@ void TMainForm::LoadDefaultStyle() {
 }
 
 void TMainForm::SaveDefaultStyle() {
-  system_.Files().WriteFileAtomic(ProgramPath(FileNames::kMemoFont), WriteMemoFontFile(FromPlatformFont(FontDialog1Font)));
+  system_.Files().WriteFileAtomic(ProgramPath(FileNames::kMemoFont),
+                                  WriteMemoFontFile(FromPlatformFont(FontDialog1Font)));
   CollectSettings();
   platform::Profile ini = Ini();
   SaveStyleKeys(ini, *this);
