@@ -35,12 +35,8 @@ void KeepDamagedCopy(platform::FileSystem& files, const std::string& path) {
 
 }  // namespace
 
-std::string TMainForm::WorkPath(const std::string& name) const {
-  return JoinPath(WorkDir, name);
-}
-std::string TMainForm::ProgramPath(const std::string& name) const {
-  return JoinPath(ProgramDir, name);
-}
+std::string TMainForm::WorkPath(const std::string& name) const { return JoinPath(WorkDir, name); }
+std::string TMainForm::ProgramPath(const std::string& name) const { return JoinPath(ProgramDir, name); }
 
 TMemoForm* TMainForm::CreateMemo() {
   auto* memo = new TMemoForm(this, this);
@@ -126,8 +122,7 @@ void TMainForm::IdleSweep() {
 
 void TMainForm::SaveTemplateList() {
   if (!TemplateListLoaded) return;
-  if (!system_.Files().WriteFileAtomic(ProgramPath(FileNames::kStyleTemplate),
-                                       WriteMemoFile(RecordsOf(TemplateList)))) {
+  if (!system_.Files().WriteFileAtomic(ProgramPath(FileNames::kStyleTemplate), WriteMemoFile(RecordsOf(TemplateList)))) {
     throw AppError(ProgramPath(FileNames::kStyleTemplate) + "に書き込めませんでした。");
   }
   DestroyAll(TemplateList);
@@ -173,8 +168,7 @@ void TMainForm::LoadDefaultStyle() {
 }
 
 void TMainForm::SaveDefaultStyle() {
-  system_.Files().WriteFileAtomic(ProgramPath(FileNames::kMemoFont),
-                                  WriteMemoFontFile(FromPlatformFont(FontDialog1Font)));
+  system_.Files().WriteFileAtomic(ProgramPath(FileNames::kMemoFont), WriteMemoFontFile(FromPlatformFont(FontDialog1Font)));
   CollectSettings();
   platform::Profile ini = Ini();
   SaveStyleKeys(ini, *this);
