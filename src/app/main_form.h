@@ -226,6 +226,9 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
   // Writes the whole list to the work-folder file and destroys every memo window. A failed
   // write keeps the memos and the old file, and raises the error.
   void SaveMemoList(const std::string& fileName);
+  // Writes the memo file from the memo windows and leaves them as they are (not in read-only
+  // mode); memos marked for deletion are left out.
+  void WriteLiveMemos(const std::string& fileName);
   // Replaces the list by the records of the work-folder file (a missing file is empty).
   void LoadMemoList(const std::string& fileName);
   void AppendMemoToCategory(TMemoForm* memo, int category) override;

@@ -88,14 +88,16 @@ void TMainForm::FormCloseQuery(bool& canClose) {
 
 int TMainForm::QueryEndSession() {
   SaveSettings();
-  // The memos stay on the desktop: the logon may go on after all.
-  SaveMemoList(CurMemoFileName);
-  LoadMemoList(CurMemoFileName);
+  // Written from the windows as they stand: the logon may go on after all, and a memo's own
+  // handler (its message box) may be running under this message.
+  WriteLiveMemos(CurMemoFileName);
   if (CalendarForm && CalendarForm->Tag >= 0) CalendarForm->SaveCalendarSettings();
   return 1;
 }
 
-void TMainForm::ExitApplicationClick(ui::Component*) { Close(); }
+void TMainForm::ExitApplicationClick(ui::Component*) {
+  Close();
+}
 
 void TMainForm::FormHide() {
   // The calculator pad closes with the main window; it arrives with its own piece.
@@ -119,6 +121,7 @@ void TMainForm::FormDropFiles(const std::vector<std::string>& paths) {
   }
   LoadDefaultStyle();
   RichEdit1->SetText(text);
+  CurrentMemo = nullptr;
   SetEditFile(path, path);
   SetEditorModified(false);
 }
@@ -140,7 +143,9 @@ void TMainForm::MainFormHideClick(ui::Component*) {
   Hide();
 }
 
-void TMainForm::TopicsClick(ui::Component*) { system_.ShowHelp(JoinPath(ProgramDir, FileNames::kHelpFile)); }
+void TMainForm::TopicsClick(ui::Component*) {
+  system_.ShowHelp(JoinPath(ProgramDir, FileNames::kHelpFile));
+}
 
 void TMainForm::About1Click(ui::Component*) {
   ui::Form box(this);
@@ -158,7 +163,8 @@ void TMainForm::About1Click(ui::Component*) {
   ok->SetCaption("OK");
   ok->ModalResult = ui::MrOk;
   ok->SetBounds(112, 80, 75, 25);
-  const platform::Point at = AboutBoxPosition(BoundsRect(), {box.Width(), box.Height()}, FullScreen);
+  const platform::Point at =
+      AboutBoxPosition(BoundsRect(), {box.Width(), box.Height()}, FullScreen);
   box.SetBounds(at.X, at.Y, box.Width(), box.Height());
   box.ShowModal();
 }

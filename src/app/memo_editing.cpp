@@ -29,6 +29,7 @@ void TMainForm::NewMemoClick(ui::Component*) {
   LoadDefaultStyle();
   EditorLayout();
   SetFormSizeClick(nullptr);
+  CurrentMemo = nullptr;
   if (!Visible()) {
     CentreOnScreen();
     Show();

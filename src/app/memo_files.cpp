@@ -75,13 +75,19 @@ std::string TMainForm::ReadOwnedMemoFile(const std::string& path, std::vector<Me
   return WriteMemoFile(records);
 }
 
+void TMainForm::WriteLiveMemos(const std::string& fileName) {
+  if (bReadOnly) return;
+  std::vector<TMemoForm*> kept;
+  for (TMemoForm* memo : MemoList) {
+    if (!memo->DeletedFlag) kept.push_back(memo);
+  }
+  // A failure keeps the memos on the desktop and the old file whole.
+  WriteOwnFile(WorkPath(fileName), WriteMemoFile(RecordsOf(kept)));
+}
+
 void TMainForm::SaveMemoList(const std::string& fileName) {
   CurrentMemo = nullptr;
-  if (!bReadOnly) {
-    const std::string path = WorkPath(fileName);
-    // A failure keeps the memos on the desktop and the old file whole.
-    WriteOwnFile(path, WriteMemoFile(RecordsOf(MemoList)));
-  }
+  WriteLiveMemos(fileName);
   DestroyAll(MemoList);
   RefreshTrayTip();
 }

@@ -43,6 +43,8 @@ void TMainForm::ListAllMemoClick(ui::Component*) {
     lines.emplace_back();
   }
   RichEdit1->SetLines(lines);
+  // An overwrite would otherwise put every memo's text into the one being edited.
+  CurrentMemo = nullptr;
   RichEdit1->CaretToStart();
   SetFormSizeClick(nullptr);
   if (!Visible()) CentreOnScreen();

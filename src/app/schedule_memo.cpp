@@ -108,6 +108,7 @@ void TMainForm::SaveScheduleMemoClick(ui::Component*) {
 
 void TMainForm::OpenScheduleMemoClick(ui::Component*) {
   if (!AskSaveEditorText()) return;
+  CurrentMemo = nullptr;
   Hide();
   const std::string path = ScheduleMemoPath(DateTimePicker1->Date());
   if (system_.Files().FileExists(path)) {
@@ -125,6 +126,8 @@ void TMainForm::OpenScheduleMemoClick(ui::Component*) {
 
 void TMainForm::DateTimePicker1CloseUp(ui::Component* sender) {
   if (!AskSaveEditorText()) return;
+  // Text for a date is no longer the desktop memo's, also when it stays in the editor.
+  CurrentMemo = nullptr;
   const std::string kept = RichEdit1->Text();
   RichEdit1->Clear();
   LoadDefaultStyle();
@@ -152,6 +155,7 @@ void TMainForm::ScheduleMemoListBoxDblClick() {
   if (!AskSaveEditorText()) return;
   LoadDefaultStyle();
   RichEdit1->SetText(ReadMemoFile(system_.Files(), path));
+  CurrentMemo = nullptr;
   DateTime date;
   const bool dated = DateOfName(name, date);
   if (dated) DateTimePicker1->SetDate(date);
@@ -222,6 +226,7 @@ void TMainForm::ShowScheduleMemoList(const std::string& mask, const std::string&
     text += "\r\n";
   }
   RichEdit1->SetText(text);
+  CurrentMemo = nullptr;
   RichEdit1->SetSelStart(0);
   RichEdit1->ScrollToCaret();
   SetFormSizeClick(nullptr);

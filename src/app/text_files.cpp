@@ -26,6 +26,7 @@ bool TMainForm::OpenTextFile() {
   if (!files.ReadFile(path, text)) throw AppError(path + "を開くことに失敗しました。");
   LoadDefaultStyle();
   RichEdit1->SetLines(SplitLines(text));
+  CurrentMemo = nullptr;
   SetEditorModified(false);
   SetEditFile(path, path);
   asTextDir = ExtractFileDir(path);

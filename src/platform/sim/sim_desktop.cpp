@@ -151,6 +151,7 @@ int SimDesktop::MessageBox(const std::string& text, const std::string& caption, 
                "\" was expected");
   }
   boxes_.back().Answer = answer.Answer;
+  if (answer.WhileOpen) answer.WhileOpen();
   return answer.Answer;
 }
 

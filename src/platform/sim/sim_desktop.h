@@ -105,10 +105,14 @@ class SimDesktop : public System, public Clipboard {
   void Dispatch(const std::function<void()>& action);
 
   // --- Scripted answers -------------------------------------------------------------------
-  void ExpectMessageBox(int answer) { boxAnswers_.push_back({answer, std::nullopt}); }
+  void ExpectMessageBox(int answer) { boxAnswers_.push_back({answer, std::nullopt, nullptr}); }
   // The same, and the box must show exactly this text (CP932); another text is unexpected.
   void ExpectMessageBox(int answer, std::string text) {
-    boxAnswers_.push_back({answer, std::move(text)});
+    boxAnswers_.push_back({answer, std::move(text), nullptr});
+  }
+  // The same, and what arrives while the box is open (a message to another window).
+  void ExpectMessageBox(int answer, std::string text, std::function<void()> whileOpen) {
+    boxAnswers_.push_back({answer, std::move(text), std::move(whileOpen)});
   }
   void ExpectErrorBox() { ++expectedErrors_; }
   void ExpectOpenFile(FileDialogAnswer answer) { openAnswers_.push_back(std::move(answer)); }
@@ -266,6 +270,7 @@ class SimDesktop : public System, public Clipboard {
   struct BoxAnswer {
     int Answer;
     std::optional<std::string> Text;
+    std::function<void()> WhileOpen;
   };
   std::deque<BoxAnswer> boxAnswers_;
   int expectedErrors_ = 0;
