@@ -2,9 +2,10 @@
 // the calculating editor, the settings written at exit, and the start-up time against an empty
 // program built the same way.
 //   e2e_main_window.exe QUILLPAD_EXE EMPTY_EXE
-#include <shellapi.h>
-
+// clang-format off: the shell header needs the system header that e2e_support.h brings first
 #include "e2e_support.h"
+#include <shellapi.h>
+// clang-format on
 
 using namespace quillpad::e2e;
 
