@@ -24,7 +24,7 @@ class MemoryFiles : public quillpad::platform::FileSystem {
     bytes = it->second;
     return true;
   }
-  bool WriteFileAtomic(const std::string& path, const std::string& bytes) override {
+  bool WriteWhole(const std::string& path, const std::string& bytes) override {
     files[path] = bytes;
     return true;
   }
