@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/main_form.h"
+#include "base/text.h"
 #include "memo/memo_form.h"
 
 namespace quillpad {
@@ -35,6 +36,7 @@ void TMainForm::PictureToMemo(TMemoForm* target, const platform::ClipboardPictur
   record.ClientWidth = info->Width;
   record.ClientHeight = info->Height;
   record.Kind = MemoKind::mkImage;
+  record.ParentFont = true;
   record.Picture = picture.Bmp;
   record.PictureHint = std::string(ColorDepthText(picture.Format));
   // A memo made over a copy of a text memo keeps none of its text.
@@ -61,6 +63,8 @@ void TMainForm::ClipNewMemoAtStartClick(ui::Component*) {
   platform::Clipboard& clipboard = system_.GetClipboard();
   platform::ClipboardPicture picture;
   const bool text = clipboard.HasText();
+  // Blank text would be stored as nothing and leave the new window empty.
+  if (text && Trim(clipboard.GetText()).empty()) return;
   if (!text && !clipboard.GetPicture(picture)) return;
   if (text && !AskSaveEditorText()) return;
   TMemoForm* memo = CreateMemo();

@@ -127,6 +127,7 @@ void TMainForm::BuildPanes() {
   OutputMemo->SetAlign(ui::Align::Bottom);
   OutputMemo->SetHeight(20);
   OutputMemo->SetReadOnly(true);
+  OutputMemo->SetScrollBars(false);
   OutputMemo->SetHint("|計算結果");
   OutputMemo->SetPopupMenu(OutputMemoPopupMenu);
   Splitter1 = new ui::Splitter(this, EditorPanel);

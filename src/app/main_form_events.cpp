@@ -155,13 +155,19 @@ void TMainForm::About1Click(ui::Component*) {
   box.SetBorderIcons(true, false, false);
   box.SetStayOnTop(true);
   box.SetClientSize(298, 120);
+  auto* icon = new ui::PaintBox(&box, &box);
+  icon->Name = "ProgramIcon";
+  icon->SetBounds(16, 16, 32, 32);
+  icon->OnPaint = [](platform::Canvas& canvas) { canvas.DrawProgramIcon({0, 0, 32, 32}); };
   auto* title = new ui::Label(&box, &box);
   title->SetCaption("Quillpad  バージョン 0.1");
-  title->SetBounds(16, 24, 260, 16);
+  title->SetBounds(60, 24, 222, 16);
   auto* ok = new ui::Button(&box, &box);
   ok->Name = "OKButton";
   ok->SetCaption("OK");
   ok->ModalResult = ui::MrOk;
+  ok->SetDefault(true);
+  ok->Cancel = true;
   ok->SetBounds(112, 80, 75, 25);
   const platform::Point at =
       AboutBoxPosition(BoundsRect(), {box.Width(), box.Height()}, FullScreen);

@@ -88,7 +88,8 @@ void TMainForm::EditorLayout() {
   if (!Item("ShowBasicToolBar")->Checked()) ShowBasicToolBarClick(nullptr);
   if (!Item("ShowEditorToolBar")->Checked()) ShowEditorToolBarClick(nullptr);
   if (Item("ShowLeftPanel")->Checked()) ShowLeftPanelClick(nullptr);
-  if (Item("ShowOutputMemo")->Checked()) ShowOutputMemoClick(nullptr);
+  // The results pane stays as the user left it: hiding it here would put every result of a new
+  // sheet off screen.
 }
 
 void TMainForm::SetFormSizeClick(ui::Component*) {

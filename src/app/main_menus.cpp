@@ -224,7 +224,7 @@ const MenuRow kInputMemoMenu[] = {
     {1, "ShowNewMemo1", "新規(&I)", "", &M::ShowNewMemoClick},
     {0, "SendToActiveInput1", "他の編集画面にCtrl+&V", "", None},
     {0, "ScheduleMemo1", "スケジュールメモ(&R)...", "", None},
-    {1, "OpenScheduleMemo1", "選択日のメモを開く(&O)", "", &M::OpenScheduleMemoClick},
+    {1, "N32", "選択日のメモを開く(&O)", "", &M::OpenScheduleMemoClick},
     {1, "SaveScheduleMemo1", "選択日のメモとして保存(&S)", "", &M::SaveScheduleMemoClick},
 };
 

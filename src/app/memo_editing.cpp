@@ -109,6 +109,8 @@ void TMainForm::WriteEditorToMemo() {
   }
   memo.StampText = NowText();
   CurrentMemo->SetRecord(memo);
+  // The memo's own command erases a showing memo over the wallpaper at once.
+  if (memo.Kind == MemoKind::mkWallpaper && Item("BgErase")->Checked()) CurrentMemo->BgEraseClick();
   PlaceNewMemo(isNew);
 }
 

@@ -175,8 +175,9 @@ TMemoForm* TMainForm::InsertCopyAfter(TMemoForm* memo) {
   TMemoForm* added = CreateMemo();
   const auto it = std::find(MemoList.begin(), MemoList.end(), memo);
   MemoList.insert(it == MemoList.end() ? it : it + 1, added);
-  // The new memo starts as a copy of this one, moved down and left, then takes its content.
-  MemoRecord record = memo->Record();
+  // A fresh memo, down and left of this one: its style comes through the editor with its
+  // content, so it does not inherit stay-on-top, a fixed position or a picture's kind.
+  MemoRecord record = added->Record();
   record.Left = memo->Left() - 20;
   record.Top = memo->Top() + 20;
   added->SetRecord(record);

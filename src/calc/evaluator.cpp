@@ -451,6 +451,18 @@ Evaluator::Operand Evaluator::CallFunction(int function) {
   const Operand argument = ParsePrimary();
   if (!argument) return argument;
   const double x = *argument;
+  const std::optional<double> value = FunctionValue(function, x);
+  if (!value) {
+    FailFunction(function);
+    return std::nullopt;
+  }
+  // Not a number out of a number (sin of infinity): the invalid-operation trap.
+  if (std::isnan(*value) && !std::isnan(x)) throw FloatInvalidOperationError();
+  return value;
+}
+
+// The function's value; none when the argument is outside its domain.
+std::optional<double> Evaluator::FunctionValue(int function, double x) {
   // A NAN argument passes the checks (it is not "negative") and gives NAN.
   switch (function) {
     case kSqrt:
@@ -493,6 +505,10 @@ Evaluator::Operand Evaluator::CallFunction(int function) {
     case kStep:
       return x >= 0 ? 1.0 : 0.0;
   }
+  return std::nullopt;
+}
+
+void Evaluator::FailFunction(int function) {
   switch (function) {
     case kSqrt:
       Fail(kSqrtNegative);
@@ -508,7 +524,6 @@ Evaluator::Operand Evaluator::CallFunction(int function) {
       Fail(kAcosRange);
       break;
   }
-  return std::nullopt;
 }
 
 Evaluator::Operand Evaluator::VariableOrAssignment() {

@@ -108,6 +108,8 @@ class Evaluator {
   Operand ParsePower();
   Operand ParsePrimary();
   Operand CallFunction(int function);
+  static std::optional<double> FunctionValue(int function, double x);
+  void FailFunction(int function);
   Operand VariableOrAssignment();
 
   int nesting_ = 0;

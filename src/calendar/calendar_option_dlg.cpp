@@ -124,8 +124,10 @@ TCalendarOptionDlg::TCalendarOptionDlg(ui::Component* owner, TCalendarForm& cale
 
   OKBtn = AddButton(this, "OKBtn", "OK", "", 440, 260, 75);
   OKBtn->ModalResult = ui::MrOk;
+  OKBtn->SetDefault(true);
   CancelBtn = AddButton(this, "CancelBtn", "ｷｬﾝｾﾙ", "", 524, 260, 75);
   CancelBtn->ModalResult = ui::MrCancel;
+  CancelBtn->Cancel = true;
   const platform::Size screen = calendar.System().ScreenSize();
   SetBounds((screen.Width - Width()) / 2, (screen.Height - Height()) / 2, Width(), Height());
   FormCreate();

@@ -135,12 +135,17 @@ int TMemoForm::DoHitTest(platform::Point p) {
   else
     answer =
         sys.MouseButtonDown(platform::MouseButton::Left) ? platform::HtCaption : platform::HtClient;
-  if (host_) {
-    // A memo larger than the screen stays where it is.
-    const platform::Size full = host_->MemoSettings().FullScreen;
-    if (ClientHeight() <= full.Height && ClientWidth() <= full.Width) host_->ClampMemo(this);
-  }
+  ClampToWorkArea();
   return answer;
+}
+
+void TMemoForm::DoNcLeftButtonUp() { ClampToWorkArea(); }
+
+void TMemoForm::ClampToWorkArea() {
+  if (!host_) return;
+  // A memo larger than the screen stays where it is.
+  const platform::Size full = host_->MemoSettings().FullScreen;
+  if (ClientHeight() <= full.Height && ClientWidth() <= full.Width) host_->ClampMemo(this);
 }
 
 void TMemoForm::BoundsChanged(bool sized, bool moved) {

@@ -63,9 +63,9 @@ void TMemoForm::ApplyMarquee() {
     marquee_->SetAlign(ui::Align::Client);
     marquee_->SetPopupMenu(pmMemo);
   }
-  marquee_->SetColor(static_cast<platform::Color>(memo_.Color));
+  // The ticker keeps its own black background; a restyle with the same text scrolls on.
   marquee_->SetFont(ToPlatformFont(memo_.Font));
-  marquee_->SetText(memo_.Text);
+  if (marquee_->GetText() != memo_.Text) marquee_->SetText(memo_.Text);
 }
 
 MemoRecord TMemoForm::Record() const {

@@ -103,6 +103,7 @@ class TMemoForm : public ui::Form {
   void DoPaint(platform::Canvas& canvas) override;
   void DoActivate(bool active) override;
   int DoHitTest(platform::Point screen) override;
+  void DoNcLeftButtonUp() override;
   bool DoKeyDown(int key, unsigned shift) override;
   void DoDblClick() override;
   void BoundsChanged(bool sized, bool moved) override;
@@ -111,6 +112,7 @@ class TMemoForm : public ui::Form {
  private:
   void ApplyBorder();
   void ApplyMarquee();
+  void ClampToWorkArea();
   void BuildMenu();
   void SetKind(MemoKind kind);
   bool SaveAllText();

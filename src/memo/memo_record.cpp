@@ -139,8 +139,8 @@ void EmitMemo(Sink& sink, const MemoRecord& record, std::string_view objectName)
   if (!record.StampText.empty()) sink.Text("Caption", record.StampText);
   integer("ClientHeight", record.ClientHeight);
   integer("ClientWidth", record.ClientWidth);
-  // Written even when it is the class default, so that every colour survives a reload.
-  sink.Colour("Color", record.Color);
+  // The class default is what a reader assumes when the property is missing.
+  if (record.Color != kClBtnFace) sink.Colour("Color", record.Color);
   if (record.HandCursor) sink.Identifier("Cursor", "crHandPoint");
   if (record.ParentFont) {
     sink.Boolean("ParentFont", true);

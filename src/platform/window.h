@@ -43,7 +43,9 @@ struct WindowStyle {
   bool MultiSelect = false;        // list boxes
   bool ReadOnly = false;           // edits
   bool WordWrap = false;
+  bool ScrollBars = true;          // memos: a one-line pane has no room for them
   bool Flat = false;               // tool bars
+  bool DefaultButton = false;      // buttons: drawn as the one Enter presses
 };
 
 enum FontStyleBits : unsigned { FsBold = 1, FsItalic = 2, FsUnderline = 4, FsStrikeOut = 8 };
@@ -71,6 +73,8 @@ class Canvas {
   virtual Size CanvasSize() = 0;
   // A BMP file image stretched into dest; bytes that are no sound BMP draw nothing.
   virtual void DrawBitmap(const Rect& dest, std::string_view bmpFile) = 0;
+  // The program's own icon at the size of dest (the About box).
+  virtual void DrawProgramIcon(const Rect& dest) = 0;
   // The desktop's wallpaper as it lies under the window, so the window looks transparent.
   virtual void PaintDesktop() = 0;
 };
@@ -130,6 +134,7 @@ class WindowEvents {
   virtual void OnMouseUp(MouseButton, Point /*client*/, unsigned /*shift*/) {}
   virtual bool OnKeyDown(int /*virtualKey*/, unsigned /*shift*/) { return false; }  // true: eaten
   virtual int OnHitTest(Point /*screen*/) { return HtDefault; }
+  virtual void OnNcLeftButtonUp() {}  // a drag by the frame or the caption ended
   virtual void OnDropFiles(const std::vector<std::string>& /*paths*/, Point /*client*/) {}
   virtual void OnMenuCommand(int /*id*/) {}
   virtual void OnContextMenu(Point /*screen*/) {}

@@ -59,6 +59,9 @@ class ControlEvents : public platform::WindowEvents {
   void OnMouseUp(MouseButton b, Point p, unsigned s) override {
     if (ready_) c_.DoMouseUp(b, p, s);
   }
+  void OnNcLeftButtonUp() override {
+    if (ready_) c_.DoNcLeftButtonUp();
+  }
   bool OnKeyDown(int key, unsigned shift) override { return ready_ ? c_.DoKeyDown(key, shift) : false; }
   void OnDropFiles(const std::vector<std::string>& paths, Point) override {
     if (ready_) c_.DoDropFiles(paths);

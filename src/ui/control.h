@@ -136,6 +136,7 @@ class Control : public Component {
   virtual int DoHitTest(Point screen) { return OnHitTest ? OnHitTest(screen) : platform::HtDefault; }
   virtual void DoDateChange() {}
   virtual void DoDateCloseUp() {}
+  virtual void DoNcLeftButtonUp() {}
 
   // Stores bounds and mirrors them without docking the siblings again.
   void PlaceBounds(const Rect& r);

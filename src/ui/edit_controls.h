@@ -52,6 +52,8 @@ class CustomEdit : public Control {
   void SetReadOnly(bool on);
   bool WordWrap() const { return style_.WordWrap; }
   void SetWordWrap(bool on);
+  bool ScrollBars() const { return style_.ScrollBars; }
+  void SetScrollBars(bool on);
 
   std::function<void()> OnChange;
   std::function<void()> OnSelectionChange;

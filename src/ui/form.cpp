@@ -1,7 +1,10 @@
 #include "ui/form.h"
 
 #include "ui/application.h"
+#include "ui/edit_controls.h"
 #include "ui/menu_item.h"
+#include "ui/short_cut.h"
+#include "ui/std_controls.h"
 
 namespace quillpad::ui {
 
@@ -154,6 +157,45 @@ void Form::DoDropFiles(const std::vector<std::string>& paths) {
 
 void Form::DoMenuCommand(int id) {
   if (menu_) menu_->DispatchCommand(id);
+}
+
+namespace {
+
+template <typename Pred>
+Control* FindControl(Control* parent, Pred pred) {
+  for (Control* child : parent->Controls()) {
+    if (pred(child)) return child;
+    if (Control* found = FindControl(child, pred)) return found;
+  }
+  return nullptr;
+}
+
+Button* RoleButton(Control* form, bool cancel) {
+  return static_cast<Button*>(FindControl(form, [cancel](Control* c) {
+    auto* b = dynamic_cast<Button*>(c);
+    return b && b->Visible() && b->Enabled() && (cancel ? b->Cancel : b->Default());
+  }));
+}
+
+}  // namespace
+
+// Enter and Esc as a dialog answers them: the focused button, else the default (Enter) or the
+// cancel button (Esc). Enter stays with a multi-line text control that has the focus.
+bool Form::DoKeyDown(int key, unsigned shift) {
+  if (Control::DoKeyDown(key, shift)) return true;
+  if (shift != 0 || (key != VkReturn && key != VkEscape)) return false;
+  Control* focused = FindControl(this, [](Control* c) { return c->Focused(); });
+  Button* target = nullptr;
+  if (key == VkReturn) {
+    if (dynamic_cast<Memo*>(focused) || dynamic_cast<RichEdit*>(focused)) return false;
+    target = dynamic_cast<Button*>(focused);
+    if (!target) target = RoleButton(this, false);
+  } else {
+    target = RoleButton(this, true);
+  }
+  if (!target) return false;
+  target->Click();
+  return true;
 }
 
 void Form::BoundsChanged(bool sized, bool moved) {

@@ -85,6 +85,7 @@ class Form : public Control {
   void DoShowChanged(bool visible) override;
   void DoDropFiles(const std::vector<std::string>& paths) override;
   void DoMenuCommand(int id) override;
+  bool DoKeyDown(int key, unsigned shift) override;
   void BoundsChanged(bool sized, bool moved) override;
 
  private:

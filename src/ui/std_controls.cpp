@@ -11,6 +11,13 @@ void Button::DoClick(int index) {
   }
 }
 
+void Button::SetDefault(bool on) {
+  default_ = on;
+  platform::WindowStyle style;
+  style.DefaultButton = on;
+  P().SetStyle(style);
+}
+
 void CheckBox::SetChecked(bool checked) {
   if (checked_ == checked) return;
   checked_ = checked;

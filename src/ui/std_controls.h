@@ -17,9 +17,18 @@ class Button : public Control {
       : Control(owner, parent, platform::WindowClass::Button) {}
   // A click sets the form's ModalResult to this (after OnClick) when it is not MrNone.
   int ModalResult = 0;
+  // Enter clicks the form's default button and Esc its cancel button (Form's key handling).
+  bool Default() const { return default_; }
+  void SetDefault(bool on);
+  bool Cancel = false;
+  // What a click does, for a key that stands for one.
+  void Click() { DoClick(0); }
 
  protected:
   void DoClick(int index) override;
+
+ private:
+  bool default_ = false;
 };
 
 class CheckBox : public Control {

@@ -245,6 +245,23 @@ TEST_F(MainFormTest, HiddenPanesStayHiddenAtTheNextStart) {
   EXPECT_EQ(f.OutputMemo->Height(), 20);  // iOldOutputMemoHeight's default
 }
 
+// A new sheet keeps its result on screen: the editor layout hides only the left pane.
+TEST_F(MainFormTest, NewMemoKeepsTheResultsPaneBelowTheEditor) {
+  TMainForm& f = Start();
+  f.NewMemoClick(nullptr);
+  EXPECT_FALSE(f.LeftPanel->Visible());
+  ASSERT_TRUE(f.OutputMemo->Visible());
+  EXPECT_TRUE(f.Item("ShowOutputMemo")->Checked());
+  EXPECT_FALSE(f.OutputMemo->ScrollBars());
+  const platform::Rect editor = f.RichEdit1->BoundsRect();
+  const platform::Rect pane = f.OutputMemo->BoundsRect();
+  EXPECT_EQ(pane.Height(), 20);
+  EXPECT_GE(pane.Top, editor.Bottom);
+  EXPECT_EQ(pane.Width(), f.EditorPanel->ClientWidth());
+  Editor().UserType("a=3*4;\r\na/5");
+  EXPECT_EQ(f.OutputMemo->Text(), "2.4");
+}
+
 TEST_F(MainFormTest, StayOnTopAndFlatButtons) {
   TMainForm& f = Start();
   f.MainFormStayOnTopClick(nullptr);

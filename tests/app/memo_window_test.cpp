@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/main_form_fixture.h"
+#include "base/bmp_image.h"
+#include "memo/marquee_control.h"
 #include "memo/memo_form.h"
 #include "memo/memo_record.h"
 #include "ui/short_cut.h"
@@ -531,6 +533,78 @@ TEST_F(MemoWindowTest, ClipboardTextBecomesTheNextMemo) {
   EXPECT_TRUE(added.Visible());
   EXPECT_EQ(f.MemoList[2]->MemoText(), "z");
   EXPECT_EQ(f.MemoList[0]->MemoText(), "a");
+}
+
+// Copies are new memos styled through the editor; pictures have no font of their own; the
+// class-default colour is not written; blank text makes no memo; a drag ends inside the work area.
+TEST_F(MemoWindowTest, CopiesPicturesAndDragsKeepTheWriterRules) {
+  MemoRecord pinned = Memo("pinned", 300, 50);
+  pinned.Color = 0x00FF00;
+  pinned.StayOnTop = true;
+  pinned.PositionFixed = true;
+  MemoRecord grey = Memo("grey", 300, 300);
+  grey.Color = kClBtnFace;
+  WriteMemoData("MemoData.dat", {pinned, grey});
+  TMainForm& f = Start();
+  RightClick(*f.MemoList[0], "メモの内容保存、複製... > 複製");
+  ASSERT_EQ(f.MemoCount(), 3);
+  const MemoRecord copy = f.MemoList[1]->Record();
+  EXPECT_EQ(copy.Text, "pinned");
+  EXPECT_EQ(copy.Color, 0x00FF00u);
+  EXPECT_FALSE(copy.StayOnTop || f.MemoList[1]->StayOnTop());
+  EXPECT_FALSE(copy.PositionFixed);
+
+  desk.SetPicture(SolidBmpFile(30, 20, 0x0000FF));
+  RightClick(*f.MemoList[0],
+             "データを使って新規メモ作成... > クリップボードから... > このメモの次");
+  ASSERT_EQ(f.MemoCount(), 4);
+  const MemoRecord picture = f.MemoList[1]->Record();
+  EXPECT_EQ(picture.Kind, MemoKind::mkImage);
+  EXPECT_EQ(picture.Color, kClWhite);
+  EXPECT_FALSE(picture.StayOnTop || picture.PositionFixed);
+
+  desk.SetText(" \r\n\t");
+  f.ClipNewMemoAtStartClick(nullptr);
+  EXPECT_EQ(f.MemoCount(), 4);
+
+  TMemoForm& dragged = *f.MemoList[3];
+  dragged.SetBounds(-40, 730, dragged.Width(), dragged.Height());
+  Sim(dragged).UserNcLeftButtonUp();
+  EXPECT_EQ(dragged.Left(), 0);
+  EXPECT_EQ(dragged.BoundsRect().Bottom, 738);
+
+  f.SaveAllMemoClick(nullptr);
+  const std::string bytes = ReadFile("MemoData.dat");
+  auto count = [&](std::string_view what) {
+    int n = 0;
+    for (std::size_t at = bytes.find(what); at != std::string::npos; at = bytes.find(what, at + 1)) ++n;
+    return n;
+  };
+  EXPECT_EQ(count("\x0AParentFont"), 1);
+  EXPECT_EQ(count("\x09" "Font.Name"), 3);  // the three text memos
+  EXPECT_EQ(count("\x05" "Color"), 3);      // all but the grey one
+  const MemoFileContents file = ReadMemoFile(bytes);
+  ASSERT_EQ(file.Records.size(), 4u);
+  EXPECT_TRUE(file.Records[1].ParentFont);
+  EXPECT_EQ(file.Records[3].Color, kClBtnFace);
+}
+
+// The ticker keeps its black background whatever the memo's colour, and a restyle with the same
+// text does not start the scroll again.
+TEST_F(MemoWindowTest, MarqueeKeepsItsOwnBackgroundAndItsScroll) {
+  MemoRecord red = Memo("ticker", 300, 50);
+  red.Color = 0x0000FF;
+  red.Kind = MemoKind::mkMarquee;
+  WriteMemoData("MemoData.dat", {red});
+  TMainForm& f = Start();
+  TMemoForm& memo = *f.MemoList[0];
+  ASSERT_NE(memo.Marquee(), nullptr);
+  EXPECT_EQ(memo.Marquee()->GetColor(), 0x000000u);
+  desk.Advance(1000);
+  const int offset = memo.Marquee()->State().Offset();
+  memo.SetRecord(memo.Record());
+  EXPECT_EQ(memo.Marquee()->State().Offset(), offset);
+  EXPECT_EQ(memo.Marquee()->GetColor(), 0x000000u);
 }
 
 TEST_F(MemoWindowTest, DroppedFilesOpenAsMemosOrJoinTheText) {

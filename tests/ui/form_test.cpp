@@ -157,6 +157,47 @@ TEST_F(FormTest, ShowModalRunsTheScriptForItsCaption) {
   EXPECT_EQ(form.ShowModal(), MrNo);
 }
 
+// Enter presses the default button, or the focused one; Esc the cancel button; a focused
+// multi-line memo keeps its Enter.
+TEST_F(FormTest, EnterAndEscAnswerWithTheButtonRoles) {
+  auto* ok = new Button(&form, &form);
+  ok->SetCaption("OK");
+  ok->ModalResult = MrOk;
+  ok->SetDefault(true);
+  auto* cancel = new Button(&form, &form);
+  cancel->SetCaption("Cancel");
+  cancel->ModalResult = MrCancel;
+  cancel->Cancel = true;
+  auto* other = new Button(&form, &form);
+  other->SetCaption("Other");
+  other->ModalResult = MrRetry;
+  auto* memo = new Memo(&form, &form);
+  form.SetCaption("roles");
+  desk.SetModalScript("roles", [](platform::sim::SimWindow& w) { w.UserKey(VkReturn); });
+  EXPECT_EQ(form.ShowModal(), MrOk);
+  desk.SetModalScript("roles", [](platform::sim::SimWindow& w) { w.UserKey(VkEscape); });
+  EXPECT_EQ(form.ShowModal(), MrCancel);
+  desk.SetModalScript("roles", [&](platform::sim::SimWindow& w) {
+    other->SetFocus();
+    w.UserKey(VkReturn);
+  });
+  EXPECT_EQ(form.ShowModal(), MrRetry);
+  desk.SetModalScript("roles", [&](platform::sim::SimWindow& w) {
+    memo->SetFocus();
+    EXPECT_FALSE(w.UserKey(VkReturn));
+    EXPECT_EQ(form.ModalResult(), MrNone);
+    w.UserKey(VkEscape);
+  });
+  EXPECT_EQ(form.ShowModal(), MrCancel);
+  // A disabled default button answers nothing.
+  ok->SetEnabled(false);
+  desk.SetModalScript("roles", [&](platform::sim::SimWindow& w) {
+    EXPECT_FALSE(w.UserKey(VkReturn));
+    w.UserKey(VkEscape);
+  });
+  EXPECT_EQ(form.ShowModal(), MrCancel);
+}
+
 TEST_F(FormTest, ReachingTheFormFromItsPeer) {
   EXPECT_EQ(Control::FromEvents(Sim(form).Events()), &form);
 }

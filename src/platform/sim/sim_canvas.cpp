@@ -26,6 +26,10 @@ void SimCanvas::DrawBitmap(const Rect& dest, std::string_view bmpFile) {
   ops_.push_back("DrawBitmap " + RectText(dest) + " " + std::to_string(bmpFile.size()) + " bytes");
 }
 
+void SimCanvas::DrawProgramIcon(const Rect& dest) {
+  ops_.push_back("DrawProgramIcon " + RectText(dest));
+}
+
 void SimCanvas::FrameRect(const Rect& r, Color color) {
   ops_.push_back("FrameRect " + RectText(r) + " " + ColorText(color));
 }

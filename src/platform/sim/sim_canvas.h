@@ -19,6 +19,7 @@ class SimCanvas : public Canvas {
   Size TextExtent(std::string_view text, const FontSpec& font) override;
   Size CanvasSize() override { return size_; }
   void DrawBitmap(const Rect& dest, std::string_view bmpFile) override;
+  void DrawProgramIcon(const Rect& dest) override;
   void PaintDesktop() override { ops_.push_back("PaintDesktop"); }
 
   // "FillRect 0,0,10,10 #00ff00", "TextOut 2,3 <text>" (text in CP932 as drawn).

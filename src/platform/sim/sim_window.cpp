@@ -329,6 +329,10 @@ void SimWindow::UserDblClick() {
   desktop_.Dispatch([&] { events_.OnDblClick(); });
 }
 
+void SimWindow::UserNcLeftButtonUp() {
+  desktop_.Dispatch([&] { events_.OnNcLeftButtonUp(); });
+}
+
 void SimWindow::UserClickItem(int index, bool doubleClick) {
   if (index < 0 || index >= static_cast<int>(items_.size())) {
     return desktop_.Unexpected("list item " + std::to_string(index) + " does not exist");

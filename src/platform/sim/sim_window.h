@@ -104,6 +104,7 @@ class SimWindow : public Window {
   void UserSelect(int start, int length);
   void UserClick();  // buttons, check boxes, labels, panels
   void UserDblClick();
+  void UserNcLeftButtonUp();  // the end of a drag by the frame or the caption
   void UserClickItem(int index, bool doubleClick = false);  // list boxes: select only this one
   void UserClickButton(int index);                          // tool bars
   void UserClickDropDown(int index);                        // the arrow of a drop-down tool button

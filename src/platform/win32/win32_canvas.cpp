@@ -91,6 +91,15 @@ void Win32Canvas::DrawBitmap(const Rect& dest, std::string_view bmpFile) {
   StretchBmpFile(dc_, dest, bmpFile);
 }
 
+void Win32Canvas::DrawProgramIcon(const Rect& dest) {
+  // The icon resource holds 16, 32 and 48 pixel images; the system picks the nearest.
+  auto* icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
+                                             IMAGE_ICON, dest.Width(), dest.Height(), 0));
+  if (!icon) return;
+  DrawIconEx(dc_, dest.Left, dest.Top, icon, dest.Width(), dest.Height(), 0, nullptr, DI_NORMAL);
+  DestroyIcon(icon);
+}
+
 void Win32Canvas::PaintDesktop() {
   // The wallpaper is laid out in screen coordinates: shift the canvas there while it paints.
   POINT old;

@@ -21,6 +21,7 @@ class Win32Canvas : public Canvas {
   Size TextExtent(std::string_view text, const FontSpec& font) override;
   Size CanvasSize() override { return size_; }
   void DrawBitmap(const Rect& dest, std::string_view bmpFile) override;
+  void DrawProgramIcon(const Rect& dest) override;
   void PaintDesktop() override;
 
  private:

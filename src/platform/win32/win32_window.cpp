@@ -162,14 +162,15 @@ DWORD Win32Window::ControlStyle() const {
       // and open its pop-up menu (the calendar's day numbers).
       return s | SS_LEFT | SS_NOTIFY;
     case WindowClass::Button:
-      return s | WS_TABSTOP | BS_PUSHBUTTON;
+      return s | WS_TABSTOP | (style_.DefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     case WindowClass::CheckBox:
       return s | WS_TABSTOP | BS_CHECKBOX;  // the toolkit sets the mark
     case WindowClass::Edit:
       return s | WS_TABSTOP | ES_AUTOHSCROLL | (style_.ReadOnly ? ES_READONLY : 0);
     case WindowClass::Memo:
-      return s | WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL |
-             (style_.WordWrap ? 0 : (WS_HSCROLL | ES_AUTOHSCROLL)) |
+      return s | WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL |
+             (style_.WordWrap ? 0 : ES_AUTOHSCROLL) |
+             (style_.ScrollBars ? (WS_VSCROLL | (style_.WordWrap ? 0 : WS_HSCROLL)) : 0) |
              (style_.ReadOnly ? ES_READONLY : 0);
     case WindowClass::RichEdit:
       return s | WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
@@ -358,13 +359,17 @@ void Win32Window::SetStyle(const WindowStyle& style) {
   if (cls_ == WindowClass::Form) {
     ApplyFormStyle();
   } else if ((cls_ == WindowClass::ListBox && old.MultiSelect != style.MultiSelect) ||
-             (cls_ == WindowClass::Memo && old.WordWrap != style.WordWrap)) {
+             (cls_ == WindowClass::Memo &&
+              (old.WordWrap != style.WordWrap || old.ScrollBars != style.ScrollBars))) {
     Recreate();
   } else {
     if (IsTextControl() && old.ReadOnly != style.ReadOnly)
       SendMessageW(hwnd_, EM_SETREADONLY, style.ReadOnly, 0);
     if (IsRichEdit() && old.WordWrap != style.WordWrap)
       SendMessageW(hwnd_, EM_SETTARGETDEVICE, 0, style.WordWrap ? 0 : 1);
+    if (cls_ == WindowClass::Button && old.DefaultButton != style.DefaultButton)
+      SendMessageW(hwnd_, BM_SETSTYLE, style.DefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON,
+                   TRUE);
     if (cls_ == WindowClass::ToolBar && old.Flat != style.Flat) {
       LONG_PTR s = GetWindowLongPtrW(hwnd_, GWL_STYLE);
       s = style.Flat ? (s | TBSTYLE_FLAT) : (s & ~static_cast<LONG_PTR>(TBSTYLE_FLAT));
@@ -1200,6 +1205,11 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
     case WM_MBUTTONDOWN:
       events_.OnMouseDown(ButtonOf(msg), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
                           MouseShift(wParam));
+      return false;
+    case WM_NCLBUTTONUP:
+    case WM_EXITSIZEMOVE:
+      // The system's move loop swallows the button-up that ends a drag; its end stands for it.
+      events_.OnNcLeftButtonUp();
       return false;
     case WM_NCLBUTTONDBLCLK:
       // Top-level windows that answer "caption" to be dragged get their double clicks here;
