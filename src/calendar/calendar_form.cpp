@@ -18,12 +18,14 @@ TUpDown::TUpDown(ui::Component* owner, ui::Control* parent, const std::string& n
   Up = new ui::Button(owner, this);
   Up->Name = name + "Up";
   Up->SetCaption("▲");
+  Up->SetArrow(ui::Button::ArrowKind::Up);
   Up->OnClick = [this] {
     if (OnStep) OnStep(1);
   };
   Down = new ui::Button(owner, this);
   Down->Name = name + "Down";
   Down->SetCaption("▼");
+  Down->SetArrow(ui::Button::ArrowKind::Down);
   Down->OnClick = [this] {
     if (OnStep) OnStep(-1);
   };
@@ -236,9 +238,9 @@ void TCalendarForm::BuildMonth() {
   lbMonth->SetCaption(IntToStr(in.Month));
   lbYear->SetBoundsRect(layout_.Year);
   lbMonth->SetBoundsRect(layout_.Month);
-  // Labels have no transparent mode here: the transparent ones take the window's colour.
-  lbYear->SetColor(Colors.Background);
-  lbMonth->SetColor(Colors.Background);
+  // Texts stand on the gradient or the wallpaper; only today's cell has a box.
+  lbYear->SetTransparent(true);
+  lbMonth->SetTransparent(true);
   YearUpDown->SetLeft(layout_.YearArrow.Left);
   YearUpDown->SetTop(layout_.YearArrow.Top);
   YearUpDown->SetSide(layout_.ArrowSide);
@@ -251,8 +253,9 @@ void TCalendarForm::BuildMonth() {
     platform::FontSpec font = in.BaseFont;
     if (k == 0) font.TextColor = layout_.SundayHeaderColor;
     if (k == 6) font.TextColor = layout_.SaturdayHeaderColor;
+    font.Height = layout_.HeaderFontHeight;
     header->SetFont(font);
-    header->SetColor(Colors.Background);
+    header->SetTransparent(true);
     const platform::Size size = measure(kWeekdayWords[k], font);
     header->SetBounds(layout_.HeaderLeft[k], layout_.HeaderTop, size.Width, size.Height);
   }
@@ -282,7 +285,8 @@ void TCalendarForm::BuildMonth() {
     label->SetCaption(text);
     // Right-aligned in the cell's width: the number ends 16 pixels right of the column.
     label->SetBounds(cell.Left + DayCell::Width - size.Width, cell.Top, size.Width, size.Height);
-    label->SetColor(cell.Opaque ? cell.Background : Colors.Background);
+    label->SetTransparent(!cell.Opaque);
+    if (cell.Opaque) label->SetColor(cell.Background);
     label->Peer()->SetToolTip(cell.ToolTipOn ? cell.ToolTip : std::string());
     label->Show();
   }

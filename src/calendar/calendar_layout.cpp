@@ -1,5 +1,7 @@
 #include "calendar/calendar_layout.h"
 
+#include <cstdlib>
+
 #include "base/path.h"
 #include "base/text.h"
 
@@ -18,6 +20,24 @@ std::string ScheduleMemoName(int year, int month, int day) {
   }
   return name + ".txt";
 }
+
+namespace {
+
+// A bold or large base font makes "Wed" wider than its column; the headers then shrink, the
+// day numbers keep the font.
+int HeaderFontHeight(platform::FontSpec font, int columnWidth, const MeasureText& measure) {
+  const int sign = font.Height < 0 ? -1 : 1;
+  auto fits = [&] {
+    for (std::string_view word : kWeekdayWords) {
+      if (measure(word, font).Width > columnWidth - 4) return false;
+    }
+    return true;
+  };
+  while (!fits() && std::abs(font.Height) > 6) font.Height -= sign;
+  return font.Height;
+}
+
+}  // namespace
 
 MonthLayout BuildMonthLayout(const MonthInput& in, const HolidayRules& rules,
                              platform::FileSystem& files, const MeasureText& measure) {
@@ -52,6 +72,7 @@ MonthLayout BuildMonthLayout(const MonthInput& in, const HolidayRules& rules,
 
   out.HeaderTop = 3 * r;
   for (int k = 0; k < 7; ++k) out.HeaderLeft[static_cast<std::size_t>(k)] = s + k * out.ColumnWidth;
+  out.HeaderFontHeight = HeaderFontHeight(in.BaseFont, out.ColumnWidth, measure);
   out.SundayHeaderColor = in.Colors.Sunday;
   out.SaturdayHeaderColor = in.Colors.Saturday;
 

@@ -59,6 +59,8 @@ struct MonthLayout {
   int RowHeight = 0;    // R
   int HeaderTop = 0;    // 3·R
   std::array<int, 7> HeaderLeft{};
+  // The base font's height, shrunk until every weekday word fits its column with a gap.
+  int HeaderFontHeight = 0;
   platform::Color SundayHeaderColor = 0, SaturdayHeaderColor = 0;
   int ArrowSide = 0;  // text height of "10" in the year/month font
   platform::Rect Year, Month, YearArrow, MonthArrow;

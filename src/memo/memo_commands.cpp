@@ -139,7 +139,9 @@ int TMemoForm::DoHitTest(platform::Point p) {
   return answer;
 }
 
-void TMemoForm::DoNcLeftButtonUp() { ClampToWorkArea(); }
+void TMemoForm::DoNcLeftButtonUp() {
+  ClampToWorkArea();
+}
 
 void TMemoForm::ClampToWorkArea() {
   if (!host_) return;

@@ -46,6 +46,8 @@ struct WindowStyle {
   bool ScrollBars = true;          // memos: a one-line pane has no room for them
   bool Flat = false;               // tool bars
   bool DefaultButton = false;      // buttons: drawn as the one Enter presses
+  int Arrow = 0;                   // buttons: 1 up, 2 down, drawn as a triangle, not as text
+  bool Transparent = false;        // labels: the parent's background shows around the text
 };
 
 enum FontStyleBits : unsigned { FsBold = 1, FsItalic = 2, FsUnderline = 4, FsStrikeOut = 8 };

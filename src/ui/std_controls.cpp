@@ -13,9 +13,19 @@ void Button::DoClick(int index) {
 
 void Button::SetDefault(bool on) {
   default_ = on;
-  platform::WindowStyle style;
-  style.DefaultButton = on;
-  P().SetStyle(style);
+  style_.DefaultButton = on;
+  P().SetStyle(style_);
+}
+
+void Button::SetArrow(ArrowKind arrow) {
+  style_.Arrow = static_cast<int>(arrow);
+  P().SetStyle(style_);
+}
+
+void Label::SetTransparent(bool on) {
+  style_.Transparent = on;
+  P().SetStyle(style_);
+  Invalidate();
 }
 
 void CheckBox::SetChecked(bool checked) {

@@ -9,6 +9,12 @@ namespace quillpad::ui {
 class Label : public Control {
  public:
   Label(Component* owner, Control* parent) : Control(owner, parent, platform::WindowClass::Label) {}
+  // Only the text is drawn; the parent's painting shows around it (its colour is then unused).
+  bool Transparent() const { return style_.Transparent; }
+  void SetTransparent(bool on);
+
+ private:
+  platform::WindowStyle style_;
 };
 
 class Button : public Control {
@@ -23,12 +29,16 @@ class Button : public Control {
   bool Cancel = false;
   // What a click does, for a key that stands for one.
   void Click() { DoClick(0); }
+  enum class ArrowKind { None, Up, Down };
+  // A small arrow button shows a drawn triangle, which fits where no caption would.
+  void SetArrow(ArrowKind arrow);
 
  protected:
   void DoClick(int index) override;
 
  private:
   bool default_ = false;
+  platform::WindowStyle style_;
 };
 
 class CheckBox : public Control {

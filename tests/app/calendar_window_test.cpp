@@ -107,6 +107,15 @@ TEST_F(CalendarWindowTest, TheTimerShowsTheTimeAndCatchesUpOneDayPerTick) {
 
 TEST_F(CalendarWindowTest, MonthArrowsCrossTheYearAndStopAtTheRangeEnds) {
   TCalendarForm& c = Open();
+  // Texts stand on the background; only today's cell keeps a box of its own.
+  EXPECT_TRUE(c.lbYear->Transparent() && c.lbMonth->Transparent());
+  for (ui::Label* header : c.WeekdayLabels) EXPECT_TRUE(header->Transparent());
+  for (int day = 1; day <= 31; ++day) {
+    const bool today = day == 7;
+    EXPECT_EQ(c.DayLabel(day)->Transparent(), !today) << day;
+  }
+  EXPECT_EQ(c.DayLabel(7)->GetColor(), c.Colors.Today);
+  EXPECT_EQ(Sim(*c.MonthUpDown->Up).Style().Arrow, 1);
   Sim(*c.MonthUpDown->Up).UserClick();
   EXPECT_EQ(c.lbYear->Caption(), "2027");
   EXPECT_EQ(c.lbMonth->Caption(), "1");

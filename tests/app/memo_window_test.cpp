@@ -575,14 +575,15 @@ TEST_F(MemoWindowTest, CopiesPicturesAndDragsKeepTheWriterRules) {
 
   f.SaveAllMemoClick(nullptr);
   const std::string bytes = ReadFile("MemoData.dat");
-  auto count = [&](std::string_view what) {
+  auto count = [&](const std::string& what) {
     int n = 0;
-    for (std::size_t at = bytes.find(what); at != std::string::npos; at = bytes.find(what, at + 1)) ++n;
+    for (std::size_t at = bytes.find(what); at != std::string::npos; at = bytes.find(what, at + 1))
+      ++n;
     return n;
   };
   EXPECT_EQ(count("\x0AParentFont"), 1);
-  EXPECT_EQ(count("\x09" "Font.Name"), 3);  // the three text memos
-  EXPECT_EQ(count("\x05" "Color"), 3);      // all but the grey one
+  EXPECT_EQ(count(std::string("\x09") + "Font.Name"), 3);  // the three text memos
+  EXPECT_EQ(count(std::string("\x05") + "Color"), 3);      // all but the grey one
   const MemoFileContents file = ReadMemoFile(bytes);
   ASSERT_EQ(file.Records.size(), 4u);
   EXPECT_TRUE(file.Records[1].ParentFont);

@@ -140,8 +140,8 @@ TEST_F(EvaluatorFaultTest, LibraryFunctionsPassInfinityButNotNan) {
   EXPECT_EQ(EvalWith(evaluator_, "exp 1000 + 1;@"), Value("INF"));
   EXPECT_EQ(EvalWith(evaluator_, "1/exp 1000;@"), Value("0"));
   const std::string invalid = Cp932(u8"不正な浮動小数点数演算命令");
-  for (const char* text : {"sin exp 1000;@", "cos(-exp 1000);@", "tan exp 1000 + 1;@",
-                           "a=sin exp 1000;@"}) {
+  for (const char* text :
+       {"sin exp 1000;@", "cos(-exp 1000);@", "tan exp 1000 + 1;@", "a=sin exp 1000;@"}) {
     EXPECT_EQ(Raised<FloatInvalidOperationError>(text), invalid) << text;
   }
   EXPECT_EQ(EvalWith(evaluator_, "atan exp 1000;@"), Value("1.5707963267949"));

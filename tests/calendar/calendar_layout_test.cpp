@@ -66,6 +66,21 @@ TEST_F(MonthLayoutTest, GridArithmeticFollowsTheClientSizeAndThePreviousHeaderTo
   EXPECT_EQ(Build().RowHeight, 13);
 }
 
+// Headers wider than their columns run together ("MonTue"): their font shrinks until each word
+// leaves a gap; a font that fits is kept.
+TEST_F(MonthLayoutTest, WeekdayHeadersShrinkToFitTheirColumns) {
+  EXPECT_EQ(Build().HeaderFontHeight, -13);
+  const MeasureText wide = [](std::string_view text, const platform::FontSpec& font) {
+    const int h = std::abs(font.Height);
+    return platform::Size{static_cast<int>(text.size()) * h * 3 / 4, h};
+  };
+  const MonthLayout m = BuildMonthLayout(in, {}, desk.Files(), wide);
+  EXPECT_EQ(m.ColumnWidth, 27);  // (209 - 29 - 10 - 6) div 6
+  EXPECT_EQ(m.HeaderFontHeight, -10);
+  in.BaseFont.Height = 13;  // a positive height shrinks towards zero too
+  EXPECT_EQ(BuildMonthLayout(in, {}, desk.Files(), wide).HeaderFontHeight, 10);
+}
+
 TEST_F(MonthLayoutTest, WeekendsAndTodayTakeTheirColours) {
   const MonthLayout m = Build();
   EXPECT_EQ(m.Days[4].FontColor, in.Colors.Saturday);  // Saturday the 5th

@@ -64,6 +64,48 @@ void CheckProgramIcon(const std::wstring& exe, const std::wstring& picture) {
 
 }  // namespace
 
+// Day numbers and headers stand on the gradient without a box: a label's corner pixels match the
+// background just left of it on the same row (the gradient runs top to bottom). The headers do
+// not run into each other, and the arrow buttons show dark triangles.
+static void CheckWhatTheCalendarShows(const Shot& picture, const std::vector<HWND>& children) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  const std::wstring today = std::to_wstring(now.wDay);
+  int boxed = 0, labels = 0;
+  std::vector<RECT> headers;
+  for (HWND child : children) {
+    if (ClassOf(child) != L"Static" || !IsWindowVisible(child)) continue;
+    const std::wstring text = TextOf(child);
+    RECT r;
+    GetWindowRect(child, &r);
+    if (text.size() == 3 && !iswdigit(text[0])) headers.push_back(r);
+    if (text == today || text.empty()) continue;
+    ++labels;
+    for (const LONG y : {r.top, r.bottom - 1}) {
+      if (picture.At(r.left, static_cast<int>(y)) != picture.At(r.left - 2, static_cast<int>(y))) ++boxed;
+    }
+  }
+  Check(labels >= 30 && boxed == 0, "calendar texts stand on the background without a box",
+        std::to_string(boxed) + " boxed corners of " + std::to_string(labels) + " labels");
+  bool apart = headers.size() == 7;
+  for (std::size_t k = 1; k < headers.size(); ++k) {
+    if (headers[k].left < headers[k - 1].right) apart = false;
+  }
+  Check(apart, "the seven weekday headers stand apart");
+  int arrows = 0;
+  for (HWND child : children) {
+    if (ClassOf(child) != L"Button" || !IsWindowVisible(child)) continue;
+    RECT r;
+    GetWindowRect(child, &r);
+    InflateRect(&r, -2, -2);
+    if (picture.CountOther(r, GetSysColor(COLOR_BTNFACE)) >= 3 &&
+        picture.Dominant(r) == GetSysColor(COLOR_BTNFACE))
+      ++arrows;
+  }
+  Check(arrows == 4, "the four arrow buttons show arrows on their face",
+        std::to_string(arrows) + " of 4");
+}
+
 int main() {
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
@@ -110,7 +152,10 @@ int main() {
   Check(left == HTLEFT, "the left edge sizes the window");
   Check(corner == HTBOTTOMRIGHT, "the bottom-right corner sizes the window");
   Check(inside == HTCLIENT, "inside is client area");
-  Check(SaveScreenshot(shot), "screenshot saved");
+  Sleep(300);
+  const Shot picture = Shot::Take();
+  Check(picture.Save(shot), "screenshot saved");
+  CheckWhatTheCalendarShows(picture, children);
 
   // A click on the 15th opens that date's memo in the main window.
   HWND fifteen = nullptr;

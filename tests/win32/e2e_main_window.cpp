@@ -116,7 +116,29 @@ int main() {
       }
       Check(SendMessageW(editors[0], EM_GETLINECOUNT, 0, 0) == 2, "the sheet has two lines");
     }
-    Check(pane && WaitFor([&] { return TextOf(pane) == L"2.4"; }), "the results pane shows 2.4");
+    Check(pane && WaitFor([&] { return TextOf(pane) == L"2.4"; }), "the results pane's text is 2.4");
+    // What the user sees: the pane below the editor, tall enough for its line, with the
+    // digits drawn in it; the editor on the default memo colour.
+    if (pane && !editors.empty()) {
+      Sleep(300);
+      const Shot sheet = Shot::Take();
+      sheet.Save(BesideSelf(L"-sheet.bmp"));
+      const RECT paneRect = ScreenClientRect(pane);
+      const RECT editorRect = ScreenClientRect(editors[0]);
+      Check(IsWindowVisible(pane) != FALSE, "the results pane is visible");
+      Check(paneRect.bottom - paneRect.top >= 12 && paneRect.top >= editorRect.bottom,
+            "the results pane has room for its line below the editor",
+            std::to_string(paneRect.bottom - paneRect.top) + " px high");
+      POINT middle{(paneRect.left + paneRect.right) / 2, (paneRect.top + paneRect.bottom) / 2};
+      Check(WindowFromPoint(middle) == pane, "nothing covers the results pane");
+      const COLORREF paneBack = sheet.Dominant(paneRect);
+      const int digits = sheet.CountOther(paneRect, paneBack);
+      Check(digits >= 15 && digits < (paneRect.right - paneRect.left) * 8,
+            "the results pane shows text on its background",
+            std::to_string(digits) + " pixels on " + ColourText(paneBack));
+      Check(sheet.Dominant(editorRect) == RGB(0, 128, 0), "the editor shows the default memo colour",
+            ColourText(sheet.Dominant(editorRect)));
+    }
     // Store the sheet as a new desktop memo: the second button of the basic tool bar. (Wine
     // keeps menus inside their process, so the driver cannot walk the menu bar.)
     const auto toolBars = ChildWindows(main, L"ToolbarWindow32");
@@ -151,7 +173,15 @@ int main() {
     if (memo) GetWindowRect(memo, &memoRect);
     Check(memoRect.right == GetSystemMetrics(SM_CXFULLSCREEN),
           "the first memo stands at the right edge");
-    Check(SaveScreenshot(shot), "screenshot saved");
+    Sleep(300);
+    const Shot desktop = Shot::Take();
+    Check(desktop.Save(shot), "screenshot saved");
+    if (memo) {
+      const RECT client = ScreenClientRect(memo);
+      Check(desktop.Dominant(client) == RGB(0, 128, 0), "the memo shows its green background",
+            ColourText(desktop.Dominant(client)));
+      Check(desktop.CountOther(client, RGB(0, 128, 0)) >= 20, "the memo shows its text");
+    }
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     Check(app.Wait() == 0, "the program ends with exit code 0 when its window closes");

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -224,20 +225,97 @@ inline bool SaveBitmap(HBITMAP bitmap, int w, int h, const std::wstring& path) {
   return WriteFileBytes(path, bytes);
 }
 
+// One capture of the screen: claims about what the user sees are checked on these pixels, and
+// the same pixels are saved for the log.
+struct Shot {
+  int Width = 0, Height = 0;
+  std::vector<COLORREF> Pixels;  // row by row from the top
+
+  static Shot Take() {
+    Shot shot;
+    shot.Width = GetSystemMetrics(SM_CXSCREEN);
+    shot.Height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, shot.Width, shot.Height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, shot.Width, shot.Height, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = shot.Width;
+    info.biHeight = -shot.Height;  // top-down
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    std::vector<DWORD> bgrx(static_cast<std::size_t>(shot.Width) * shot.Height);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(shot.Height), bgrx.data(),
+              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    shot.Pixels.reserve(bgrx.size());
+    for (DWORD v : bgrx) shot.Pixels.push_back(RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return shot;
+  }
+  COLORREF At(int x, int y) const {
+    if (x < 0 || y < 0 || x >= Width || y >= Height) return CLR_INVALID;
+    return Pixels[static_cast<std::size_t>(y) * Width + x];
+  }
+  // The most frequent colour inside r (screen coordinates).
+  COLORREF Dominant(const RECT& r) const {
+    std::map<COLORREF, int> counts;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) ++counts[At(x, y)];
+    COLORREF best = CLR_INVALID;
+    int most = 0;
+    for (const auto& [colour, n] : counts) {
+      if (n > most) best = colour, most = n;
+    }
+    return best;
+  }
+  // Pixels inside r that are not the given colour.
+  int CountOther(const RECT& r, COLORREF colour) const {
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) n += At(x, y) != colour;
+    return n;
+  }
+  bool Save(const std::wstring& path) const {
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, Width, Height);
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = Width;
+    info.biHeight = -Height;
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    std::vector<DWORD> bgrx;
+    bgrx.reserve(Pixels.size());
+    for (COLORREF c : Pixels) bgrx.push_back((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+    SetDIBits(screen, bitmap, 0, static_cast<UINT>(Height), bgrx.data(),
+              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    const bool saved = SaveBitmap(bitmap, Width, Height, path);
+    DeleteObject(bitmap);
+    return saved;
+  }
+};
+
 // The whole screen as a 24-bit BMP file.
-inline bool SaveScreenshot(const std::wstring& path) {
-  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  const bool saved = SaveBitmap(bitmap, w, h, path);
-  DeleteObject(bitmap);
-  return saved;
+inline bool SaveScreenshot(const std::wstring& path) { return Shot::Take().Save(path); }
+
+// A window's client area in screen coordinates.
+inline RECT ScreenClientRect(HWND hwnd) {
+  RECT r{};
+  GetClientRect(hwnd, &r);
+  MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+inline std::string ColourText(COLORREF c) {
+  char text[16];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", GetRValue(c), GetGValue(c), GetBValue(c));
+  return text;
 }
 
 }  // namespace quillpad::e2e

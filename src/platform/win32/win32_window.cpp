@@ -162,6 +162,7 @@ DWORD Win32Window::ControlStyle() const {
       // and open its pop-up menu (the calendar's day numbers).
       return s | SS_LEFT | SS_NOTIFY;
     case WindowClass::Button:
+      if (style_.Arrow) return s | BS_OWNERDRAW;
       return s | WS_TABSTOP | (style_.DefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     case WindowClass::CheckBox:
       return s | WS_TABSTOP | BS_CHECKBOX;  // the toolkit sets the mark
@@ -367,9 +368,15 @@ void Win32Window::SetStyle(const WindowStyle& style) {
       SendMessageW(hwnd_, EM_SETREADONLY, style.ReadOnly, 0);
     if (IsRichEdit() && old.WordWrap != style.WordWrap)
       SendMessageW(hwnd_, EM_SETTARGETDEVICE, 0, style.WordWrap ? 0 : 1);
-    if (cls_ == WindowClass::Button && old.DefaultButton != style.DefaultButton)
-      SendMessageW(hwnd_, BM_SETSTYLE, style.DefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON,
-                   TRUE);
+    if (cls_ == WindowClass::Button &&
+        (old.DefaultButton != style.DefaultButton || old.Arrow != style.Arrow)) {
+      const DWORD type = style.Arrow           ? BS_OWNERDRAW
+                         : style.DefaultButton ? BS_DEFPUSHBUTTON
+                                               : BS_PUSHBUTTON;
+      SendMessageW(hwnd_, BM_SETSTYLE, type, TRUE);
+    }
+    if (cls_ == WindowClass::Label && old.Transparent != style.Transparent)
+      InvalidateRect(hwnd_, nullptr, TRUE);
     if (cls_ == WindowClass::ToolBar && old.Flat != style.Flat) {
       LONG_PTR s = GetWindowLongPtrW(hwnd_, GWL_STYLE);
       s = style.Flat ? (s | TBSTYLE_FLAT) : (s & ~static_cast<LONG_PTR>(TBSTYLE_FLAT));
@@ -1039,6 +1046,50 @@ void Win32Window::Paint() {
   if (error) std::rethrow_exception(error);
 }
 
+void Win32Window::PaintBehind(HWND child, HDC dc) {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  POINT at{0, 0};
+  MapWindowPoints(child, hwnd_, &at, 1);
+  POINT screen{0, 0};
+  ClientToScreen(child, &screen);
+  POINT old;
+  SetViewportOrgEx(dc, -at.x, -at.y, &old);
+  // The canvas's screen origin is the child's: the wallpaper is laid out from the DC's corner.
+  Win32Canvas canvas(dc, {client.right, client.bottom}, {screen.x, screen.y});
+  canvas.FillRect({0, 0, client.right, client.bottom},
+                  hasBackground_ ? background_ : (0x80000000u | COLOR_BTNFACE));
+  try {
+    events_.OnPaint(canvas);
+  } catch (...) {
+    // The window's own paint reports it; a label's background is no place to stop.
+  }
+  SetViewportOrgEx(dc, old.x, old.y, nullptr);
+}
+
+void Win32Window::DrawArrowButton(const DRAWITEMSTRUCT& item, int arrow) {
+  RECT r = item.rcItem;
+  const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+  DrawFrameControl(item.hDC, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+  // A triangle as wide as the face allows, centred; pressed, it moves down and right by one.
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  const int half = std::max(1, std::min((w - 4) / 2, h - 4));
+  const int cx = r.left + w / 2 + (pushed ? 1 : 0);
+  const int cy = r.top + h / 2 + (pushed ? 1 : 0);
+  const int tip = arrow == 1 ? cy - half / 2 : cy + half / 2;
+  const int base = arrow == 1 ? tip + half : tip - half;
+  const POINT points[3] = {{cx, tip}, {cx - half, base}, {cx + half, base}};
+  HBRUSH brush = CreateSolidBrush(GetSysColor(COLOR_BTNTEXT));
+  HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNTEXT));
+  HGDIOBJ oldBrush = SelectObject(item.hDC, brush);
+  HGDIOBJ oldPen = SelectObject(item.hDC, pen);
+  Polygon(item.hDC, points, 3);
+  SelectObject(item.hDC, oldBrush);
+  SelectObject(item.hDC, oldPen);
+  DeleteObject(brush);
+  DeleteObject(pen);
+}
+
 void Win32Window::HandleCommandFromChild(int code, int id) {
   switch (cls_) {
     case WindowClass::Button:
@@ -1128,11 +1179,27 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       }
       return false;
     }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      Win32Window* child = FromHandle(item->hwndItem);
+      if (item->CtlType != ODT_BUTTON || !child || !child->style_.Arrow) return false;
+      DrawArrowButton(*item, child->style_.Arrow);
+      result = TRUE;
+      return true;
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN: {
       Win32Window* child = FromHandle(reinterpret_cast<HWND>(lParam));
+      if (msg == WM_CTLCOLORSTATIC && child && child->style_.Transparent && IsCustom()) {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        PaintBehind(child->hwnd_, dc);
+        SetBkMode(dc, TRANSPARENT);
+        if (child->hasFont_) SetTextColor(dc, ToColorRef(child->font_.TextColor));
+        result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+        return true;
+      }
       if (!child || (!child->hasBackground_ && !child->hasFont_)) return false;
       HDC dc = reinterpret_cast<HDC>(wParam);
       if (child->hasFont_) SetTextColor(dc, ToColorRef(child->font_.TextColor));

@@ -101,6 +101,9 @@ class Win32Window : public Window {
   bool HandleNotifyFromChild(NMHDR* header, LRESULT& result);
   LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
   void Paint();
+  // This window's painting under a see-through child, into the child's device context.
+  void PaintBehind(HWND child, HDC dc);
+  static void DrawArrowButton(const DRAWITEMSTRUCT& item, int arrow);
 
   void Create();
   void Recreate();
