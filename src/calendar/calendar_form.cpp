@@ -56,6 +56,10 @@ TCalendarForm::TCalendarForm(ui::Component* owner, CalendarHost& host, platform:
   OnMouseDown = [this](ui::MouseButton b, unsigned, int, int) { FormMouseDown(b); };
   OnMouseMove = [this](unsigned, int, int) { FormMouseMove(); };
   OnMouseUp = [this](ui::MouseButton, unsigned, int, int) { FormMouseUp(); };
+  // The wallpaper behind the window changes with its place.
+  OnMove = [this] {
+    if (BackGround == 0) Invalidate();
+  };
   FormCreate();
   // Resizes while the settings load build nothing: the first build runs at the latest on show.
   OnResize = [this] { BuildMonth(); };
@@ -154,7 +158,8 @@ void TCalendarForm::LoadCalendarSettings() {
     lbMonth->SetFont(Style.YearMonthFont);
   }
   const std::string rulePath = JoinPath(host_.CalendarWorkDir(), kRuleFile);
-  Rules = platform::ReadOwnedFile(system_, rulePath, bytes) ? ParseHolidayRules(bytes) : HolidayRules();
+  Rules =
+      platform::ReadOwnedFile(system_, rulePath, bytes) ? ParseHolidayRules(bytes) : HolidayRules();
 
   platform::Profile ini = Ini();
   const int top = ini.ReadInteger(kSection, "iCalendarTop", Top());
@@ -180,7 +185,8 @@ void TCalendarForm::LoadCalendarSettings() {
 void TCalendarForm::SaveCalendarSettings(bool emptyRules) {
   platform::FileSystem& files = system_.Files();
   auto write = [&](const std::string& path, const std::string& bytes) {
-    if (!files.WriteFileAtomic(path, bytes)) throw AppError(files.WriteTarget(path) + "に書き込めませんでした。");
+    if (!files.WriteFileAtomic(path, bytes))
+      throw AppError(files.WriteTarget(path) + "に書き込めませんでした。");
   };
   const std::string rules = JoinLines(Rules.Lines());
   if (emptyRules || !rules.empty()) write(JoinPath(host_.CalendarWorkDir(), kRuleFile), rules);

@@ -116,6 +116,12 @@ TEST_F(CalendarWindowTest, MonthArrowsCrossTheYearAndStopAtTheRangeEnds) {
   }
   EXPECT_EQ(c.DayLabel(7)->GetColor(), c.Colors.Today);
   EXPECT_EQ(Sim(*c.MonthUpDown->Up).Style().Arrow, 1);
+  // Over the wallpaper, every move repaints.
+  c.BackGround = 0;
+  const int before = Sim(c).Invalidations();
+  Sim(c).UserSetBounds({c.Left() + 30, c.Top(), c.Left() + 30 + c.Width(), c.Top() + c.Height()});
+  EXPECT_GT(Sim(c).Invalidations(), before);
+  c.BackGround = 1;
   Sim(*c.MonthUpDown->Up).UserClick();
   EXPECT_EQ(c.lbYear->Caption(), "2027");
   EXPECT_EQ(c.lbMonth->Caption(), "1");

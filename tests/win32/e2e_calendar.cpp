@@ -82,7 +82,8 @@ static void CheckWhatTheCalendarShows(const Shot& picture, const std::vector<HWN
     if (text == today || text.empty()) continue;
     ++labels;
     for (const LONG y : {r.top, r.bottom - 1}) {
-      if (picture.At(r.left, static_cast<int>(y)) != picture.At(r.left - 2, static_cast<int>(y))) ++boxed;
+      if (picture.At(r.left, static_cast<int>(y)) != picture.At(r.left - 2, static_cast<int>(y)))
+        ++boxed;
     }
   }
   Check(labels >= 30 && boxed == 0, "calendar texts stand on the background without a box",
@@ -178,6 +179,54 @@ int main() {
   Check(Holds(text, "[CalendarForm]") && Holds(text, "iBGColor=8388608"),
         "the calendar section is written");
   Check(!ReadFileBytes(folder + L"\\CalendarStyle.dat").empty(), "CalendarStyle.dat is written");
+
+  // With its border the calendar has a title bar; its close button shows a cross (a symmetric
+  // glyph), not the letter the symbol font lends it when the font is missing.
+  std::string bordered = text;
+  if (const auto at = bordered.find("bShowBorder=0"); at != std::string::npos) {
+    bordered.replace(at, 13, "bShowBorder=1");
+    WriteFileBytes(ini, bordered);
+  }
+  Process again;
+  Check(Start(again, exe, folder), "Quillpad starts again");
+  HWND main2 =
+      Find(again.Info.dwProcessId, [](HWND h) { return TextOf(h).rfind(L"Quillpad - ", 0) == 0; });
+  HWND framed =
+      Find(again.Info.dwProcessId, [main2](HWND h) { return h != main2 && IsWindowVisible(h); });
+  Check(framed && (GetWindowLongW(framed, GWL_STYLE) & WS_CAPTION) == WS_CAPTION,
+        "with its border the calendar has a title bar");
+  if (framed) {
+    Sleep(500);
+    TITLEBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    GetTitleBarInfo(framed, &bar);
+    const Shot titled = Shot::Take();
+    titled.Save(BesideSelf(L"-titlebar.bmp"));
+    // The close button is the rightmost square of the title bar; its glyph's dark pixels are
+    // mirrored about the centre of their own bounds.
+    RECT close = bar.rcTitleBar;
+    close.left = close.right - GetSystemMetrics(SM_CXSIZE) - 2;
+    RECT bounds{close.right, close.bottom, close.left, close.top};
+    for (int y = close.top; y < close.bottom; ++y) {
+      for (int x = close.left; x < close.right; ++x) {
+        if (titled.At(x, y) != RGB(0, 0, 0)) continue;
+        bounds = {std::min<LONG>(bounds.left, x), std::min<LONG>(bounds.top, y),
+                  std::max<LONG>(bounds.right, x), std::max<LONG>(bounds.bottom, y)};
+      }
+    }
+    int dark = 0, mirrored = 0;
+    for (int y = bounds.top; y <= bounds.bottom; ++y) {
+      for (int x = bounds.left; x <= bounds.right; ++x) {
+        if (titled.At(x, y) != RGB(0, 0, 0)) continue;
+        ++dark;
+        if (titled.At(bounds.left + bounds.right - x, y) == RGB(0, 0, 0)) ++mirrored;
+      }
+    }
+    Check(dark >= 8 && mirrored * 10 >= dark * 8, "the close button shows a cross",
+          std::to_string(dark) + " dark pixels, " + std::to_string(mirrored) + " mirrored");
+  }
+  if (main2) PostMessageW(main2, WM_CLOSE, 0, 0);
+  Check(again.Wait() == 0, "the second run ends with exit code 0");
   std::printf("%s\n", failures ? "e2e_calendar: FAILED" : "e2e_calendar: passed");
   return failures ? 1 : 0;
 }

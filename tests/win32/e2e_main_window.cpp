@@ -3,8 +3,9 @@
 // program built the same way.
 //   e2e_main_window.exe QUILLPAD_EXE EMPTY_EXE
 // clang-format off: the shell header needs the system header that e2e_support.h brings first
-#include "e2e_support.h"
 #include <shellapi.h>
+
+#include "e2e_support.h"
 // clang-format on
 
 using namespace quillpad::e2e;
@@ -116,7 +117,8 @@ int main() {
       }
       Check(SendMessageW(editors[0], EM_GETLINECOUNT, 0, 0) == 2, "the sheet has two lines");
     }
-    Check(pane && WaitFor([&] { return TextOf(pane) == L"2.4"; }), "the results pane's text is 2.4");
+    Check(pane && WaitFor([&] { return TextOf(pane) == L"2.4"; }),
+          "the results pane's text is 2.4");
     // What the user sees: the pane below the editor, tall enough for its line, with the
     // digits drawn in it; the editor on the default memo colour.
     if (pane && !editors.empty()) {
@@ -136,8 +138,8 @@ int main() {
       Check(digits >= 15 && digits < (paneRect.right - paneRect.left) * 8,
             "the results pane shows text on its background",
             std::to_string(digits) + " pixels on " + ColourText(paneBack));
-      Check(sheet.Dominant(editorRect) == RGB(0, 128, 0), "the editor shows the default memo colour",
-            ColourText(sheet.Dominant(editorRect)));
+      Check(sheet.Dominant(editorRect) == RGB(0, 128, 0),
+            "the editor shows the default memo colour", ColourText(sheet.Dominant(editorRect)));
     }
     // Store the sheet as a new desktop memo: the second button of the basic tool bar. (Wine
     // keeps menus inside their process, so the driver cannot walk the menu bar.)

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <functional>
@@ -291,7 +292,8 @@ struct Shot {
     info.biBitCount = 32;
     std::vector<DWORD> bgrx;
     bgrx.reserve(Pixels.size());
-    for (COLORREF c : Pixels) bgrx.push_back((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+    for (COLORREF c : Pixels)
+      bgrx.push_back((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
     SetDIBits(screen, bitmap, 0, static_cast<UINT>(Height), bgrx.data(),
               reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
@@ -302,7 +304,9 @@ struct Shot {
 };
 
 // The whole screen as a 24-bit BMP file.
-inline bool SaveScreenshot(const std::wstring& path) { return Shot::Take().Save(path); }
+inline bool SaveScreenshot(const std::wstring& path) {
+  return Shot::Take().Save(path);
+}
 
 // A window's client area in screen coordinates.
 inline RECT ScreenClientRect(HWND hwnd) {

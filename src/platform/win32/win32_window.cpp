@@ -267,9 +267,9 @@ void Win32Window::Create() {
       SendMessageW(hwnd_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
       // The program's tool pictures (bitmap resource 2, magenta see-through); a program without
       // them shows captions.
-      if (HIMAGELIST images = ImageList_LoadImageW(instance, MAKEINTRESOURCEW(2), 16, 0,
-                                                   RGB(255, 0, 255), IMAGE_BITMAP,
-                                                   LR_CREATEDIBSECTION)) {
+      if (HIMAGELIST images =
+              ImageList_LoadImageW(instance, MAKEINTRESOURCEW(2), 16, 0, RGB(255, 0, 255),
+                                   IMAGE_BITMAP, LR_CREATEDIBSECTION)) {
         SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
         SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
       } else {
@@ -668,7 +668,13 @@ bool Win32Window::HasFocus() {
 }
 
 void Win32Window::Invalidate() {
-  if (hwnd_) InvalidateRect(hwnd_, nullptr, IsCustom() ? FALSE : TRUE);
+  if (!hwnd_) return;
+  if (IsCustom()) {
+    // See-through children draw this window's painting behind them: they repaint with it.
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  } else {
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
 }
 
 void Win32Window::SetMouseCapture(bool capture) {
