@@ -2,10 +2,9 @@
 // the calculating editor, the settings written at exit, and the start-up time against an empty
 // program built the same way.
 //   e2e_main_window.exe QUILLPAD_EXE EMPTY_EXE
-// clang-format off: the shell header needs the system header that e2e_support.h brings first
+// clang-format off
+#include "e2e_support.h"  // <windows.h> before the shell header
 #include <shellapi.h>
-
-#include "e2e_support.h"
 // clang-format on
 
 using namespace quillpad::e2e;
