@@ -1,6 +1,7 @@
 #include "memo/object_text.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -181,12 +182,31 @@ std::string CurrencyText(std::int64_t value) {
   return text + "c";
 }
 
+// Names, identifiers and set elements as bytes of [A-Za-z0-9_.]; any other byte as %XX, so
+// that nothing a file holds can move the terminal's cursor or pose as another property.
+std::string NameText(std::string_view name) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (char c : name) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '_' ||
+        b == '.') {
+      out.push_back(c);
+    } else {
+      out.push_back('%');
+      out.push_back(kHex[b >> 4]);
+      out.push_back(kHex[b & 15]);
+    }
+  }
+  return out;
+}
+
 void WriteValue(std::string& out, const ObjectValue& value, int indent);
 
 void WriteProperties(std::string& out, const std::vector<ObjectProperty>& properties, int indent) {
   for (const ObjectProperty& property : properties) {
     out.append(static_cast<std::size_t>(indent), ' ');
-    out += property.Name + " = ";
+    out += NameText(property.Name) + " = ";
     WriteValue(out, property.Value, indent);
     out.push_back('\n');
   }
@@ -234,13 +254,13 @@ void WriteValue(std::string& out, const ObjectValue& value, int indent) {
       WritePieces(out, WidePieces(value.Wide), indent);
       break;
     case ValueTag::Ident:
-      out += value.Bytes;
+      out += NameText(value.Bytes);
       break;
     case ValueTag::Set:
       out.push_back('[');
       for (std::size_t i = 0; i < value.Set.size(); ++i) {
         if (i > 0) out += ", ";
-        out += value.Set[i];
+        out += NameText(value.Set[i]);
       }
       out.push_back(']');
       break;
@@ -288,8 +308,8 @@ void WriteObject(std::string& out, const ObjectNode& object, int indent) {
   } else {
     out += "object ";
   }
-  if (!object.Name.empty()) out += object.Name + ": ";
-  out += object.ClassName;
+  if (!object.Name.empty()) out += NameText(object.Name) + ": ";
+  out += NameText(object.ClassName);
   if (prefix & ObjectNode::kPrefixPosition) out += " [" + std::to_string(object.Position) + "]";
   out.push_back('\n');
   WriteProperties(out, object.Properties, indent + 2);
@@ -319,15 +339,17 @@ class Parser {
     } else if (keyword != "object") {
       return Fail("'object' expected");
     }
-    std::string first = Word();
+    std::string first = ShortName("name");
     if (first.empty()) return Fail("class name expected");
     if (Accept(':')) {
       object.Name = std::move(first);
-      object.ClassName = Word();
+      object.ClassName = ShortName("class name");
       if (object.ClassName.empty()) return Fail("class name expected");
     } else {
       object.ClassName = std::move(first);
     }
+    // A length byte of 0xF0 or more reads back as the flags of an object prefix.
+    if (object.ClassName.size() >= 0xF0) return Fail("class name of 240 bytes or more");
     if (Accept('[')) {
       if (!Integer(object.Position) || !Expect(']')) return false;
       object.Prefix =
@@ -346,6 +368,7 @@ class Parser {
         object.Children.push_back(std::move(child));
         continue;
       }
+      if (word.size() > 255) return Fail("property name longer than 255 bytes");
       ObjectProperty property;
       property.Name = word;
       if (!Expect('=') || !Value(property.Value, depth)) return false;
@@ -390,11 +413,42 @@ class Parser {
            c == '.' || static_cast<unsigned char>(c) >= 0x80;
   }
 
+  static int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+  }
+
+  // A name as the dump writes it (%XX for a byte outside the word characters).
   std::string Word() {
     SkipSpace();
-    const std::size_t start = pos_;
-    while (pos_ < text_.size() && IsWordChar(text_[pos_])) ++pos_;
-    return std::string(text_.substr(start, pos_ - start));
+    std::string word;
+    while (pos_ < text_.size()) {
+      const char c = text_[pos_];
+      if (c == '%' && pos_ + 2 < text_.size() && HexDigit(text_[pos_ + 1]) >= 0 &&
+          HexDigit(text_[pos_ + 2]) >= 0) {
+        word.push_back(
+            static_cast<char>(HexDigit(text_[pos_ + 1]) * 16 + HexDigit(text_[pos_ + 2])));
+        pos_ += 3;
+      } else if (IsWordChar(c)) {
+        word.push_back(c);
+        ++pos_;
+      } else {
+        break;
+      }
+    }
+    return word;
+  }
+
+  // A name the file stores in a short string: longer ones would be cut.
+  std::string ShortName(const char* what) {
+    std::string name = Word();
+    if (name.size() > 255) {
+      Fail(std::string(what) + " longer than 255 bytes");
+      return {};
+    }
+    return name;
   }
 
   bool Integer(std::int64_t& value) {
@@ -450,6 +504,8 @@ class Parser {
     char* end = nullptr;
     const double number = std::strtod(token.c_str(), &end);
     if (token.empty() || end != token.c_str() + token.size()) return Fail("bad number");
+    if (!std::isfinite(number) || (suffix == 's' && !std::isfinite(static_cast<float>(number))))
+      return Fail("number out of range");
     value.Tag = suffix == 's'   ? ValueTag::Single
                 : suffix == 'd' ? ValueTag::Date
                                 : ValueTag::Extended;
@@ -546,7 +602,9 @@ class Parser {
     std::string bytes;
     for (const Piece& piece : pieces) {
       if (piece.Type == Piece::Quoted) {
-        bytes += Utf8ToCp932(piece.Text);
+        const std::string cp932 = Utf8ToCp932(piece.Text);
+        if (Cp932ToUtf8(cp932) != piece.Text) return Fail("character with no CP932 form");
+        bytes += cp932;
       } else {
         if (piece.Value > 255) return Fail("character code above 255 in a string");
         bytes.push_back(static_cast<char>(piece.Value));
@@ -647,7 +705,7 @@ class Parser {
       value.Tag = ValueTag::Set;
       if (Accept(']')) return true;
       for (;;) {
-        std::string name = Word();
+        std::string name = ShortName("set element");
         if (name.empty()) return Fail("set element expected");
         value.Set.push_back(std::move(name));
         if (Accept(']')) return true;
@@ -674,10 +732,12 @@ class Parser {
         if (Accept('[')) {
           std::int64_t index;
           if (!Integer(index) || !Expect(']')) return false;
+          // The reader takes an item index of at most four bytes.
+          if (index < INT32_MIN || index > INT32_MAX) return Fail("item index outside 32 bits");
           item.Index = ObjectValue::Integer(index);
         }
         for (;;) {
-          const std::string name = Word();
+          const std::string name = ShortName("property name");
           if (name.empty()) return Fail("property or 'end' expected");
           if (name == "end") break;
           ObjectProperty property;
@@ -689,7 +749,7 @@ class Parser {
       }
       return true;
     }
-    const std::string word = Word();
+    const std::string word = ShortName("identifier");
     if (word.empty()) return Fail("value expected");
     if (word == "True" || word == "False") {
       value = ObjectValue::Boolean(word == "True");

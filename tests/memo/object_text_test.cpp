@@ -201,6 +201,55 @@ TEST(ObjectTextTest, ErrorsNameTheLine) {
   EXPECT_FALSE(TextToObjectImages("thing\n", bytes, error));
 }
 
+// Control bytes in names and identifiers are written as %XX: a dump cannot move the cursor or
+// fake a property line, and loading it gives the same bytes back.
+TEST(ObjectTextTest, NamesWithControlBytesAreEscapedAndComeBack) {
+  ObjectNode object;
+  object.ClassName = "T\x1b[2J";
+  object.Name = "A\nLeft = 1";
+  object.Properties.push_back({"Odd%\r", ObjectValue::Identifier("id\x07")});
+  ObjectValue set;
+  set.Tag = ValueTag::Set;
+  set.Set = {"fs\x1b", "ok"};
+  object.Properties.push_back({"S", set});
+  std::string bytes;
+  AppendObjectImage(bytes, object);
+  const std::string text = Dump(bytes);
+  for (char c : text) EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << int(c);
+  EXPECT_TRUE(Contains(text, "object A%0ALeft%20%3D%201: T%1B%5B2J\n"));
+  EXPECT_TRUE(Contains(text, "Odd%25%0D = id%07\n"));
+  EXPECT_TRUE(Contains(text, "S = [fs%1B, ok]\n"));
+  EXPECT_EQ(Hex(Load(text)), Hex(bytes));
+}
+
+// What the file could not hold as written is refused with its line, not changed silently.
+TEST(ObjectTextTest, LoadRefusesWhatWouldChangeSilently) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"  Caption = '" + U8(u8"\U0001F600") + "'\n", "no CP932 form"},
+      {"  Caption = '" + U8(u8"한") + "'\n", "no CP932 form"},
+      {"  " + std::string(256, 'N') + " = 1\n", "longer than 255"},
+      {"  K = " + std::string(256, 'i') + "\n", "longer than 255"},
+      {"  K = [" + std::string(256, 's') + "]\n", "longer than 255"},
+      {"  F = 1e999\n", "out of range"},
+      {"  F = 1e39s\n", "out of range"},
+      {"  C = <item [4294967296] end>\n", "outside 32 bits"},
+  };
+  for (const auto& [line, message] : cases) {
+    std::string bytes, error;
+    EXPECT_FALSE(TextToObjectImages("object A: TA\n" + line + "end\n", bytes, error)) << line;
+    EXPECT_EQ(error.substr(0, 7), "line 2:") << error;
+    EXPECT_TRUE(Contains(error, message)) << error;
+  }
+  std::string bytes, error;
+  EXPECT_FALSE(TextToObjectImages("object A: T" + std::string(239, 'x') + "\nend\n", bytes, error));
+  EXPECT_TRUE(Contains(error, "240 bytes")) << error;
+  // At the limits the same text loads.
+  EXPECT_TRUE(TextToObjectImages(
+      "object A: T" + std::string(238, 'x') + "\n  " + std::string(255, 'N') + " = 1.5\nend\n",
+      bytes, error))
+      << error;
+}
+
 TEST(ObjectTextTest, DamagedBytesDumpWhatCameBefore) {
   const std::string one = WriteMemoRecord(SampleMemo());
   std::string text;
