@@ -58,17 +58,26 @@ TMainForm::~TMainForm() {
   application_.OnHint = nullptr;
 }
 
-ui::MenuItem* TMainForm::Item(const char* name) const { return Find<ui::MenuItem>(name); }
-ui::ToolButton* TMainForm::Button(const char* name) const { return Find<ui::ToolButton>(name); }
+ui::MenuItem* TMainForm::Item(const char* name) const {
+  return Find<ui::MenuItem>(name);
+}
+ui::ToolButton* TMainForm::Button(const char* name) const {
+  return Find<ui::ToolButton>(name);
+}
 
-platform::Profile TMainForm::Ini() { return platform::Profile(system_.Files(), JoinPath(ProgramDir, FileNames::kIni)); }
+platform::Profile TMainForm::Ini() {
+  return platform::Profile(system_.Files(), JoinPath(ProgramDir, FileNames::kIni));
+}
 
 std::string TMainForm::NowText() {
   const DateTime now = system_.Now();
-  return FormatDateTime(system_.ShortDateFormat(), now) + " " + FormatDateTime(system_.LongTimeFormat(), now);
+  return FormatDateTime(system_.ShortDateFormat(), now) + " " +
+         FormatDateTime(system_.LongTimeFormat(), now);
 }
 
-std::string TMainForm::NewMemoCaption() const { return CurMemoFileDisplayName + " ： " + "新規メモ"; }
+std::string TMainForm::NewMemoCaption() const {
+  return CurMemoFileDisplayName + " ： " + "新規メモ";
+}
 
 void TMainForm::FormCreate() {
   // Fixed names and the first memo file.
@@ -180,7 +189,12 @@ void TMainForm::CollectSettings() {
 void TMainForm::SaveSettings() {
   CollectSettings();
   platform::Profile ini = Ini();
-  quillpad::SaveSettings(ini, *this);
+  // Settings that did not reach the file are reported; closing goes on, the memos are saved.
+  if (!quillpad::SaveSettings(ini, *this)) ReportWriteFailure(ini.Path());
+}
+
+void TMainForm::ReportWriteFailure(const std::string& path) {
+  system_.ShowError(system_.Files().WriteTarget(path) + "に書き込めませんでした。");
 }
 
 void TMainForm::SetEditFile(const std::string& fileName, const std::string& displayName) {
@@ -199,15 +213,17 @@ void TMainForm::ShowCaretPosition() {
   const int caret = start + RichEdit1->SelLength();
   const int line = RichEdit1->LineFromChar(caret);
   const int column = caret - RichEdit1->LineStart(line) + 1;
-  StatusBar1->SetPanelText(0, CaretPositionText(line + 1, column, static_cast<int>(RichEdit1->Text().size())));
+  StatusBar1->SetPanelText(
+      0, CaretPositionText(line + 1, column, static_cast<int>(RichEdit1->Text().size())));
 }
 
-void TMainForm::RefreshTrayTip() { TaskBar1->SetTips(TrayTipText(MemoCount(), CurMemoFileDisplayName)); }
+void TMainForm::RefreshTrayTip() {
+  TaskBar1->SetTips(TrayTipText(MemoCount(), CurMemoFileDisplayName));
+}
 
 void TMainForm::RefreshWorkArea() {
   WorkArea = system_.WorkArea();
   FullScreen = system_.FullScreenSize();
 }
-
 
 }  // namespace quillpad

@@ -133,6 +133,8 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
   void FormMove();
   void LoadSettings();
   void SaveSettings();
+  // The general error box for a file that could not be written.
+  void ReportWriteFailure(const std::string& path);
 
   // --- Routines other code calls ---------------------------------------------------------
   void SetEditFile(const std::string& fileName, const std::string& displayName);

@@ -190,7 +190,7 @@ void TMainForm::SaveDefaultStyle() {
   WriteOwnFile(ProgramPath(FileNames::kMemoFont), WriteMemoFontFile(FromPlatformFont(FontDialog1Font)));
   CollectSettings();
   platform::Profile ini = Ini();
-  SaveStyleKeys(ini, *this);
+  if (!SaveStyleKeys(ini, *this)) throw AppError(system_.Files().WriteTarget(ini.Path()) + "に書き込めませんでした。");
   asDefaultColor = static_cast<ColorValue>(ColorDialog1Color);
 }
 

@@ -25,7 +25,9 @@ void ReadBackground(platform::Profile& ini, Settings& s) {
 Settings LoadSettings(platform::Profile& ini) {
   Settings s;
   const Settings d;
-  auto readBool = [&](const char* key, bool fallback) { return ini.ReadBool(kFormSection, key, fallback); };
+  auto readBool = [&](const char* key, bool fallback) {
+    return ini.ReadBool(kFormSection, key, fallback);
+  };
   auto readText = [&](const char* key, const std::string& fallback) {
     return ini.ReadString(kFormSection, key, fallback);
   };
@@ -72,18 +74,27 @@ Settings LoadSettings(platform::Profile& ini) {
   return s;
 }
 
-void SaveStyleKeys(platform::Profile& ini, const Settings& s) {
-  ini.WriteBool(kFormSection, "bShowBorder", s.bShowBorder);
-  ini.WriteBool(kFormSection, "bBgNormal", s.bBgNormal);
-  ini.WriteBool(kFormSection, "bBgErase", s.bBgErase);
-  ini.WriteBool(kFormSection, "bBgGradation", s.bBgGradation);
-  ini.WriteBool(kFormSection, "bBgMarquee", s.bBgMarquee);
+bool SaveStyleKeys(platform::Profile& ini, const Settings& s) {
+  bool ok = true;
+  ok &= ini.WriteBool(kFormSection, "bShowBorder", s.bShowBorder);
+  ok &= ini.WriteBool(kFormSection, "bBgNormal", s.bBgNormal);
+  ok &= ini.WriteBool(kFormSection, "bBgErase", s.bBgErase);
+  ok &= ini.WriteBool(kFormSection, "bBgGradation", s.bBgGradation);
+  ok &= ini.WriteBool(kFormSection, "bBgMarquee", s.bBgMarquee);
+  return ok;
 }
 
-void SaveSettings(platform::Profile& ini, const Settings& s) {
-  auto writeInt = [&](const char* key, int value) { ini.WriteInteger(kFormSection, key, value); };
-  auto writeBool = [&](const char* key, bool value) { ini.WriteBool(kFormSection, key, value); };
-  auto writeText = [&](const char* key, const std::string& value) { ini.WriteString(kFormSection, key, value); };
+bool SaveSettings(platform::Profile& ini, const Settings& s) {
+  bool ok = true;
+  auto writeInt = [&](const char* key, int value) {
+    ok &= ini.WriteInteger(kFormSection, key, value);
+  };
+  auto writeBool = [&](const char* key, bool value) {
+    ok &= ini.WriteBool(kFormSection, key, value);
+  };
+  auto writeText = [&](const char* key, const std::string& value) {
+    ok &= ini.WriteString(kFormSection, key, value);
+  };
   writeInt("iTaskTrayClick", s.iTaskTrayClick);
   writeInt("iTaskTrayDblClick", s.iTaskTrayDblClick);
   writeInt("iTaskTrayRDblClick", s.iTaskTrayRDblClick);
@@ -107,7 +118,7 @@ void SaveSettings(platform::Profile& ini, const Settings& s) {
   writeBool("bReadOnly", s.bReadOnly);
   writeBool("bUseStartMemo", s.bUseStartMemo);
   writeBool("bShowMemo", s.bShowMemo);
-  SaveStyleKeys(ini, s);
+  ok &= SaveStyleKeys(ini, s);
   writeBool("bShowBasicToolBar", s.bShowBasicToolBar);
   writeBool("bShowEditorToolBar", s.bShowEditorToolBar);
   writeBool("bMainFormStayOnTop", s.bMainFormStayOnTop);
@@ -122,6 +133,7 @@ void SaveSettings(platform::Profile& ini, const Settings& s) {
   writeText("asTextDir", s.asTextDir);
   writeText("asBitmapDir", s.asBitmapDir);
   writeText("asLogFile", s.asLogFile);
+  return ok;
 }
 
 }  // namespace quillpad

@@ -63,10 +63,11 @@ struct Settings {
 // that reads true stays, and all four may end up false.
 Settings LoadSettings(platform::Profile& ini);
 
-// Writes the FORM keys in the save order (asJPEGDir is not among them).
-void SaveSettings(platform::Profile& ini, const Settings& settings);
+// Writes the FORM keys in the save order (asJPEGDir is not among them); false when a write
+// failed.
+bool SaveSettings(platform::Profile& ini, const Settings& settings);
 
 // The five default-style keys, written when the current style becomes the default.
-void SaveStyleKeys(platform::Profile& ini, const Settings& settings);
+bool SaveStyleKeys(platform::Profile& ini, const Settings& settings);
 
 }  // namespace quillpad

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_form_fixture.h"
+#include "calendar/calendar_form.h"
 #include "memo/memo_form.h"
 #include "memo/memo_record.h"
 
@@ -97,6 +98,101 @@ TEST_F(FileSafetyTest, EveryFailedMemoFileWriteKeepsTheOldFileAndTheMemos) {
     ASSERT_EQ(after.Records.size(), 2u);
     EXPECT_EQ(after.Records[0].Text, "keep me");
     EXPECT_EQ(after.Records[1].Text, "second");
+  }
+}
+
+// Every other file the program writes, through every failure point: the old bytes stay, the user
+// is told, no memo goes, and the same command without the fault writes the new bytes.
+TEST_F(FileSafetyTest, EveryOtherFileKeepsItsOldBytesThroughAFailedWrite) {
+  struct Writer {
+    std::string Path;  // as the program names it
+    std::function<void(TMainForm&, int variant)> Act;
+  };
+  const std::vector<Writer> writers{
+      {"C:\\Quillpad\\MemoFont.dat",
+       [](TMainForm& f, int v) {
+         f.FontDialog1Font.Height = -10 - v;
+         f.SaveDefaultStyle();
+       }},
+      {"C:\\Quillpad\\MemoColor.dat",
+       [this](TMainForm& f, int v) {
+         desk.ExpectColorDialog(0x000100 * (v + 1));
+         f.SetColorClick(nullptr);
+       }},
+      {"C:\\Quillpad\\Quillpad.ini",
+       [](TMainForm& f, int v) {
+         f.iDefaultWidth = 100 + v;
+         f.SaveSettings();
+       }},
+      {"C:\\Quillpad\\ScheduleMemo\\20261207.txt",
+       [this](TMainForm& f, int v) {
+         if (v > 0) desk.ExpectMessageBox(platform::IdYes);  // overwrite the day's memo
+         f.RichEdit1->SetText("plan " + std::to_string(v));
+         f.SaveScheduleMemoClick(nullptr);
+       }},
+      {"C:\\Quillpad\\HolidayList.txt",
+       [](TMainForm& f, int v) {
+         f.CalendarForm->Rules = HolidayRules({"1,1,day " + std::to_string(v)});
+         f.CalendarForm->SaveCalendarSettings();
+       }},
+      {"C:\\Quillpad\\CalendarStyle.dat",
+       [](TMainForm& f, int v) {
+         f.CalendarForm->Style.BaseFont.Height = -10 - v;
+         f.CalendarForm->SaveCalendarSettings();
+       }},
+      {"C:\\Quillpad\\DesktopMemo\\note.txt",
+       [this](TMainForm& f, int v) {
+         TMemoForm& memo = *f.MemoList[0];
+         MemoRecord record = memo.Record();
+         record.Text = "keep " + std::to_string(v);
+         memo.SetRecord(record);
+         desk.ExpectSaveFile({true, {"C:\\Quillpad\\DesktopMemo\\note.txt"}});
+         memo.MemoSaveClick();
+       }},
+      {"C:\\Quillpad\\DesktopMemo\\Quillpad.log",
+       [this](TMainForm& f, int v) {
+         desk.ExpectSaveFile({true, {"C:\\Quillpad\\DesktopMemo\\Quillpad.log"}});
+         if (v != 1) desk.ExpectMessageBox(platform::IdNo);  // keep the memo after its entry
+         f.MemoList[0]->SaveDeleteClick();
+       }},
+  };
+  using Op = SimFileSystem::FaultOp;
+  platform::FileSystem& files = desk.Files();
+  auto bytesOf = [&](const std::string& path) {
+    std::string bytes;
+    EXPECT_TRUE(files.ReadFile(path, bytes)) << path;
+    return bytes;
+  };
+  for (const Writer& writer : writers) {
+    const std::string name = writer.Path.substr(writer.Path.rfind('\\') + 1);
+    for (const SimFileSystem::Fault& fault : std::vector<SimFileSystem::Fault>{
+             {Op::Write, name, {}}, {Op::Write, name, 3}, {Op::Rename, name, {}}}) {
+      SCOPED_TRACE(name + " fault " + std::to_string(static_cast<int>(fault.Op)));
+      std::filesystem::remove_all(ProgramFolder());
+      std::filesystem::create_directories(ProgramFolder() / "DesktopMemo");
+      WriteMemoData("MemoData.dat", {Memo("one", 10, 10), Memo("two", 10, 60)});
+      TMainForm& f = Start();
+      f.ShowCalendarClick(nullptr);
+      ASSERT_NE(f.CalendarForm, nullptr);
+      desk.Dispatch([&] { writer.Act(f, 0); });
+      const std::string before = bytesOf(writer.Path);
+      const std::size_t boxes = desk.ErrorBoxes().size();
+      desk.SimFiles().SetFault(fault);
+      desk.ExpectErrorBox();
+      desk.Dispatch([&] { writer.Act(f, 1); });
+      EXPECT_EQ(desk.ErrorBoxes().size(), boxes + 1);
+      EXPECT_EQ(bytesOf(writer.Path), before);
+      EXPECT_EQ(f.MemoCount(), 2);
+      desk.SimFiles().SetFault(std::nullopt);
+      desk.Dispatch([&] { writer.Act(f, 2); });
+      EXPECT_EQ(desk.ErrorBoxes().size(), boxes + 1);
+      EXPECT_NE(bytesOf(writer.Path), before);
+      EXPECT_TRUE(desk.AllAnswersUsed());
+      Stop();
+      const MemoFileContents memos = ReadMemoFile(Read("MemoData.dat"));
+      ASSERT_EQ(memos.Records.size(), 2u);
+      EXPECT_EQ(memos.Records[1].Text, "two");
+    }
   }
 }
 

@@ -97,8 +97,11 @@ TEST_F(MemoFilesTest, FailedWriteKeepsTheMemosAndTheOldFile) {
   EXPECT_EQ(f.MemoCount(), 1);
   EXPECT_EQ(ReadMemoData("MemoData.dat"), before);
   // Closing does not lose them either: the program stays open until the file can be written.
+  // The settings that could not be written are reported too.
+  desk.ExpectErrorBox();
   desk.ExpectErrorBox();
   EXPECT_FALSE(f.Close());
+  EXPECT_NE(desk.ErrorBoxes()[1].find("Quillpad.ini"), std::string::npos);
   EXPECT_EQ(f.MemoCount(), 1);
   desk.SimFiles().FailWrites(false);
   Stop();
