@@ -40,6 +40,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ReadMemoFontFile(bytes, font);
   ReadMemoColorFile(bytes);
 
+  // Dumping streams: it holds neither values nor the text, whatever the image holds.
+  const std::size_t dumpPeak = fuzz::HeapPeak([&] {
+    WriteObjectImagesAsText(bytes, [](std::string_view) {});
+  });
+  if (dumpPeak > 5 * size + 256 * 1024) std::abort();
+
   std::string text;
   ObjectImagesToText(bytes, text);
   std::string loaded;

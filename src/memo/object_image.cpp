@@ -641,6 +641,45 @@ bool ReadObjectImage(std::string_view bytes, std::size_t& pos, ObjectNode& out) 
   return ReadObjectImage(bytes, pos, builder);
 }
 
+void VisitComplex(const ValueRef& value, ComplexVisitor& visitor) {
+  if (value.Complex) {
+    for (const ObjectValue& item : value.Complex->List) visitor.ListItem(ValueRef::Of(item));
+    for (const CollectionItem& item : value.Complex->Items) {
+      const ValueRef index = item.Index ? ValueRef::Of(*item.Index) : ValueRef{};
+      visitor.BeginItem(item.Index ? &index : nullptr);
+      for (const ObjectProperty& p : item.Properties) visitor.ItemProperty(p.Name, ValueRef::Of(p.Value));
+      visitor.EndItem();
+    }
+    return;
+  }
+  if (value.Tag != ValueTag::List && value.Tag != ValueTag::Collection) return;
+  // The bytes were checked whole when the value was read; a stop here only ends the visit.
+  Reader in(value.Bytes, 0);
+  std::uint8_t next = 0;
+  while (in.Peek(next) && next != 0) {
+    if (value.Tag == ValueTag::List) {
+      ValueRef item;
+      if (!ReadValueRef(in, item, 1)) return;
+      visitor.ListItem(item);
+      continue;
+    }
+    ValueRef index;
+    const bool indexed = next != static_cast<std::uint8_t>(ValueTag::List);
+    if (indexed && !ReadValueRef(in, index, 1)) return;
+    std::uint8_t listTag;
+    if (!in.Byte(listTag)) return;
+    visitor.BeginItem(indexed ? &index : nullptr);
+    for (;;) {
+      std::string_view name;
+      if (!in.ShortView(name) || name.empty()) break;
+      ValueRef property;
+      if (!ReadValueRef(in, property, 1)) return;
+      visitor.ItemProperty(name, property);
+    }
+    visitor.EndItem();
+  }
+}
+
 void ReplayObject(const ObjectNode& object, ObjectImageHandler& handler) {
   ObjectHeader header;
   header.Prefix = object.Prefix;

@@ -142,6 +142,19 @@ class ObjectImageHandler {
   virtual void EndObject() = 0;
 };
 
+// The parts of a list or collection value, one by one, without building them.
+class ComplexVisitor {
+ public:
+  virtual ~ComplexVisitor() = default;
+  virtual void ListItem(const ValueRef& item) = 0;
+  virtual void BeginItem(const ValueRef* index) = 0;  // collection item; index when it has one
+  virtual void ItemProperty(std::string_view name, const ValueRef& value) = 0;
+  virtual void EndItem() = 0;
+};
+// Visits the list items or collection items of `value` (read or in memory); other tags visit
+// nothing.
+void VisitComplex(const ValueRef& value, ComplexVisitor& visitor);
+
 // Streams one object image starting at `pos` into `handler`; same rules as below.
 bool ReadObjectImage(std::string_view bytes, std::size_t& pos, ObjectImageHandler& handler);
 // Sends an in-memory object through a handler, as if it had been read.

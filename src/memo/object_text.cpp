@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 
 #include "base/encoding.h"
 #include "base/text.h"
@@ -42,18 +43,41 @@ struct Piece {
   unsigned Value = 0;
 };
 
-void PushQuoted(std::vector<Piece>& pieces, std::string_view utf8) {
-  if (!pieces.empty() && pieces.back().Type == Piece::Quoted) {
-    pieces.back().Text.append(utf8);
-  } else {
-    pieces.push_back(Piece{Piece::Quoted, std::string(utf8)});
+// Writes a string expression as its pieces come: quoted UTF-8 runs, #nnn codes, and a line break
+// after a line end. Nothing is collected first, so a string of any size costs no more than itself.
+class PieceWriter {
+ public:
+  PieceWriter(std::string& out, int indent) : out_(out), indent_(indent) {}
+  void Quoted(std::string_view utf8) {
+    if (!open_) out_.push_back('\'');
+    open_ = any_ = true;
+    for (char c : utf8) {
+      if (c == '\'') out_.push_back('\'');
+      out_.push_back(c);
+    }
   }
-}
+  void Code(unsigned value, bool lineEnd) {
+    Close();
+    any_ = true;
+    out_.push_back('#');
+    out_ += std::to_string(value);
+    if (lineEnd) out_ += " +\n" + std::string(static_cast<std::size_t>(indent_ + 2), ' ');
+  }
+  void Finish() {
+    Close();
+    if (!any_) out_ += "''";
+  }
 
-void PushCode(std::vector<Piece>& pieces, unsigned value, bool lineEnd) {
-  pieces.push_back(Piece{Piece::Code, {}, value});
-  if (lineEnd) pieces.push_back(Piece{Piece::Break, {}});
-}
+ private:
+  void Close() {
+    if (open_) out_.push_back('\'');
+    open_ = false;
+  }
+  std::string& out_;
+  int indent_;
+  bool open_ = false;
+  bool any_ = false;
+};
 
 bool IsControl(unsigned char c) {
   return c < 0x20 || c == 0x7F;
@@ -75,13 +99,12 @@ bool ConvertsBack(std::string_view cp932, std::string& utf8) {
   return Utf8ToCp932(utf8) == cp932;
 }
 
-std::vector<Piece> Cp932Pieces(std::string_view s) {
-  std::vector<Piece> pieces;
+void WriteCp932(PieceWriter& w, std::string_view s) {
   std::size_t i = 0;
   while (i < s.size()) {
     const unsigned char c = static_cast<unsigned char>(s[i]);
     if (IsControl(c)) {
-      PushCode(pieces, c, c == '\n' && i + 1 < s.size());
+      w.Code(c, c == '\n' && i + 1 < s.size());
       ++i;
       continue;
     }
@@ -90,71 +113,44 @@ std::vector<Piece> Cp932Pieces(std::string_view s) {
     const std::string_view run = s.substr(i, j - i);
     std::string utf8;
     if (ConvertsBack(run, utf8)) {
-      PushQuoted(pieces, utf8);
+      w.Quoted(utf8);
     } else {
       for (std::size_t k = 0; k < run.size();) {
         const std::size_t length = StepCp932(run, k);
         const std::string_view one = run.substr(k, length);
         if (ConvertsBack(one, utf8)) {
-          PushQuoted(pieces, utf8);
+          w.Quoted(utf8);
         } else {
-          for (char b : one) PushCode(pieces, static_cast<unsigned char>(b), false);
+          for (char b : one) w.Code(static_cast<unsigned char>(b), false);
         }
         k += length;
       }
     }
     i = j;
   }
-  return pieces;
+  w.Finish();
 }
 
-std::vector<Piece> WidePieces(std::u16string_view s) {
-  std::vector<Piece> pieces;
+void WriteWide(PieceWriter& w, std::u16string_view s) {
   for (std::size_t i = 0; i < s.size(); ++i) {
     const char16_t u = s[i];
     if (u < 0x20 || u == 0x7F) {
-      PushCode(pieces, u, u == '\n' && i + 1 < s.size());
+      w.Code(u, u == '\n' && i + 1 < s.size());
     } else if (u >= 0xD800 && u <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 &&
                s[i + 1] <= 0xDFFF) {
       std::string utf8;
       AppendUtf8(utf8, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (s[i + 1] - 0xDC00));
-      PushQuoted(pieces, utf8);
+      w.Quoted(utf8);
       ++i;
     } else if (u >= 0xD800 && u <= 0xDFFF) {
-      PushCode(pieces, u, false);
+      w.Code(u, false);
     } else {
       std::string utf8;
       AppendUtf8(utf8, u);
-      PushQuoted(pieces, utf8);
+      w.Quoted(utf8);
     }
   }
-  return pieces;
-}
-
-void WritePieces(std::string& out, const std::vector<Piece>& pieces, int indent) {
-  if (pieces.empty()) {
-    out += "''";
-    return;
-  }
-  for (const Piece& piece : pieces) {
-    switch (piece.Type) {
-      case Piece::Quoted:
-        out.push_back('\'');
-        for (char c : piece.Text) {
-          if (c == '\'') out.push_back('\'');
-          out.push_back(c);
-        }
-        out.push_back('\'');
-        break;
-      case Piece::Code:
-        out.push_back('#');
-        out += std::to_string(piece.Value);
-        break;
-      case Piece::Break:
-        out += " +\n" + std::string(static_cast<std::size_t>(indent + 2), ' ');
-        break;
-    }
-  }
+  w.Finish();
 }
 
 std::string FloatText(double value, int maxDigits, bool single) {
@@ -201,122 +197,188 @@ std::string NameText(std::string_view name) {
   return out;
 }
 
-void WriteValue(std::string& out, const ObjectValue& value, int indent);
+// Writes what a reader or an in-memory object sends, as text; values of lists and collections are
+// visited in place, so no value is built whatever its size. Flush() hands the text written so far
+// to the sink.
+class TextWriter : public ObjectImageHandler, private ComplexVisitor {
+ public:
+  explicit TextWriter(std::function<void(std::string_view)> sink) : sink_(std::move(sink)) {}
 
-void WriteProperties(std::string& out, const std::vector<ObjectProperty>& properties, int indent) {
-  for (const ObjectProperty& property : properties) {
-    out.append(static_cast<std::size_t>(indent), ' ');
-    out += NameText(property.Name) + " = ";
-    WriteValue(out, property.Value, indent);
-    out.push_back('\n');
-  }
-}
-
-void WriteValue(std::string& out, const ObjectValue& value, int indent) {
-  const std::string inner(static_cast<std::size_t>(indent + 2), ' ');
-  switch (value.Tag) {
-    case ValueTag::Null:
-      out += "Null";
-      break;
-    case ValueTag::Nil:
-      out += "nil";
-      break;
-    case ValueTag::False:
-      out += "False";
-      break;
-    case ValueTag::True:
-      out += "True";
-      break;
-    case ValueTag::Int8:
-    case ValueTag::Int16:
-    case ValueTag::Int32:
-    case ValueTag::Int64:
-      out += std::to_string(value.Int);
-      break;
-    case ValueTag::Extended:
-      out += FloatText(value.Float, 17, false);
-      break;
-    case ValueTag::Single:
-      out += FloatText(value.Float, 9, true) + "s";
-      break;
-    case ValueTag::Date:
-      out += FloatText(value.Float, 17, false) + "d";
-      break;
-    case ValueTag::Currency:
-      out += CurrencyText(value.Int);
-      break;
-    case ValueTag::String:
-    case ValueTag::LString:
-      WritePieces(out, Cp932Pieces(value.Bytes), indent);
-      break;
-    case ValueTag::WString:
-      out.push_back('W');
-      WritePieces(out, WidePieces(value.Wide), indent);
-      break;
-    case ValueTag::Ident:
-      out += NameText(value.Bytes);
-      break;
-    case ValueTag::Set:
-      out.push_back('[');
-      for (std::size_t i = 0; i < value.Set.size(); ++i) {
-        if (i > 0) out += ", ";
-        out += NameText(value.Set[i]);
-      }
-      out.push_back(']');
-      break;
-    case ValueTag::Binary: {
-      static const char kHex[] = "0123456789ABCDEF";
-      out.push_back('{');
-      for (std::size_t i = 0; i < value.Bytes.size(); ++i) {
-        if (i % kHexBytesPerLine == 0) out += "\n" + inner;
-        const unsigned char b = static_cast<unsigned char>(value.Bytes[i]);
-        out.push_back(kHex[b >> 4]);
-        out.push_back(kHex[b & 15]);
-      }
-      out.push_back('}');
-      break;
+  void BeginObject(const ObjectHeader& header) override {
+    Indent(depth_);
+    const std::uint8_t prefix = header.Prefix.value_or(0);
+    if (prefix & ObjectNode::kPrefixInherited) {
+      out_ += "inherited ";
+    } else if (prefix & ObjectNode::kPrefixInline) {
+      out_ += "inline ";
+    } else {
+      out_ += "object ";
     }
-    case ValueTag::List:
-      out.push_back('(');
-      for (const ObjectValue& item : value.List) {
-        out += "\n" + inner;
-        WriteValue(out, item, indent + 2);
-      }
-      out.push_back(')');
-      break;
-    case ValueTag::Collection:
-      out.push_back('<');
-      for (const CollectionItem& item : value.Items) {
-        out += "\n" + inner + "item";
-        if (item.Index) out += " [" + std::to_string(item.Index->Int) + "]";
-        out.push_back('\n');
-        WriteProperties(out, item.Properties, indent + 4);
-        out += inner + "end";
-      }
-      out.push_back('>');
-      break;
+    if (!header.Name.empty()) out_ += NameText(header.Name) + ": ";
+    out_ += NameText(header.ClassName);
+    if (prefix & ObjectNode::kPrefixPosition) out_ += " [" + std::to_string(header.Position) + "]";
+    out_.push_back('\n');
+    depth_ += 2;
   }
-}
+  void Property(std::string_view name, const ValueRef& value) override {
+    WriteProperty(name, value, depth_);
+  }
+  void EndObject() override {
+    depth_ -= 2;
+    Indent(depth_);
+    out_ += "end\n";
+    if (depth_ == 0) Flush();
+  }
+  void Flush() {
+    if (!out_.empty()) sink_(out_);
+    out_.clear();
+  }
 
-void WriteObject(std::string& out, const ObjectNode& object, int indent) {
-  out.append(static_cast<std::size_t>(indent), ' ');
-  const std::uint8_t prefix = object.Prefix.value_or(0);
-  if (prefix & ObjectNode::kPrefixInherited) {
-    out += "inherited ";
-  } else if (prefix & ObjectNode::kPrefixInline) {
-    out += "inline ";
-  } else {
-    out += "object ";
+ private:
+  static constexpr std::size_t kFlushBytes = 64 * 1024;
+
+  void Indent(int n) { out_.append(static_cast<std::size_t>(n), ' '); }
+  void Written() {
+    if (out_.size() >= kFlushBytes) Flush();
   }
-  if (!object.Name.empty()) out += NameText(object.Name) + ": ";
-  out += NameText(object.ClassName);
-  if (prefix & ObjectNode::kPrefixPosition) out += " [" + std::to_string(object.Position) + "]";
-  out.push_back('\n');
-  WriteProperties(out, object.Properties, indent + 2);
-  for (const ObjectNode& child : object.Children) WriteObject(out, child, indent + 2);
-  out.append(static_cast<std::size_t>(indent), ' ');
-  out += "end\n";
-}
+
+  void WriteProperty(std::string_view name, const ValueRef& value, int indent) {
+    Indent(indent);
+    out_ += NameText(name) + " = ";
+    WriteValue(value, indent);
+    out_.push_back('\n');
+    Written();
+  }
+
+  void WriteValue(const ValueRef& value, int indent) {
+    switch (value.Tag) {
+      case ValueTag::Null:
+        out_ += "Null";
+        break;
+      case ValueTag::Nil:
+        out_ += "nil";
+        break;
+      case ValueTag::False:
+        out_ += "False";
+        break;
+      case ValueTag::True:
+        out_ += "True";
+        break;
+      case ValueTag::Int8:
+      case ValueTag::Int16:
+      case ValueTag::Int32:
+      case ValueTag::Int64:
+        out_ += std::to_string(value.Int);
+        break;
+      case ValueTag::Extended:
+        out_ += FloatText(value.Float, 17, false);
+        break;
+      case ValueTag::Single:
+        out_ += FloatText(value.Float, 9, true) + "s";
+        break;
+      case ValueTag::Date:
+        out_ += FloatText(value.Float, 17, false) + "d";
+        break;
+      case ValueTag::Currency:
+        out_ += CurrencyText(value.Int);
+        break;
+      case ValueTag::String:
+      case ValueTag::LString:
+      {
+        PieceWriter w(out_, indent);
+        WriteCp932(w, value.Bytes);
+      }
+        break;
+      case ValueTag::WString:
+        out_.push_back('W');
+      {
+        PieceWriter w(out_, indent);
+        WriteWide(w, value.Complex ? value.Complex->Wide : value.ToValue().Wide);
+      }
+        break;
+      case ValueTag::Ident:
+        out_ += NameText(value.Bytes);
+        break;
+      case ValueTag::Set: {
+        out_.push_back('[');
+        std::size_t pos = 0;
+        std::string_view element;
+        for (bool first = true; value.Complex ? pos < value.Complex->Set.size()
+                                              : value.NextSetName(pos, element);
+             first = false) {
+          if (value.Complex) element = value.Complex->Set[pos++];
+          if (!first) out_ += ", ";
+          out_ += NameText(element);
+        }
+        out_.push_back(']');
+        break;
+      }
+      case ValueTag::Binary: {
+        static const char kHex[] = "0123456789ABCDEF";
+        const std::string inner(static_cast<std::size_t>(indent + 2), ' ');
+        out_.push_back('{');
+        for (std::size_t i = 0; i < value.Bytes.size(); ++i) {
+          if (i % kHexBytesPerLine == 0) {
+            Written();
+            out_ += "\n" + inner;
+          }
+          const unsigned char b = static_cast<unsigned char>(value.Bytes[i]);
+          out_.push_back(kHex[b >> 4]);
+          out_.push_back(kHex[b & 15]);
+        }
+        out_.push_back('}');
+        break;
+      }
+      case ValueTag::List: {
+        const int outer = indent_;
+        indent_ = indent + 2;
+        out_.push_back('(');
+        VisitComplex(value, *this);
+        out_.push_back(')');
+        indent_ = outer;
+        break;
+      }
+      case ValueTag::Collection: {
+        const int outer = indent_;
+        indent_ = indent + 2;
+        out_.push_back('<');
+        VisitComplex(value, *this);
+        out_.push_back('>');
+        indent_ = outer;
+        break;
+      }
+    }
+  }
+
+  // Inside a list or collection, at indent_.
+  void ListItem(const ValueRef& item) override {
+    out_.push_back('\n');
+    Indent(indent_);
+    WriteValue(item, indent_);
+    Written();
+  }
+  void BeginItem(const ValueRef* index) override {
+    out_.push_back('\n');
+    Indent(indent_);
+    out_ += "item";
+    if (index) out_ += " [" + std::to_string(index->Int) + "]";
+    out_.push_back('\n');
+  }
+  void ItemProperty(std::string_view name, const ValueRef& value) override {
+    const int outer = indent_;
+    WriteProperty(name, value, indent_ + 2);
+    indent_ = outer;
+  }
+  void EndItem() override {
+    Indent(indent_);
+    out_ += "end";
+  }
+
+  std::function<void(std::string_view)> sink_;
+  std::string out_;
+  int depth_ = 0;   // indent of the current object's properties
+  int indent_ = 0;  // indent of the items of the list or collection being written
+};
 
 // ---- Reading ----
 
@@ -772,7 +834,9 @@ class Parser {
 
 std::string ObjectToText(const ObjectNode& object) {
   std::string out;
-  WriteObject(out, object, 0);
+  TextWriter writer([&out](std::string_view text) { out.append(text); });
+  ReplayObject(object, writer);
+  writer.Flush();
   return out;
 }
 
@@ -780,11 +844,24 @@ bool ObjectImagesToText(std::string_view bytes, std::string& text) {
   text.clear();
   std::size_t pos = 0;
   while (pos < bytes.size()) {
-    ObjectNode object;
-    if (!ReadObjectImage(bytes, pos, object)) return false;
-    WriteObject(text, object, 0);
+    // Only whole images reach the text.
+    std::string one;
+    TextWriter writer([&one](std::string_view part) { one.append(part); });
+    if (!ReadObjectImage(bytes, pos, writer)) return false;
+    writer.Flush();
+    text += one;
   }
   return true;
+}
+
+bool WriteObjectImagesAsText(std::string_view bytes,
+                             const std::function<void(std::string_view)>& sink) {
+  TextWriter writer(sink);
+  std::size_t pos = 0;
+  bool ok = true;
+  while (ok && pos < bytes.size()) ok = ReadObjectImage(bytes, pos, writer);
+  writer.Flush();
+  return ok;
 }
 
 bool TextToObjectImages(std::string_view text, std::string& bytes, std::string& error) {

@@ -17,6 +17,7 @@
 // For every file the program writes, text -> bytes gives back exactly the bytes that were dumped.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,11 @@ std::string ObjectToText(const ObjectNode& object);
 // All object images of `bytes` back to back (a memo file holds several). Returns false when the
 // bytes do not end with a complete image; `text` then holds the complete ones before the damage.
 bool ObjectImagesToText(std::string_view bytes, std::string& text);
+// The same text handed to `sink` piece by piece as it is written (a few tens of kilobytes at a
+// time), so that no image of any size is held as text or as values. After damage the sink has
+// had the text up to it.
+bool WriteObjectImagesAsText(std::string_view bytes,
+                             const std::function<void(std::string_view)>& sink);
 
 // Zero or more objects in text form to their object images, back to back. On failure returns
 // false with a message naming the line.

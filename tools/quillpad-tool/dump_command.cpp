@@ -20,17 +20,20 @@ int Dump(const std::vector<std::string>& args) {
     return 1;
   }
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::string text;
-  const bool complete = ObjectImagesToText(bytes, text);
-  WriteStdout(text);
-  if (!complete && text.empty()) {
+  // Written out as it is read: a file of any size is never held as text.
+  bool wrote = false;
+  const bool complete = WriteObjectImagesAsText(bytes, [&wrote](std::string_view text) {
+    wrote = true;
+    WriteStdout(std::string(text));
+  });
+  if (!complete && !wrote) {
     WriteStderr("dump: " + args[0] +
                 (bytes.compare(0, 4, "TPF0") == 0 ? ": damaged object image\n"
                                                   : ": not an object image\n"));
     return 1;
   }
   if (!complete) {
-    WriteStderr("dump: " + args[0] + ": damaged data after the objects shown\n");
+    WriteStderr("dump: " + args[0] + ": damaged data after the text shown\n");
     return 1;
   }
   return 0;
