@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 
 #include "app/main_form_fixture.h"
 #include "tray/task_bar.h"
+#include "ui/short_cut.h"
 
 namespace quillpad {
 namespace {
@@ -260,6 +262,26 @@ TEST_F(MainFormTest, NewMemoKeepsTheResultsPaneBelowTheEditor) {
   EXPECT_EQ(pane.Width(), f.EditorPanel->ClientWidth());
   Editor().UserType("a=3*4;\r\na/5");
   EXPECT_EQ(f.OutputMemo->Text(), "2.4");
+}
+
+// The About box shows the program's icon beside its title; Enter answers its OK button.
+TEST_F(MainFormTest, AboutBoxShowsTheIconAndAnswersEnter) {
+  TMainForm& f = Start();
+  bool shown = false;
+  desk.SetModalScript("AboutBox", [&](platform::sim::SimWindow& w) {
+    shown = true;
+    platform::sim::SimWindow* icon = nullptr;
+    for (platform::sim::SimWindow* child : w.Children()) {
+      if (ui::Control::FromEvents(child->Events())->Name == "ProgramIcon") icon = child;
+    }
+    ASSERT_NE(icon, nullptr);
+    const std::vector<std::string> ops = icon->Paint();
+    EXPECT_NE(std::find(ops.begin(), ops.end(), "DrawProgramIcon 0,0,32,32"), ops.end());
+    w.UserKey(ui::VkReturn);
+  });
+  f.About1Click(nullptr);
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(desk.AllAnswersUsed());
 }
 
 TEST_F(MainFormTest, StayOnTopAndFlatButtons) {
