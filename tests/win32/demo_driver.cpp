@@ -11,26 +11,9 @@ using namespace quillpad::e2e;
 
 namespace {
 
-constexpr UINT kTrayMessage = 0x8064;
-
 HWND Editor(HWND main) {
   const auto editors = ChildWindows(main, L"RICHEDIT");
   return editors.empty() ? nullptr : editors[0];
-}
-
-void TrayClick(DWORD pid) {
-  const auto trays = ProcessWindows(pid, L"QuillpadTray");
-  if (trays.empty()) return;
-  SendMessageW(trays[0], kTrayMessage, 1, WM_LBUTTONDOWN);
-  SendMessageW(trays[0], kTrayMessage, 1, WM_LBUTTONUP);
-}
-
-// Each character as a key press reaches the editor: the key, then its character.
-void Type(HWND editor, const std::wstring& text) {
-  for (wchar_t c : text) {
-    if (c == L'\r') SendMessageW(editor, WM_KEYDOWN, VK_RETURN, 1);
-    SendMessageW(editor, WM_CHAR, c, 1);
-  }
 }
 
 }  // namespace
@@ -47,13 +30,8 @@ int main() {
   Check(Start(app, exe, exe.substr(0, exe.find_last_of(L'\\'))), "Quillpad starts");
   WaitForInputIdle(app.Info.hProcess, 20000);
   const DWORD pid = app.Info.dwProcessId;
-  HWND main = nullptr;
-  WaitFor([&] {
-    for (HWND hwnd : ProcessWindows(pid, L"QuillpadForm")) {
-      if (TextOf(hwnd).starts_with(L"Quillpad - ")) main = hwnd;
-    }
-    return main != nullptr && !ProcessWindows(pid, L"QuillpadTray").empty();
-  });
+  HWND main = MainWindow(pid);
+  WaitFor([&] { return !ProcessWindows(pid, L"QuillpadTray").empty(); });
   Check(main != nullptr, "the main window exists");
   if (!main) return 1;
 
@@ -67,10 +45,7 @@ int main() {
   TrayClick(pid);
   Check(WaitFor([&] { return IsWindowVisible(main) != 0; }), "the editor shows again");
   Type(Editor(main), L"a=3*4;\ra/5");
-  HWND pane = nullptr;
-  for (HWND edit : ChildWindows(main, L"Edit")) {
-    if (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) pane = edit;
-  }
+  HWND pane = ResultsPane(main);
   Check(pane && WaitFor([&] { return TextOf(pane) == L"2.4"; }), "the results pane shows 2.4");
   return failures ? 1 : 0;
 }

@@ -11,8 +11,6 @@ using namespace quillpad::e2e;
 
 namespace {
 
-constexpr UINT kTrayMessage = 0x8064;
-
 // Milliseconds from process creation until its message loop first waits for input.
 double TimeToIdle(Process& process, const std::wstring& exe, const std::wstring& folder) {
   LARGE_INTEGER frequency, start, end;
@@ -23,31 +21,6 @@ double TimeToIdle(Process& process, const std::wstring& exe, const std::wstring&
   QueryPerformanceCounter(&end);
   return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
          static_cast<double>(frequency.QuadPart);
-}
-
-HWND MainWindow(DWORD pid) {
-  HWND found = nullptr;
-  WaitFor([&] {
-    for (HWND hwnd : ProcessWindows(pid, L"QuillpadForm")) {
-      if (TextOf(hwnd).starts_with(L"Quillpad - ")) found = hwnd;
-    }
-    return found != nullptr;
-  });
-  return found;
-}
-
-HWND ResultsPane(HWND main) {
-  for (HWND edit : ChildWindows(main, L"Edit")) {
-    if (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) return edit;
-  }
-  return nullptr;
-}
-
-void TrayClick(DWORD pid) {
-  const auto trays = ProcessWindows(pid, L"QuillpadTray");
-  if (trays.empty()) return;
-  SendMessageW(trays[0], kTrayMessage, 1, WM_LBUTTONDOWN);
-  SendMessageW(trays[0], kTrayMessage, 1, WM_LBUTTONUP);
 }
 
 // What the window holds, for a failing run's log.
@@ -109,11 +82,7 @@ int main() {
     HWND pane = ResultsPane(main);
     Check(pane != nullptr, "the results pane exists");
     if (!editors.empty()) {
-      // A key press as the editor sees it: the key, then its character.
-      for (wchar_t c : std::wstring(L"a=3*4;\ra/5")) {
-        if (c == L'\r') SendMessageW(editors[0], WM_KEYDOWN, VK_RETURN, 1);
-        SendMessageW(editors[0], WM_CHAR, c, 1);
-      }
+      Type(editors[0], L"a=3*4;\ra/5");
       Check(SendMessageW(editors[0], EM_GETLINECOUNT, 0, 0) == 2, "the sheet has two lines");
     }
     Check(pane && WaitFor([&] { return TextOf(pane) == L"2.4"; }),

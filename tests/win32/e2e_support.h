@@ -303,6 +303,45 @@ struct Shot {
   }
 };
 
+// --- Quillpad's own windows ---
+
+// The main window of a Quillpad process, once it exists.
+inline HWND MainWindow(DWORD pid) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    for (HWND hwnd : ProcessWindows(pid, L"QuillpadForm")) {
+      if (TextOf(hwnd).starts_with(L"Quillpad - ")) found = hwnd;
+    }
+    return found != nullptr;
+  });
+  return found;
+}
+
+// The main window's results pane: its one read-only edit.
+inline HWND ResultsPane(HWND main) {
+  for (HWND edit : ChildWindows(main, L"Edit")) {
+    if (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) return edit;
+  }
+  return nullptr;
+}
+
+// A left click on the tray icon, as the shell reports it to the icon's window.
+inline void TrayClick(DWORD pid) {
+  constexpr UINT kTrayMessage = 0x8064;
+  const auto trays = ProcessWindows(pid, L"QuillpadTray");
+  if (trays.empty()) return;
+  SendMessageW(trays[0], kTrayMessage, 1, WM_LBUTTONDOWN);
+  SendMessageW(trays[0], kTrayMessage, 1, WM_LBUTTONUP);
+}
+
+// Each character as a key press reaches an edit control: the key, then its character.
+inline void Type(HWND edit, const std::wstring& text) {
+  for (wchar_t c : text) {
+    if (c == L'\r') SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
+    SendMessageW(edit, WM_CHAR, c, 1);
+  }
+}
+
 // The whole screen as a 24-bit BMP file.
 inline bool SaveScreenshot(const std::wstring& path) {
   return Shot::Take().Save(path);
