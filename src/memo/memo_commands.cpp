@@ -22,7 +22,8 @@ constexpr int kSizeBand = 6;
 
 }  // namespace
 
-ui::MenuItem* TMemoForm::Item(const char* name) const {
+ui::MenuItem* TMemoForm::Item(const char* name) {
+  if (!pmMemo) BuildMenu();
   return Find<ui::MenuItem>(name);
 }
 
@@ -55,6 +56,18 @@ void TMemoForm::BuildMenu() {
   SetPopupMenu(pmMemo);
   // The states follow the memo even when the menu opens without the window being activated.
   pmMemo->OnPopup = [this] { UpdateActivation(); };
+  UpdateMenuStates();
+}
+
+void TMemoForm::ApplyMenuMarks() {
+  if (!pmMemo) return;
+  Item("ShowBorder")->SetChecked(memo_.BorderStyle == MemoBorder::SizeToolWin);
+  Item("MemoPosFix")->SetChecked(memo_.PositionFixed);
+}
+
+void TMemoForm::DoContextMenu(platform::Point screen) {
+  if (!pmMemo) BuildMenu();
+  ui::Form::DoContextMenu(screen);
 }
 
 void TMemoForm::UpdateActivation() {
@@ -76,6 +89,13 @@ void TMemoForm::UpdateActivation() {
       SetHint(hint);
     }
   }
+  UpdateMenuStates();
+}
+
+void TMemoForm::UpdateMenuStates() {
+  // A menu not yet built takes its states when it is.
+  if (!pmMemo || !host_) return;
+  const MemoHostSettings s = host_->MemoSettings();
   const bool text = memo_.Kind != MemoKind::mkImage;
   for (const char* name : {"MemoEdit", "MemoFont", "BackColor", "InsertDateTime1", "InsertClip1",
                            "ClipAddStart", "ClipAddEnd"}) {
@@ -88,7 +108,7 @@ void TMemoForm::UpdateActivation() {
                                                              : "BgNormal";
     Item(mode)->SetChecked(true);
   }
-  Item("MemoPosFix")->SetChecked(memo_.PositionFixed);
+  ApplyMenuMarks();
   for (int category = 0; category < kMemoCategoryCount; ++category) {
     ui::MenuItem* item = Item(("ToMemoFile" + IntToStr(category)).c_str());
     item->SetEnabled(category != s.CurrentCategory && !s.bReadOnly);
@@ -102,6 +122,7 @@ void TMemoForm::DoActivate(bool active) {
 }
 
 bool TMemoForm::DoKeyDown(int key, unsigned shift) {
+  if (!pmMemo) BuildMenu();
   if (pmMemo->DispatchShortCut(ui::MakeShortCut(key, shift))) return true;
   return ui::Form::DoKeyDown(key, shift);
 }

@@ -20,7 +20,6 @@ FontSpec FromPlatformFont(const platform::FontSpec& font) {
 
 TMemoForm::TMemoForm(ui::Component* owner, MemoHost* host) : ui::Form(owner), host_(host) {
   Name = "MemoForm";
-  BuildMenu();
   SetBorderIcons(false, false, false);
   SetToolWindowExStyle(true);
   SetAcceptFiles(true);
@@ -46,8 +45,7 @@ void TMemoForm::SetRecord(const MemoRecord& record) {
   SetBounds(memo_.Left, memo_.Top, Width(), Height());
   SetClientSize(memo_.ClientWidth, memo_.ClientHeight);
   ApplyMarquee();
-  Item("ShowBorder")->SetChecked(memo_.BorderStyle == MemoBorder::SizeToolWin);
-  Item("MemoPosFix")->SetChecked(memo_.PositionFixed);
+  ApplyMenuMarks();
   Invalidate();
 }
 
@@ -60,8 +58,7 @@ void TMemoForm::ApplyMarquee() {
   // The scrolling text covers the whole client area; it is never stored with the memo.
   if (!marquee_) {
     marquee_ = new TMarquee(this, this);
-    marquee_->SetAlign(ui::Align::Client);
-    marquee_->SetPopupMenu(pmMemo);
+    marquee_->SetAlign(ui::Align::Client);  // its right clicks reach the memo's menu
   }
   // The ticker keeps its own black background; a restyle with the same text scrolls on.
   marquee_->SetFont(ToPlatformFont(memo_.Font));

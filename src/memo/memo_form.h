@@ -51,8 +51,10 @@ class TMemoForm : public ui::Form {
   // Set when the memo is closed for good; the main window's idle sweep destroys it.
   bool DeletedFlag = false;
 
+  // Built on first use (a right click, a key, a command): most memos never need theirs.
   ui::PopupMenu* pmMemo = nullptr;
-  ui::MenuItem* Item(const char* name) const;
+  ui::MenuItem* Item(const char* name);
+  bool MenuBuilt() const { return pmMemo != nullptr; }
 
   // Cursor, tooltip and menu states for the memo as it is now.
   void UpdateActivation();
@@ -105,6 +107,7 @@ class TMemoForm : public ui::Form {
   int DoHitTest(platform::Point screen) override;
   void DoNcLeftButtonUp() override;
   bool DoKeyDown(int key, unsigned shift) override;
+  void DoContextMenu(platform::Point screen) override;
   void DoDblClick() override;
   void BoundsChanged(bool sized, bool moved) override;
   void DoDropFiles(const std::vector<std::string>& paths) override;
@@ -112,6 +115,8 @@ class TMemoForm : public ui::Form {
  private:
   void ApplyBorder();
   void ApplyMarquee();
+  void ApplyMenuMarks();  // the border and fixed-position marks, when the menu exists
+  void UpdateMenuStates();  // enabled items, marks and category captions, when it exists
   void ClampToWorkArea();
   void BuildMenu();
   void SetKind(MemoKind kind);

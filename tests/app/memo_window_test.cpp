@@ -105,6 +105,20 @@ TEST_F(MemoWindowTest, PopupMenuHasEveryCommandWithItsCaptionShortcutAndName) {
   EXPECT_EQ(memo.Item("BgMarquee")->Caption(), "Marquee 表示");
 }
 
+// A memo's menu costs nothing until it is used: a right click or one of its keys builds it.
+TEST_F(MemoWindowTest, TheMenuIsBuiltOnFirstUse) {
+  WriteMemoData("MemoData.dat", {Memo("a", 100, 50), Memo("b", 100, 150)});
+  TMainForm& f = Start();
+  Sim(*f.MemoList[0]).UserActivate();
+  for (TMemoForm* memo : f.MemoList) EXPECT_FALSE(memo->MenuBuilt());
+  EXPECT_TRUE(Sim(*f.MemoList[1]).UserKey('W', platform::SsCtrl));  // duplicate
+  EXPECT_EQ(f.MemoCount(), 3);
+  EXPECT_TRUE(f.MemoList[1]->MenuBuilt());
+  const platform::sim::PopupRecord& shown = RightClick(*f.MemoList[0], "");
+  EXPECT_FALSE(shown.Items.empty());
+  EXPECT_TRUE(f.MemoList[0]->MenuBuilt());
+}
+
 TEST_F(MemoWindowTest, ActivationSetsCursorTooltipAndMenuStates) {
   MemoRecord image = Memo("", 100, 50);
   image.Kind = MemoKind::mkImage;
