@@ -82,6 +82,8 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
   std::vector<platform::Color> MemoCustomColors;  // the colour dialog's custom colours, for the run
   // The memos of the current memo file, in file order, and the one the editor holds.
   std::vector<TMemoForm*> MemoList;
+  // Memo windows of the file just saved, until the next load takes or destroys them.
+  std::vector<TMemoForm*> SpareMemos;
   TMemoForm* CurrentMemo = nullptr;
   // Style templates, loaded while the template window needs them.
   std::vector<TMemoForm*> TemplateList;

@@ -88,7 +88,12 @@ void TMainForm::WriteLiveMemos(const std::string& fileName) {
 void TMainForm::SaveMemoList(const std::string& fileName) {
   CurrentMemo = nullptr;
   WriteLiveMemos(fileName);
-  DestroyAll(MemoList);
+  // The windows wait, as they are, for the next load: a switch or a reload restyles and moves
+  // them instead of making new ones (every window costs tens of milliseconds under Wine).
+  std::vector<TMemoForm*> deleted;
+  for (TMemoForm* memo : MemoList) (memo->DeletedFlag ? deleted : SpareMemos).push_back(memo);
+  MemoList.clear();
+  DestroyAll(deleted);
   RefreshTrayTip();
 }
 
@@ -97,13 +102,23 @@ void TMainForm::LoadMemoList(const std::string& fileName) {
   CurrentMemo = nullptr;
   std::vector<MemoRecord> records;
   ReadOwnedMemoFile(WorkPath(fileName), records);
+  std::size_t spare = 0;
   for (const MemoRecord& record : records) {
-    TMemoForm* memo = CreateMemo();
+    TMemoForm* memo = nullptr;
+    if (spare < SpareMemos.size()) {
+      memo = SpareMemos[spare++];
+      memo->PrepareForReuse();
+    } else {
+      memo = CreateMemo();
+    }
     memo->SetRecord(record);
     MemoList.push_back(memo);
     memo->SetBoundsRect(quillpad::ClampToWorkArea(memo->BoundsRect(), WorkArea));
     memo->SetVisible(record.Visible && bShowMemo);
   }
+  // Only the surplus goes.
+  SpareMemos.erase(SpareMemos.begin(), SpareMemos.begin() + static_cast<std::ptrdiff_t>(spare));
+  DestroyAll(SpareMemos);
   RefreshTrayTip();
 }
 

@@ -49,6 +49,15 @@ void TMemoForm::SetRecord(const MemoRecord& record) {
   Invalidate();
 }
 
+void TMemoForm::PrepareForReuse() {
+  delete marquee_;
+  marquee_ = nullptr;
+  DeletedFlag = false;
+  clickedItem_ = nullptr;
+  memo_ = MemoRecord{};
+  SetHint("");
+}
+
 void TMemoForm::ApplyMarquee() {
   if (memo_.Kind != MemoKind::mkMarquee) {
     delete marquee_;

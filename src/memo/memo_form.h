@@ -34,6 +34,9 @@ class TMemoForm : public ui::Form {
   // Takes every field of the record: place, client size, border, colours, font, kind, text.
   // Visibility is left to the caller.
   void SetRecord(const MemoRecord& record);
+  // Before the window takes another memo's record: nothing of the memo it showed stays (its
+  // scrolling text, deletion mark, tooltip).
+  void PrepareForReuse();
   // The record as it stands now, with the window's present place and size.
   MemoRecord Record() const;
 

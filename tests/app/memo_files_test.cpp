@@ -158,6 +158,47 @@ TEST_F(MemoFilesTest, CyclingMemoFilesSavesEachBeforeLeavingIt) {
   EXPECT_EQ(f.Caption(), "Quillpad - カテゴリ０ ： 新規メモ");
 }
 
+// A switch restyles the windows it has: the new file's memos show in the old windows, surplus
+// windows go, missing ones are made, and nothing of the old memos stays on a reused window.
+TEST_F(MemoFilesTest, SwitchingFilesReusesTheMemoWindows) {
+  MemoRecord ticker = Memo("ticker", 10, 10);
+  ticker.Kind = MemoKind::mkMarquee;
+  ticker.StayOnTop = true;
+  WriteMemoData("MemoData.dat", {ticker, Memo("b", 10, 60), Memo("c", 10, 110)});
+  MemoRecord hidden = Memo("hidden", 300, 300);
+  hidden.Visible = false;
+  WriteMemoData("MemoData1.dat", {Memo("x", 200, 20), hidden});
+  TMainForm& f = Start();
+  const std::vector<TMemoForm*> before = f.MemoList;
+  f.ChangeMemoFileClick(nullptr);
+  ASSERT_EQ(f.MemoCount(), 2);
+  EXPECT_EQ(f.MemoList[0], before[0]);
+  EXPECT_EQ(f.MemoList[1], before[1]);
+  EXPECT_TRUE(f.SpareMemos.empty());
+  const TMemoForm& x = *f.MemoList[0];
+  EXPECT_EQ(x.MemoText(), "x");
+  EXPECT_EQ(x.Marquee(), nullptr);
+  EXPECT_FALSE(x.StayOnTop() || x.DeletedFlag);
+  EXPECT_EQ(x.Left(), 200);
+  EXPECT_FALSE(f.MemoList[1]->Visible());
+  // Back to three: the two windows and one new.
+  f.ChangeMemoFileClick(nullptr);
+  f.ChangeMemoFileClick(nullptr);
+  ASSERT_EQ(f.MemoCount(), 3);
+  EXPECT_EQ(f.MemoList[0]->MemoText(), "ticker");
+  EXPECT_NE(f.MemoList[0]->Marquee(), nullptr);
+  EXPECT_TRUE(f.MemoList[0]->StayOnTop());
+  EXPECT_TRUE(f.MemoList[1]->Visible());
+  Stop();
+  // Written back when it was left: the same memos, the hidden one still hidden.
+  const MemoFileContents back = ReadMemoFile(ReadMemoData("MemoData1.dat"));
+  ASSERT_EQ(back.Records.size(), 2u);
+  EXPECT_EQ(back.Records[0].Text, "x");
+  EXPECT_EQ(back.Records[1].Text, "hidden");
+  EXPECT_FALSE(back.Records[1].Visible);
+  EXPECT_EQ(ReadMemoFile(ReadMemoData("MemoData.dat")).Records.size(), 3u);
+}
+
 TEST_F(MemoFilesTest, F4WithUnsavedTextStoresItInTheFileItLeaves) {
   WriteMemoData("MemoData.dat", {Memo("a", 100, 50)});
   TMainForm& f = Start();
