@@ -48,6 +48,7 @@ struct WindowStyle {
   bool DefaultButton = false;      // buttons: drawn as the one Enter presses
   int Arrow = 0;                   // buttons: 1 up, 2 down, drawn as a triangle, not as text
   bool Transparent = false;        // labels: the parent's background shows around the text
+  friend bool operator==(const WindowStyle&, const WindowStyle&) = default;
 };
 
 enum FontStyleBits : unsigned { FsBold = 1, FsItalic = 2, FsUnderline = 4, FsStrikeOut = 8 };

@@ -353,7 +353,13 @@ void Win32Window::ApplyFormStyle() {
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The setters below skip what would not change: a memo-file switch restyles hundreds of windows,
+// and under Wine every native call is a round trip to the server.
 void Win32Window::SetStyle(const WindowStyle& style) {
+  if (hwnd_ && style == style_) {
+    if (style.AcceptFiles) DragAcceptFiles(hwnd_, TRUE);
+    return;
+  }
   const WindowStyle old = style_;
   style_ = style;
   if (!hwnd_) return;
@@ -388,6 +394,7 @@ void Win32Window::SetStyle(const WindowStyle& style) {
 }
 
 void Win32Window::SetBounds(const Rect& b) {
+  if (hwnd_ && Bounds() == b) return;
   if (hwnd_)
     SetWindowPos(hwnd_, nullptr, b.Left, b.Top, b.Width(), b.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -585,6 +592,7 @@ void Win32Window::Paste() {
 }
 
 void Win32Window::SetFont(const FontSpec& font) {
+  if (hasFont_ && font == font_) return;
   hasFont_ = true;
   font_ = font;
   if (!hwnd_) return;
@@ -605,6 +613,7 @@ void Win32Window::ApplyRichEditColours() {
 }
 
 void Win32Window::SetBackground(Color color) {
+  if (hasBackground_ && color == background_) return;
   hasBackground_ = true;
   background_ = color;
   if (backgroundBrush_) DeleteObject(backgroundBrush_);
@@ -620,6 +629,7 @@ void Win32Window::SetCursor(CursorKind cursor) {
 
 void Win32Window::SetToolTip(const std::string& text) {
   if (!hwnd_) return;
+  if (Wide(text) == toolTipText_ && (toolTip_ || text.empty())) return;
   toolTipText_ = Wide(text);
   TOOLINFOW info{};
   info.cbSize = sizeof(info);
@@ -646,6 +656,7 @@ void Win32Window::SetToolTip(const std::string& text) {
 }
 
 void Win32Window::SetTopmost(bool topmost) {
+  if (hwnd_ && ((GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0) == topmost) return;
   if (hwnd_)
     SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
