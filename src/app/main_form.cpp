@@ -193,8 +193,12 @@ void TMainForm::SaveSettings() {
   if (!quillpad::SaveSettings(ini, *this)) ReportWriteFailure(ini.Path());
 }
 
+std::string TMainForm::WriteFailureText(const std::string& path) {
+  return system_.Files().WriteTarget(path) + "に書き込めませんでした。";
+}
+
 void TMainForm::ReportWriteFailure(const std::string& path) {
-  system_.ShowError(system_.Files().WriteTarget(path) + "に書き込めませんでした。");
+  system_.ShowError(WriteFailureText(path));
 }
 
 void TMainForm::SetEditFile(const std::string& fileName, const std::string& displayName) {

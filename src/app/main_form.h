@@ -135,7 +135,8 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
   void FormMove();
   void LoadSettings();
   void SaveSettings();
-  // The general error box for a file that could not be written.
+  // The message for a file that could not be written, and the general error box with it.
+  std::string WriteFailureText(const std::string& path);
   void ReportWriteFailure(const std::string& path);
 
   // --- Routines other code calls ---------------------------------------------------------

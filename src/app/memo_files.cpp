@@ -45,7 +45,7 @@ bool KeepDamagedCopy(platform::FileSystem& files, const std::string& path, const
 
 void TMainForm::WriteOwnFile(const std::string& path, const std::string& bytes) {
   platform::FileSystem& files = system_.Files();
-  if (!files.WriteFileAtomic(path, bytes)) throw AppError(files.WriteTarget(path) + "に書き込めませんでした。");
+  if (!files.WriteFileAtomic(path, bytes)) throw AppError(WriteFailureText(path));
 }
 
 std::string TMainForm::WorkPath(const std::string& name) const { return JoinPath(WorkDir, name); }
@@ -205,7 +205,7 @@ void TMainForm::SaveDefaultStyle() {
   WriteOwnFile(ProgramPath(FileNames::kMemoFont), WriteMemoFontFile(FromPlatformFont(FontDialog1Font)));
   CollectSettings();
   platform::Profile ini = Ini();
-  if (!SaveStyleKeys(ini, *this)) throw AppError(system_.Files().WriteTarget(ini.Path()) + "に書き込めませんでした。");
+  if (!SaveStyleKeys(ini, *this)) throw AppError(WriteFailureText(ini.Path()));
   asDefaultColor = static_cast<ColorValue>(ColorDialog1Color);
 }
 

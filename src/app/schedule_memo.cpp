@@ -93,7 +93,7 @@ void TMainForm::SaveScheduleMemoClick(ui::Component*) {
     }
   }
   if (!files.WriteFileAtomic(path, RichEdit1->Text()))
-    throw AppError(path + "に書き込めませんでした。");
+    throw AppError(WriteFailureText(path));
   if (!existed) ScheduleMemoListBox->Update();
   SetEditFile(path, path);
   SetEditorModified(false);
