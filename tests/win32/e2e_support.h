@@ -161,10 +161,12 @@ struct Process {
   }
 };
 
-inline bool Start(Process& process, const std::wstring& exe, const std::wstring& folder) {
+inline bool Start(Process& process, const std::wstring& exe, const std::wstring& folder,
+                  const std::wstring& arguments = {}) {
   STARTUPINFOW si{};
   si.cb = sizeof si;
   std::wstring command = L"\"" + exe + L"\"";
+  if (!arguments.empty()) command += L" " + arguments;
   process.Started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                    folder.c_str(), &si, &process.Info) != 0;
   return process.Started;
