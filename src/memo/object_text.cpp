@@ -283,19 +283,17 @@ class TextWriter : public ObjectImageHandler, private ComplexVisitor {
         out_ += CurrencyText(value.Int);
         break;
       case ValueTag::String:
-      case ValueTag::LString:
-      {
+      case ValueTag::LString: {
         PieceWriter w(out_, indent);
         WriteCp932(w, value.Bytes);
-      }
         break;
-      case ValueTag::WString:
+      }
+      case ValueTag::WString: {
         out_.push_back('W');
-      {
         PieceWriter w(out_, indent);
         WriteWide(w, value.Complex ? value.Complex->Wide : value.ToValue().Wide);
-      }
         break;
+      }
       case ValueTag::Ident:
         out_ += NameText(value.Bytes);
         break;
@@ -303,8 +301,8 @@ class TextWriter : public ObjectImageHandler, private ComplexVisitor {
         out_.push_back('[');
         std::size_t pos = 0;
         std::string_view element;
-        for (bool first = true; value.Complex ? pos < value.Complex->Set.size()
-                                              : value.NextSetName(pos, element);
+        for (bool first = true;
+             value.Complex ? pos < value.Complex->Set.size() : value.NextSetName(pos, element);
              first = false) {
           if (value.Complex) element = value.Complex->Set[pos++];
           if (!first) out_ += ", ";
@@ -329,21 +327,14 @@ class TextWriter : public ObjectImageHandler, private ComplexVisitor {
         out_.push_back('}');
         break;
       }
-      case ValueTag::List: {
-        const int outer = indent_;
-        indent_ = indent + 2;
-        out_.push_back('(');
-        VisitComplex(value, *this);
-        out_.push_back(')');
-        indent_ = outer;
-        break;
-      }
+      case ValueTag::List:
       case ValueTag::Collection: {
+        const bool list = value.Tag == ValueTag::List;
         const int outer = indent_;
         indent_ = indent + 2;
-        out_.push_back('<');
+        out_.push_back(list ? '(' : '<');
         VisitComplex(value, *this);
-        out_.push_back('>');
+        out_.push_back(list ? ')' : '>');
         indent_ = outer;
         break;
       }

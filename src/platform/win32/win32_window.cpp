@@ -1048,7 +1048,7 @@ void Win32Window::Paint() {
   POINT origin{0, 0};
   ClientToScreen(hwnd_, &origin);
   Win32Canvas canvas(memory, {w, h}, {origin.x, origin.y});
-  canvas.FillRect({0, 0, w, h}, hasBackground_ ? background_ : (0x80000000u | COLOR_BTNFACE));
+  canvas.FillRect({0, 0, w, h}, PaintedBackground());
   std::exception_ptr error;
   try {
     events_.OnPaint(canvas);
@@ -1074,8 +1074,7 @@ void Win32Window::PaintBehind(HWND child, HDC dc) {
   SetViewportOrgEx(dc, -at.x, -at.y, &old);
   // The canvas's screen origin is the child's: the wallpaper is laid out from the DC's corner.
   Win32Canvas canvas(dc, {client.right, client.bottom}, {screen.x, screen.y});
-  canvas.FillRect({0, 0, client.right, client.bottom},
-                  hasBackground_ ? background_ : (0x80000000u | COLOR_BTNFACE));
+  canvas.FillRect({0, 0, client.right, client.bottom}, PaintedBackground());
   try {
     events_.OnPaint(canvas);
   } catch (...) {
@@ -1241,8 +1240,7 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       if (WindowFromDC(dc) != hwnd_) {
         RECT clip{};
         GetClipBox(dc, &clip);
-        HBRUSH brush = CreateSolidBrush(
-            ToColorRef(hasBackground_ ? background_ : (0x80000000u | COLOR_BTNFACE)));
+        HBRUSH brush = CreateSolidBrush(ToColorRef(PaintedBackground()));
         ::FillRect(dc, &clip, brush);
         DeleteObject(brush);
       }

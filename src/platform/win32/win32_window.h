@@ -101,6 +101,10 @@ class Win32Window : public Window {
   bool HandleNotifyFromChild(NMHDR* header, LRESULT& result);
   LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
   void Paint();
+  // What a custom window's paint starts from: its colour, or the face colour when it has none.
+  Color PaintedBackground() const {
+    return hasBackground_ ? background_ : (0x80000000u | COLOR_BTNFACE);
+  }
   // This window's painting under a see-through child, into the child's device context.
   void PaintBehind(HWND child, HDC dc);
   static void DrawArrowButton(const DRAWITEMSTRUCT& item, int arrow);
