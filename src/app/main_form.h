@@ -182,10 +182,30 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
   void TextPasteClick(ui::Component* sender);
   void TextSelectAllClick(ui::Component* sender);
 
-  // Text files (text_files.cpp). OpenTextFile is true when a file was loaded.
+  // Text files, the log, printing and dates (text_files.cpp). OpenTextFile is true when a file
+  // was loaded.
   void TextOpenClick(ui::Component* sender);
   bool OpenTextFile();
+  // The file's lines into the editor with the default style; its folder becomes asTextDir.
+  void LoadTextIntoEditor(const std::string& path);
   void TextOpenAndShowClick(ui::Component* sender);
+  void LogOpenClick(ui::Component* sender);
+  void TextSaveClick(ui::Component* sender);
+  void PrintClick(ui::Component* sender);
+  void InsertDateClick(ui::Component* sender);
+  void InsertDateTimeClick(ui::Component* sender);
+  void InsertSelectedDateClick(ui::Component* sender);
+
+  // Find and replace across the memos (search_commands.cpp).
+  void TextFindClick(ui::Component* sender);
+  void TextReplaceClick(ui::Component* sender);
+  void ShowSearchDialog(bool replace) override;
+  void FindDialog1Find(const platform::FindRequest& request);
+  void ReplaceDialog1Replace(const platform::FindRequest& request, bool all);
+
+  // Backup and archiving (main_form_backup.cpp).
+  void MakeBackUpClick(ui::Component* sender);
+  void ArchiveDropped(const std::vector<std::string>& paths) override;
 
   // Memo editing.
   bool AskSaveEditorText();

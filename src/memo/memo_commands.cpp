@@ -183,7 +183,10 @@ void TMemoForm::DoDropFiles(const std::vector<std::string>& paths) {
   ui::Form::DoDropFiles(paths);
   if (!host_) return;
   switch (host_->MemoSettings().iDragDrop) {
-    case 0:  // archiving arrives with the archiver
+    case 0:
+      SetForeground();  // the archive dialog belongs to this memo
+      host_->ArchiveDropped(paths);
+      return;
     case 2:  // the tool list arrives with the tools menu
       return;
     case 3: {
@@ -447,6 +450,14 @@ void TMemoForm::ClipNewEndClick() {
 void TMemoForm::ListAllMemoClick() {
   if (host_) host_->ListAllMemos();
 }
+void TMemoForm::TextFindClick() {
+  if (host_) host_->ShowSearchDialog(false);
+}
+
+void TMemoForm::TextReplaceClick() {
+  if (host_) host_->ShowSearchDialog(true);
+}
+
 void TMemoForm::ShowCalendarClick() {
   if (host_) host_->ShowCalendar();
 }

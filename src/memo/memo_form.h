@@ -102,6 +102,8 @@ class TMemoForm : public ui::Form {
   void ClipNewEndClick();
   void ListAllMemoClick();
   void ShowCalendarClick();
+  void TextFindClick();
+  void TextReplaceClick();
   void PrintMemoClick();
 
  protected:

@@ -99,6 +99,10 @@ class MemoHost {
   virtual void ShowCalendar() = 0;
   virtual void ShowAllMemos() = 0;
   virtual void HideAllMemos() = 0;
+  // The main window's find (false) or replace (true) dialog over the memos of the category.
+  virtual void ShowSearchDialog(bool replace) = 0;
+  // Files dropped in archive mode into an archive the user chooses.
+  virtual void ArchiveDropped(const std::vector<std::string>& paths) = 0;
   // The end of the program at the next idle pass.
   virtual void RequestExit() = 0;
 };

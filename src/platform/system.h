@@ -44,7 +44,22 @@ class PrintJob {
   // A BMP file image stretched into dest (printer pixels); unsound bytes draw nothing.
   virtual void DrawBitmap(const Rect& dest, std::string_view bmpFile) = 0;
   virtual bool Finish() = 0;  // false when the printer refused the document
+  // The whole text of a rich edit window, laid out by the control on as many pages as it takes
+  // (an inch of margin); the job then ends with Finish as usual.
+  virtual void PrintRichEdit(Window& edit) = 0;
 };
+
+// What the find and replace dialogs hold when one of their buttons is pressed.
+struct FindRequest {
+  std::string FindText;
+  std::string ReplaceText;
+  bool WholeWord = false;
+  bool MatchCase = false;
+};
+enum class FindAction { FindNext, Replace, ReplaceAll };
+
+// How a call into an external library went: not loaded, loaded without the entry, or called.
+enum class LibraryCall { Missing, NoEntry, Called };
 
 // The notification-area icon. Mouse messages arrive with the callback message's second
 // parameter (WM_LBUTTONDOWN 513, ... WM_MBUTTONDBLCLK 521) and the cursor position.
@@ -110,6 +125,11 @@ class System {
 
   virtual bool OpenFileDialog(FileDialogOptions& options) = 0;
   virtual bool SaveFileDialog(FileDialogOptions& options) = 0;
+  // The system's find (replace false) or replace dialog, modeless; one of them is open at a time
+  // and showing it again brings it forward with the new search text. Each button press reports
+  // the dialog's fields; closing it reports nothing.
+  virtual void ShowFindDialog(bool replace, const std::string& findText,
+                              std::function<void(FindAction, const FindRequest&)> onAction) = 0;
 
   virtual Clipboard& GetClipboard() = 0;
   // The print dialog, then a document titled so on the chosen printer; null when cancelled.
@@ -124,6 +144,12 @@ class System {
   virtual bool ShellOpen(const std::string& target) = 0;
   // The help viewer on a help file (contents and index).
   virtual bool ShowHelp(const std::string& helpFile) = 0;
+  // Starts a program from a command line with a show state (SW_SHOW 5); false when refused.
+  virtual bool RunProgram(const std::string& commandLine, int showState) = 0;
+  // Loads the archiver library "Unlha32.dll" by the system's library search, calls its entry
+  // "Unlha" with the command line (window 0, a 10-byte output buffer) and releases it. The
+  // entry's status and output are the library's own business.
+  virtual LibraryCall CallArchiver(const std::string& commandLine) = 0;
 
   // The font and colour dialogs: they start from the values given and return the user's choice
   // in them; false when cancelled. customColors holds the colour dialog's 16 custom colours.

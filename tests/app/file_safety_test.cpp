@@ -149,6 +149,12 @@ TEST_F(FileSafetyTest, EveryOtherFileKeepsItsOldBytesThroughAFailedWrite) {
          desk.ExpectSaveFile({true, {"C:\\Quillpad\\DesktopMemo\\note.txt"}});
          memo.MemoSaveClick();
        }},
+      {"C:\\Quillpad\\DesktopMemo\\notes",
+       [this](TMainForm& f, int v) {
+         f.RichEdit1->SetText("text " + std::to_string(v));
+         desk.ExpectSaveFile({true, {"C:\\Quillpad\\DesktopMemo\\notes"}});
+         f.TextSaveClick(nullptr);
+       }},
       {"C:\\Quillpad\\DesktopMemo\\Quillpad.log",
        [this](TMainForm& f, int v) {
          desk.ExpectSaveFile({true, {"C:\\Quillpad\\DesktopMemo\\Quillpad.log"}});

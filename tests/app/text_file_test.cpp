@@ -69,5 +69,86 @@ TEST_F(TextFileTest, OpenAndShowMakesANewMemoEvenFromACancelledOpen) {
   EXPECT_TRUE(desk.AllAnswersUsed());
 }
 
+TEST_F(TextFileTest, SavingWritesTheLinesAndCutsTheTextFromItsMemo) {
+  WriteMemoData("MemoData.dat", {Memo("one", 10, 10), Memo("two", 10, 60)});
+  TMainForm& f = Start();
+  f.OpenMemoInEditor(f.MemoList[0]);
+  f.RichEdit1->Select(3, 0);
+  Editor().UserType(" more\nline");
+  desk.ExpectSaveFile({true, {"C:\\Quillpad\\DesktopMemo\\notes"}});
+  f.TextSaveClick(nullptr);
+  const platform::FileDialogOptions& dialog = desk.FileDialogs().back().Options;
+  EXPECT_EQ(dialog.Title, "テキストの保存");
+  EXPECT_EQ(dialog.Filter, "ﾃｷｽﾄﾌｧｲﾙ(*.txt),ﾛｸﾞﾌｧｲﾙ(*.log)|*.txt;*.log|すべてのﾌｧｲﾙ(*.*)|*.*");
+  EXPECT_EQ(dialog.FileName, "Memo.txt");
+  EXPECT_EQ(dialog.InitialDir, "C:\\Quillpad\\DesktopMemo");
+  EXPECT_TRUE(dialog.OverwritePrompt);
+  EXPECT_TRUE(dialog.DefaultExt.empty());
+  EXPECT_EQ(testing::ReadHostFile(ProgramFolder() / "DesktopMemo" / "notes"), "one more\r\nline\r\n");
+  EXPECT_EQ(f.Caption(), "Quillpad - notes");
+  EXPECT_FALSE(f.RichEdit1->Modified());
+  EXPECT_EQ(f.CurrentMemo, nullptr);
+
+  // The next save starts beside the file; storing the text now makes a new memo.
+  desk.ExpectSaveFile({false, {}});
+  f.TextSaveClick(nullptr);
+  EXPECT_EQ(desk.FileDialogs().back().Options.FileName, "C:\\Quillpad\\DesktopMemo\\notes");
+  EXPECT_EQ(desk.FileDialogs().back().Options.InitialDir, "C:\\Quillpad\\DesktopMemo");
+  f.ShowMemoClick(nullptr);
+  Stop();
+  const MemoFileContents memos = ReadMemoFile(testing::ReadHostFile(ProgramFolder() / "MemoData.dat"));
+  ASSERT_EQ(memos.Records.size(), 3u);
+  EXPECT_EQ(memos.Records[0].Text, "one");
+  EXPECT_EQ(memos.Records[1].Text, "two");
+  EXPECT_EQ(memos.Records[2].Text, "one more\r\nline");
+}
+
+TEST_F(TextFileTest, TheLogOpensFromTheProgramFolderAndShowsTheEditor) {
+  std::filesystem::create_directories(ProgramFolder() / "DesktopMemo");
+  testing::WriteHostFile(ProgramFolder() / "DesktopMemo" / "Quillpad.log", "entry\r\n");
+  TMainForm& f = Start();
+  f.asTextDir = "C:\\Quillpad";  // not where the log is looked for
+  desk.ExpectOpenFile({false, {}});
+  f.LogOpenClick(nullptr);
+  EXPECT_FALSE(f.Visible());  // nothing loaded, nothing to show
+  desk.ExpectOpenFile({true, {"C:\\Quillpad\\DesktopMemo\\Quillpad.log"}});
+  f.LogOpenClick(nullptr);
+  const platform::FileDialogOptions& dialog = desk.FileDialogs().back().Options;
+  EXPECT_EQ(dialog.Title, "ログファイルを開く");
+  EXPECT_EQ(dialog.Filter, "ﾛｸﾞﾌｧｲﾙ(*.log)|*.log");
+  EXPECT_EQ(dialog.FileName, "Quillpad.log");
+  EXPECT_EQ(dialog.InitialDir, "C:\\Quillpad\\DesktopMemo");
+  EXPECT_EQ(f.RichEdit1->Text(), "entry");
+  EXPECT_TRUE(f.Visible());
+  EXPECT_EQ(f.asTextDir, "C:\\Quillpad\\DesktopMemo");
+}
+
+TEST_F(TextFileTest, DatesReplaceTheSelectionAndPrintingTakesTheCaption) {
+  TMainForm& f = Start();
+  f.NewMemoClick(nullptr);
+  Editor().UserType("[x]");
+  f.RichEdit1->Select(1, 1);
+  f.InsertDateTimeClick(nullptr);
+  EXPECT_EQ(f.RichEdit1->Text(), "[2026/12/07 9:05:03]");
+  desk.SetNow(EncodeDateTime(2026, 12, 8, 0, 0, 0));
+  f.RichEdit1->SelectAll();
+  f.InsertDateTimeClick(nullptr);  // exactly midnight: the date alone
+  EXPECT_EQ(f.RichEdit1->Text(), "2026/12/08");
+  f.InsertDateClick(nullptr);
+  f.DateTimePicker1->SetDate(EncodeDate(2026, 12, 7));
+  f.InsertSelectedDateClick(nullptr);
+  EXPECT_EQ(f.RichEdit1->Text(), "2026/12/082026/12/0826/12/07");
+
+  desk.ExpectPrintDialog(std::nullopt);
+  f.PrintClick(nullptr);
+  desk.ExpectPrintDialog(platform::Size{600, 600});
+  f.PrintClick(nullptr);
+  ASSERT_EQ(desk.Printed().size(), 1u);
+  EXPECT_EQ(desk.Printed()[0].Title, f.Caption());
+  EXPECT_EQ(desk.Printed()[0].RichText, "2026/12/082026/12/0826/12/07");
+  EXPECT_TRUE(desk.Printed()[0].Finished);
+  f.SetEditorModified(false);
+}
+
 }  // namespace
 }  // namespace quillpad

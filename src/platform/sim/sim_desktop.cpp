@@ -246,6 +246,7 @@ class SimPrintJob : public PrintJob {
  public:
   SimPrintJob(std::vector<PrintRecord>& log, std::size_t index) : log_(log), index_(index) {}
   Size PixelsPerInch() override { return log_[index_].PixelsPerInch; }
+  void PrintRichEdit(Window& edit) override { log_[index_].RichText += edit.Text(); }
   void DrawBitmap(const Rect& dest, std::string_view bmpFile) override {
     if (ReadBmpInfo(bmpFile)) log_[index_].Bitmaps.push_back({dest, std::string(bmpFile)});
   }
@@ -263,8 +264,32 @@ class SimPrintJob : public PrintJob {
 std::unique_ptr<PrintJob> SimDesktop::StartPrint(const std::string& title) {
   const std::optional<Size> answer = NextAnswer(printAnswers_, "print dialog");
   if (!answer) return nullptr;
-  printed_.push_back({title, *answer, {}, false});
+  printed_.push_back({title, *answer, {}, {}, false});
   return std::make_unique<SimPrintJob>(printed_, printed_.size() - 1);
+}
+
+void SimDesktop::ShowFindDialog(bool replace, const std::string& findText,
+                                std::function<void(FindAction, const FindRequest&)> onAction) {
+  findDialogs_.push_back({replace, findText});
+  findAction_ = std::move(onAction);
+}
+
+void SimDesktop::UserFindDialogButton(FindAction action, const FindRequest& fields) {
+  if (!findAction_) {
+    Unexpected("a find dialog button without an open find dialog");
+    return;
+  }
+  // A copy: the press may show the dialog again.
+  const auto press = findAction_;
+  press(action, fields);
+}
+
+LibraryCall SimDesktop::CallArchiver(const std::string& commandLine) {
+  ++libraryLoads_;
+  if (archiverAvailability_ != LibraryCall::Called) return archiverAvailability_;
+  archiverCommands_.push_back(commandLine);
+  if (archiverRun_) archiverRun_(commandLine);
+  return LibraryCall::Called;
 }
 
 std::unique_ptr<TrayIcon> SimDesktop::CreateTrayIcon() {

@@ -58,7 +58,18 @@ struct PrintRecord {
   std::string Title;
   Size PixelsPerInch;
   std::vector<PrintedBitmap> Bitmaps;
+  std::string RichText;  // the text of rich edit windows printed into the job
   bool Finished = false;  // false: abandoned before Finish
+};
+
+struct FindDialogRecord {
+  bool Replace = false;
+  std::string FindText;  // the search text it was shown with
+};
+
+struct ProgramRun {
+  std::string CommandLine;
+  int ShowState = 0;
 };
 
 struct PopupRecord {
@@ -145,6 +156,17 @@ class SimDesktop : public System, public Clipboard {
     printAnswers_.push_back(printerPixelsPerInch);
   }
   void SetScreenPixelsPerInch(Size ppi) { screenPpi_ = ppi; }
+  // The find or replace dialog that is open: a button press with these fields, or closing it.
+  bool FindDialogOpen() const { return static_cast<bool>(findAction_); }
+  void UserFindDialogButton(FindAction action, const FindRequest& fields);
+  void UserCloseFindDialog() { findAction_ = nullptr; }
+  // The archiver library: missing (the default), present without its entry, or present and
+  // running `run` on each command line.
+  void SetArchiverLibrary(LibraryCall availability,
+                          std::function<void(const std::string&)> run = {}) {
+    archiverAvailability_ = availability;
+    archiverRun_ = std::move(run);
+  }
   void SetMouseButtonDown(MouseButton button, bool down) {
     buttonsDown_[static_cast<int>(button)] = down;
   }
@@ -159,6 +181,11 @@ class SimDesktop : public System, public Clipboard {
   const std::vector<PopupRecord>& Popups() const { return popups_; }
   const std::vector<std::string>& ModalCaptions() const { return modals_; }
   const std::vector<PrintRecord>& Printed() const { return printed_; }
+  const std::vector<FindDialogRecord>& FindDialogs() const { return findDialogs_; }
+  const std::vector<ProgramRun>& ProgramRuns() const { return programRuns_; }
+  // Command lines that reached the archiver's entry.
+  const std::vector<std::string>& ArchiverCommands() const { return archiverCommands_; }
+  int LibraryLoads() const { return libraryLoads_; }
   std::vector<WindowClass> CreatedWindows() const { return created_; }
   void SetShellOpenResult(bool ok) { shellOpenResult_ = ok; }
 
@@ -210,6 +237,13 @@ class SimDesktop : public System, public Clipboard {
   }
   std::unique_ptr<PrintJob> StartPrint(const std::string& title) override;
   Size ScreenPixelsPerInch() override { return screenPpi_; }
+  void ShowFindDialog(bool replace, const std::string& findText,
+                      std::function<void(FindAction, const FindRequest&)> onAction) override;
+  bool RunProgram(const std::string& commandLine, int showState) override {
+    programRuns_.push_back({commandLine, showState});
+    return true;
+  }
+  LibraryCall CallArchiver(const std::string& commandLine) override;
 
   // --- Clipboard --------------------------------------------------------------------------
   bool HasText() override { return hasText_; }
@@ -301,6 +335,13 @@ class SimDesktop : public System, public Clipboard {
   std::deque<std::optional<Size>> printAnswers_;
   std::vector<PrintRecord> printed_;
   Size screenPpi_{96, 96};
+  std::function<void(FindAction, const FindRequest&)> findAction_;
+  std::vector<FindDialogRecord> findDialogs_;
+  std::vector<ProgramRun> programRuns_;
+  LibraryCall archiverAvailability_ = LibraryCall::Missing;
+  std::function<void(const std::string&)> archiverRun_;
+  std::vector<std::string> archiverCommands_;
+  int libraryLoads_ = 0;
   // Windows: top-level ones in Z order (front first), the foreground, focus and capture.
   std::vector<SimWindow*> zOrder_;
   SimWindow* foreground_ = nullptr;

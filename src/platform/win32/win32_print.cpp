@@ -1,10 +1,14 @@
 // clang-format off
 #include "platform/win32/win32_print.h"  // <windows.h> first
 #include <commdlg.h>
+#include <richedit.h>
 // clang-format on
+
+#include <algorithm>
 
 #include "platform/win32/win32_canvas.h"
 #include "platform/win32/win32_system.h"
+#include "platform/win32/win32_window.h"
 
 namespace quillpad::platform::win32 {
 
@@ -28,6 +32,39 @@ Size Win32PrintJob::PixelsPerInch() {
 
 void Win32PrintJob::DrawBitmap(const Rect& dest, std::string_view bmpFile) {
   StretchBmpFile(dc_, dest, bmpFile);
+}
+
+void Win32PrintJob::PrintRichEdit(Window& edit) {
+  HWND control = static_cast<Win32Window&>(edit).Handle();
+  const int perInchX = GetDeviceCaps(dc_, LOGPIXELSX);
+  const int perInchY = GetDeviceCaps(dc_, LOGPIXELSY);
+  if (perInchX <= 0 || perInchY <= 0) return;
+  // Twips: 1440 to the inch, an inch of margin all round.
+  const LONG width = MulDiv(GetDeviceCaps(dc_, HORZRES), 1440, perInchX);
+  const LONG height = MulDiv(GetDeviceCaps(dc_, VERTRES), 1440, perInchY);
+  FORMATRANGE range{};
+  range.hdc = dc_;
+  range.hdcTarget = dc_;
+  range.rcPage = {0, 0, width, height};
+  const RECT body{1440, 1440, std::max<LONG>(width - 1440, 1441), std::max<LONG>(height - 1440, 1441)};
+  GETTEXTLENGTHEX query{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  const LONG length = static_cast<LONG>(SendMessageW(control, EM_GETTEXTLENGTHEX,
+                                                     reinterpret_cast<WPARAM>(&query), 0));
+  LONG first = 0;
+  bool firstPage = true;
+  do {
+    if (!firstPage) {
+      pageStarted_ = pageStarted_ && EndPage(dc_) > 0 && StartPage(dc_) > 0;
+    }
+    firstPage = false;
+    range.rc = body;
+    range.chrg = {first, -1};
+    const LONG next = static_cast<LONG>(
+        SendMessageW(control, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range)));
+    if (next <= first) break;  // nothing more fits: stop rather than print blank pages forever
+    first = next;
+  } while (first < length && pageStarted_);
+  SendMessageW(control, EM_FORMATRANGE, FALSE, 0);  // the control's layout cache
 }
 
 bool Win32PrintJob::Finish() {

@@ -20,6 +20,7 @@ class Win32PrintJob : public PrintJob {
   Size PixelsPerInch() override;
   void DrawBitmap(const Rect& dest, std::string_view bmpFile) override;
   bool Finish() override;
+  void PrintRichEdit(Window& edit) override;
 
  private:
   HDC dc_;

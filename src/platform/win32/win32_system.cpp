@@ -126,6 +126,10 @@ LRESULT CALLBACK Win32System::UtilityProc(HWND hwnd, UINT msg, WPARAM wParam, LP
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
   }
   auto* self = reinterpret_cast<Win32System*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self && self->findMessage_ && msg == self->findMessage_) {
+    self->Guard([self] { self->FindDialogMessage(); });
+    return 0;
+  }
   if (self && msg == WM_TIMER) {
     auto it = self->timers_.find(wParam);
     if (it != self->timers_.end()) {
@@ -189,6 +193,8 @@ void Win32System::StopTimer(int id) {
 void Win32System::Dispatch(MSG& msg) {
   try {
     // Shortcut keys go to the program before the focused control sees them.
+    // The modeless find dialog takes its own Tab, Enter and Esc.
+    if (findDialog_ && IsDialogMessageW(findDialog_, &msg)) return;
     if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && windows_->OfferKey(msg))
       return;
     TranslateMessage(&msg);

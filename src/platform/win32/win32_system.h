@@ -7,6 +7,9 @@
 
 #include "platform/system.h"
 #include "platform/win32/wide.h"
+// clang-format off
+#include <commdlg.h>  // after <windows.h>
+// clang-format on
 #include "platform/win32/win32_file_system.h"
 
 namespace quillpad::platform::win32 {
@@ -70,6 +73,10 @@ class Win32System : public System {
   bool ShowHelp(const std::string& helpFile) override;
   bool PickFont(FontSpec& font) override;
   bool PickColor(Color& color, std::vector<Color>& customColors) override;
+  void ShowFindDialog(bool replace, const std::string& findText,
+                      std::function<void(FindAction, const FindRequest&)> onAction) override;
+  bool RunProgram(const std::string& commandLine, int showState) override;
+  LibraryCall CallArchiver(const std::string& commandLine) override;
 
   // Backend internals shared by the window peers.
   HINSTANCE Instance() const { return instance_; }
@@ -85,6 +92,8 @@ class Win32System : public System {
   // false: WM_QUIT, exitCode set.
   bool PumpOne(int& exitCode, bool& waited);
   void Dispatch(MSG& msg);
+  // The find dialog's registered message: a button was pressed, or the dialog closes.
+  void FindDialogMessage();
 
   HINSTANCE instance_;
   HWND utility_ = nullptr;
@@ -95,6 +104,14 @@ class Win32System : public System {
   UINT_PTR nextTimer_ = 1;
   std::function<bool()> idle_;
   HANDLE instanceLock_ = nullptr;
+  // The modeless find or replace dialog; its fields live here while it is open.
+  HWND findDialog_ = nullptr;
+  bool findIsReplace_ = false;
+  UINT findMessage_ = 0;
+  FINDREPLACEW find_{};
+  wchar_t findWhat_[256] = {};
+  wchar_t replaceWith_[256] = {};
+  std::function<void(FindAction, const FindRequest&)> onFind_;
 };
 
 // Windows date/time pictures ("yyyy/MM/dd", "H:mm:ss") in our picture letters
