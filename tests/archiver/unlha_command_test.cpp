@@ -96,6 +96,21 @@ TEST(UnlhaCommand, ReplacesOnlyNewerFilesAndKeepsTheOthers) {
   EXPECT_EQ(after[3].Name, "added.txt");
 }
 
+TEST(UnlhaCommand, KeepsLevel0And1MembersByteForByte) {
+  ScratchFolder scratch;
+  const std::string old = ReadBytes(fs::path(QP_ARCHIVER_SEEDS) / "levels01.lzh");
+  ASSERT_GT(old.size(), 1u);
+  const fs::path archive = scratch.Path() / "a.lzh";
+  WriteBytes(archive, old);
+  WriteBytes(scratch.Path() / "src" / "c.txt", "new");
+  ASSERT_EQ(Update(archive, scratch.Path() / "src"), kUnlhaOk);
+  const std::vector<LzhMember> members = Members(archive);
+  ASSERT_EQ(members.size(), 3u);
+  EXPECT_EQ(members[0].Name, "old\\a.txt");
+  EXPECT_EQ(members[1].Name, "dir\\b.txt");
+  EXPECT_EQ(ReadBytes(archive).substr(0, old.size() - 1), old.substr(0, old.size() - 1));
+}
+
 TEST(UnlhaCommand, LeavesADamagedArchiveAlone) {
   ScratchFolder scratch;
   const fs::path src = scratch.Path() / "src";
