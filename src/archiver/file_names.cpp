@@ -21,6 +21,10 @@ std::filesystem::path NativePath(std::string_view cp932) {
   return std::filesystem::path(wide);
 }
 
+bool ReplaceWith(const std::filesystem::path& from, const std::filesystem::path& to) {
+  return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
 std::string StoredName(const std::filesystem::path& relative) {
   std::wstring wide = relative.wstring();
   for (wchar_t& c : wide) {
@@ -43,6 +47,12 @@ std::filesystem::path NativePath(std::string_view cp932) {
     if (c == '\\') c = '/';
   }
   return std::filesystem::path(utf8);
+}
+
+bool ReplaceWith(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::error_code ec;
+  std::filesystem::rename(from, to, ec);  // POSIX rename replaces atomically
+  return !ec;
 }
 
 std::string StoredName(const std::filesystem::path& relative) {

@@ -139,8 +139,7 @@ bool ReplaceFile(const fs::path& archive, const std::string& bytes) {
       return false;
     }
   }
-  fs::rename(temp, archive, ec);
-  if (ec) {
+  if (!ReplaceWith(temp, archive)) {
     fs::remove(temp, ec);
     return false;
   }
