@@ -57,9 +57,9 @@ bool ReplaceWith(const std::filesystem::path& from, const std::filesystem::path&
 
 std::string StoredName(const std::filesystem::path& relative) {
   std::string out;
-  for (const std::filesystem::path& part : relative) {
+  for (const std::filesystem::path& name : relative) {
     if (!out.empty()) out.push_back('\\');
-    out += Utf8ToCp932(part.string());
+    out += Utf8ToCp932(name.string());
   }
   return out;
 }

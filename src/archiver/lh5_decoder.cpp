@@ -86,7 +86,7 @@ class Tree {
   std::vector<std::uint16_t> symbols_;
 };
 
-bool ReadPtTree(BitReader& in, Tree& tree, int nmax, int nbit, int special) {
+bool ReadPtTree(BitReader& in, Tree& tree, int nmax, int nbit, int zeroRunAt) {
   unsigned n;
   if (!in.Get(nbit, n)) return false;
   if (n == 0) {
@@ -110,10 +110,10 @@ bool ReadPtTree(BitReader& in, Tree& tree, int nmax, int nbit, int special) {
       }
     }
     lengths[i++] = static_cast<std::uint8_t>(k);
-    if (static_cast<int>(i) == special) {
+    if (static_cast<int>(i) == zeroRunAt) {
       unsigned zeros;
       if (!in.Get(2, zeros)) return false;
-      i += zeros;  // stays below kNT: special + 3
+      i += zeros;  // stays below kNT: kTZeroRunAt + 3
     }
   }
   return tree.SetLengths(lengths.data(), nmax);
@@ -172,7 +172,7 @@ bool DecodeLh5(std::string_view packed, std::uint64_t originalSize,
   while (done < originalSize) {
     if (left == 0) {
       if (!in.Get(16, left) || left == 0) return false;
-      if (!ReadPtTree(in, t, kNT, kTBit, kTSpecial) || !ReadCTree(in, t, c) ||
+      if (!ReadPtTree(in, t, kNT, kTBit, kTZeroRunAt) || !ReadCTree(in, t, c) ||
           !ReadPtTree(in, p, kNP, kPBit, -1)) {
         return false;
       }

@@ -85,7 +85,7 @@ int UsedCount(const std::vector<std::uint8_t>& lengths) {
   return n;
 }
 
-void WritePtLengths(BitWriter& out, const HuffmanCode& tree, int nbit, int special) {
+void WritePtLengths(BitWriter& out, const HuffmanCode& tree, int nbit, int zeroRunAt) {
   if (tree.Single >= 0) {
     out.Put(nbit, 0);
     out.Put(nbit, tree.Single);
@@ -101,9 +101,9 @@ void WritePtLengths(BitWriter& out, const HuffmanCode& tree, int nbit, int speci
     } else {
       out.Put(k - 3, (1u << (k - 3)) - 2);  // 7 and above: 111 then one 1 per extra, then 0
     }
-    if (i == special) {
+    if (i == zeroRunAt) {
       while (i < 6 && tree.Lengths[i] == 0) ++i;
-      out.Put(2, i - special);
+      out.Put(2, i - zeroRunAt);
     }
   }
 }
@@ -127,7 +127,7 @@ void WriteBlock(BitWriter& out, const std::vector<Symbol>& symbols) {
     std::vector<std::uint32_t> tFreq(kNT, 0);
     ForEachCLength(c.Lengths, n, [&](int t, int, int) { ++tFreq[t]; });
     const HuffmanCode t = BuildHuffmanCode(tFreq);
-    WritePtLengths(out, t, kTBit, kTSpecial);
+    WritePtLengths(out, t, kTBit, kTZeroRunAt);
     out.Put(kCBit, n);
     ForEachCLength(c.Lengths, n, [&](int sym, int bits, int value) {
       out.Put(t.Lengths[sym], t.Codes[sym]);

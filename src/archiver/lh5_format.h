@@ -15,7 +15,7 @@ constexpr int kNP = kWindowBits + 1;                  // position bit counts
 constexpr int kTBit = 5;
 constexpr int kCBit = 9;
 constexpr int kPBit = 4;
-constexpr int kTSpecial = 3;  // after this many T lengths comes a 2-bit count of zeros
+constexpr int kTZeroRunAt = 3;  // after this many T lengths comes a 2-bit count of zeros
 constexpr std::size_t kMaxBlockSymbols = 65535;
 
 }  // namespace quillpad::archiver::lh5

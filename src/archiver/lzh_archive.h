@@ -24,7 +24,7 @@ struct LzhMember {
 };
 
 // The members of an archive, or nothing when any header or size does not hold together
-// (a truncated or damaged archive is not read in part).
+// (a truncated or damaged archive is not read halfway).
 std::optional<std::vector<LzhMember>> ParseLzhArchive(std::string_view bytes);
 
 // True when a -lh0- or -lh5- member unpacks to its size and CRC (other methods are taken as

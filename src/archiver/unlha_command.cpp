@@ -62,8 +62,8 @@ std::optional<Command> ParseCommand(std::string_view line) {
     if (c.Name[0] == '\\' || c.Name[0] == '/' || c.Name.find(':') != std::string::npos) {
       return std::nullopt;
     }
-    for (const fs::path& part : NativePath(c.Name)) {
-      if (part == "..") return std::nullopt;
+    for (const fs::path& step : NativePath(c.Name)) {
+      if (step == "..") return std::nullopt;
     }
   }
   return c;

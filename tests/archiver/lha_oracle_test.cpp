@@ -1,5 +1,5 @@
-// Archives the command writes, listed, tested and unpacked by lhasa, an extractor written apart
-// from this code.
+// Archives the command writes, listed, tested and unpacked by lhasa, an extractor written
+// independently from this code.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
