@@ -64,7 +64,7 @@ bool FindInEditor(SearchHost& host, const platform::FindRequest& request) {
   const std::string text = host.EditorText();
   const std::size_t found = FindInText(text, static_cast<std::size_t>(start + length), request);
   if (found == std::string::npos) return false;
-  host.Select(Index(found), Index(request.FindText.size()));
+  host.Select(Index(found), Index(request.Pattern.size()));
   return true;
 }
 
@@ -91,7 +91,7 @@ bool NextMemo(SearchHost& host, int start, int& steps) {
 }  // namespace
 
 std::size_t FindInText(std::string_view text, std::size_t from, const platform::FindRequest& request) {
-  const std::string_view needle = request.FindText;
+  const std::string_view needle = request.Pattern;
   if (needle.empty()) return std::string::npos;
   // Positions are character starts: step from the start of the text to `from` first.
   std::size_t i = 0;
@@ -127,9 +127,12 @@ void ReplaceInMemos(SearchHost& host, const platform::FindRequest& request, bool
   const std::string text = host.EditorText();
   if (selLength > 0 && static_cast<std::size_t>(selStart + selLength) <= text.size() &&
       std::string_view(text).substr(static_cast<std::size_t>(selStart),
-                                    static_cast<std::size_t>(selLength)) == request.FindText)
-    host.ReplaceSelection(request.ReplaceText);
+                                    static_cast<std::size_t>(selLength)) == request.Pattern)
+    host.ReplaceSelection(request.Replacement);
   const int start = StartMemo(host);
+  // Replacing all means all: the first memo is not searched a second time, so it is searched
+  // from its beginning, not only from the caret on.
+  if (all) host.Select(0, 0);
   int steps = 0;
   for (;;) {
     while (FindInEditor(host, request)) {
@@ -137,7 +140,7 @@ void ReplaceInMemos(SearchHost& host, const platform::FindRequest& request, bool
         host.FocusEditor();
         return;
       }
-      host.ReplaceSelection(request.ReplaceText);
+      host.ReplaceSelection(request.Replacement);
     }
     int at = 0;
     int length = 0;

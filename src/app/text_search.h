@@ -36,7 +36,8 @@ class SearchHost {
 // search started in comes round again (that one is not searched twice). True when found.
 bool FindNextInMemos(SearchHost& host, const platform::FindRequest& request);
 // Replaces the selection when it is the search text, then selects the next match (all false) or
-// replaces every match in every memo, writing each changed memo back (all true).
+// replaces every match in every memo, the first one from its beginning, writing each changed
+// memo back (all true).
 void ReplaceInMemos(SearchHost& host, const platform::FindRequest& request, bool all);
 
 }  // namespace quillpad

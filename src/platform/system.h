@@ -51,8 +51,8 @@ class PrintJob {
 
 // What the find and replace dialogs hold when one of their buttons is pressed.
 struct FindRequest {
-  std::string FindText;
-  std::string ReplaceText;
+  std::string Pattern;      // find what
+  std::string Replacement;  // replace with
   bool WholeWord = false;
   bool MatchCase = false;
 };

@@ -94,6 +94,8 @@ TEST_F(SearchTest, FindNextWalksTheMemosAndStopsWhereItBegan) {
 TEST_F(SearchTest, ReplaceAllWritesEveryMemoBackAndLeavesTheOthers) {
   StartWith({"abc 1", "none", "2 abc abc", "abcd", "ABC"});
   TMainForm& f = *form;
+  f.OpenMemoInEditor(f.MemoList[2]);
+  f.RichEdit1->Select(9, 0);  // the caret after both matches of the first memo searched
   f.TextReplaceClick(nullptr);
   Press(FindAction::ReplaceAll, {"abc", "xy", true, false});
   EXPECT_TRUE(desk.AllAnswersUsed());

@@ -53,8 +53,8 @@ void Win32System::FindDialogMessage() {
     return;
   }
   FindRequest request;
-  request.FindText = Narrow(find_.lpstrFindWhat);
-  request.ReplaceText = Narrow(find_.lpstrReplaceWith);
+  request.Pattern = Narrow(find_.lpstrFindWhat);
+  request.Replacement = Narrow(find_.lpstrReplaceWith);
   request.WholeWord = (flags & FR_WHOLEWORD) != 0;
   request.MatchCase = (flags & FR_MATCHCASE) != 0;
   const FindAction action = (flags & FR_REPLACEALL) ? FindAction::ReplaceAll
