@@ -706,6 +706,42 @@ void CheckPrintJobDrawing(qp::System& system) {
   DeleteObject(page);
 }
 
+// A rich edit's text laid out on a page by the control, inside the inch of margin.
+void CheckRichEditPrinting(qp::System& system, qp::WindowSystem& windows) {
+  const qp::Size perInch = system.ScreenPixelsPerInch();
+  const int w = perInch.Width * 3, h = perInch.Height * 3;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* raw = nullptr;
+  HBITMAP page = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &raw, nullptr, 0);
+  SelectObject(memory, page);
+  PatBlt(memory, 0, 0, w, h, WHITENESS);
+  qp::WindowEvents plain;
+  auto form = windows.CreateWindow(qp::WindowClass::Form, nullptr, plain);
+  auto edit = windows.CreateWindow(qp::WindowClass::RichEdit, form.get(), plain);
+  edit->SetText("印刷 WWWW\r\nWWWW");
+  auto job = std::make_unique<w32::Win32PrintJob>(memory, "印刷検査");
+  job->PrintRichEdit(*edit);
+  GdiFlush();
+  const auto* bits = static_cast<const unsigned char*>(raw);
+  int inside = 0, outside = 0;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (PixelAt(bits, w, h, x, y) == 0xFFFFFF) continue;
+      const bool body = x >= perInch.Width && x < w - perInch.Width && y >= perInch.Height &&
+                        y < h - perInch.Height;
+      ++(body ? inside : outside);
+    }
+  }
+  Check(inside >= 60 && outside == 0, "a rich edit prints its text inside the margins",
+        std::to_string(inside) + " inside, " + std::to_string(outside) + " outside");
+  job.reset();
+  DeleteObject(page);
+}
+
 // What a form shows, its children included: the form's background and a paint box's fill.
 void CheckCapture(qp::WindowSystem& windows) {
   struct Fill : qp::WindowEvents {
@@ -770,6 +806,7 @@ int main() {
   Check(system.ScreenPixelsPerInch().Width > 0 && system.ScreenPixelsPerInch().Height > 0,
         "screen pixels per inch");
   CheckPrintJobDrawing(system);
+  CheckRichEditPrinting(system, windows);
   CheckCapture(windows);
 
   FormEvents formEvents;

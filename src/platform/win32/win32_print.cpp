@@ -5,6 +5,7 @@
 // clang-format on
 
 #include <algorithm>
+#include <cwchar>
 
 #include "platform/win32/win32_canvas.h"
 #include "platform/win32/win32_system.h"
@@ -34,6 +35,11 @@ void Win32PrintJob::DrawBitmap(const Rect& dest, std::string_view bmpFile) {
   StretchBmpFile(dc_, dest, bmpFile);
 }
 
+bool Win32PrintJob::NextPage() {
+  pageStarted_ = pageStarted_ && EndPage(dc_) > 0 && StartPage(dc_) > 0;
+  return pageStarted_;
+}
+
 void Win32PrintJob::PrintRichEdit(Window& edit) {
   HWND control = static_cast<Win32Window&>(edit).Handle();
   const int perInchX = GetDeviceCaps(dc_, LOGPIXELSX);
@@ -51,12 +57,8 @@ void Win32PrintJob::PrintRichEdit(Window& edit) {
   const LONG length = static_cast<LONG>(SendMessageW(control, EM_GETTEXTLENGTHEX,
                                                      reinterpret_cast<WPARAM>(&query), 0));
   LONG first = 0;
-  bool firstPage = true;
   do {
-    if (!firstPage) {
-      pageStarted_ = pageStarted_ && EndPage(dc_) > 0 && StartPage(dc_) > 0;
-    }
-    firstPage = false;
+    if (first > 0) NextPage();
     range.rc = body;
     range.chrg = {first, -1};
     const LONG next = static_cast<LONG>(
@@ -65,6 +67,54 @@ void Win32PrintJob::PrintRichEdit(Window& edit) {
     first = next;
   } while (first < length && pageStarted_);
   SendMessageW(control, EM_FORMATRANGE, FALSE, 0);  // the control's layout cache
+  // A control that lays out nothing (some rich edit builds lack page layout) still prints.
+  if (first == 0 && length > 0) {
+    PrintPlainText(control, {MulDiv(body.left, perInchX, 1440), MulDiv(body.top, perInchY, 1440),
+                             MulDiv(body.right, perInchX, 1440), MulDiv(body.bottom, perInchY, 1440)});
+  }
+}
+
+void Win32PrintJob::PrintPlainText(HWND control, const RECT& body) {
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
+  // The control's font at the printer's resolution.
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof(format);
+  SendMessageW(control, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+  LOGFONTW font{};
+  font.lfHeight = -MulDiv(format.yHeight > 0 ? format.yHeight : 180, GetDeviceCaps(dc_, LOGPIXELSY), 1440);
+  font.lfCharSet = DEFAULT_CHARSET;
+  std::wcsncpy(font.lfFaceName, format.szFaceName, LF_FACESIZE - 1);
+  HFONT printerFont = CreateFontIndirectW(&font);
+  HGDIOBJ old = SelectObject(dc_, printerFont);
+  SetBkMode(dc_, TRANSPARENT);
+  SetTextColor(dc_, RGB(0, 0, 0));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc_, &metrics);
+  const int lineHeight = std::max<int>(metrics.tmHeight + metrics.tmExternalLeading, 1);
+  constexpr UINT kFlags = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | DT_EDITCONTROL;
+  LONG y = body.top;
+  std::size_t at = 0;
+  while (at <= text.size()) {
+    std::size_t end = text.find_first_of(L"\r\n", at);
+    if (end == std::wstring::npos) end = text.size();
+    const std::wstring line = text.substr(at, end - at);
+    RECT r{body.left, 0, body.right, 0};
+    if (!line.empty()) DrawTextW(dc_, line.c_str(), static_cast<int>(line.size()), &r, kFlags | DT_CALCRECT);
+    const LONG h = std::max<LONG>(r.bottom - r.top, lineHeight);
+    if (y + h > body.bottom && y > body.top) {
+      if (!NextPage()) break;  // the printer refused a page: Finish reports it
+      y = body.top;
+    }
+    r = {body.left, y, body.right, std::min<LONG>(y + h, body.bottom)};
+    if (!line.empty()) DrawTextW(dc_, line.c_str(), static_cast<int>(line.size()), &r, kFlags);
+    y += h;
+    if (end >= text.size()) break;
+    at = end + ((text[end] == L'\r' && end + 1 < text.size() && text[end + 1] == L'\n') ? 2 : 1);
+  }
+  SelectObject(dc_, old);
+  DeleteObject(printerFont);
 }
 
 bool Win32PrintJob::Finish() {

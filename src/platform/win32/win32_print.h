@@ -23,6 +23,10 @@ class Win32PrintJob : public PrintJob {
   void PrintRichEdit(Window& edit) override;
 
  private:
+  bool NextPage();  // false when the printer refused the page break
+  // The text in the control's font, line after line, with page breaks between lines.
+  void PrintPlainText(HWND control, const RECT& body);
+
   HDC dc_;
   bool docStarted_ = false;
   bool pageStarted_ = false;
