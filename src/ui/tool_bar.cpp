@@ -129,8 +129,14 @@ void ToolBar::SetFlat(bool flat) {
 
 void ToolBar::DoClick(int index) {
   if (index >= 0) {
-    if (index < ButtonCount()) Buttons(index)->Click();
-    return;
+    if (index >= ButtonCount()) return;
+    ToolButton* b = Buttons(index);
+    // A drop-down button with no command of its own opens its menu from its face as well.
+    if (b->OnClick || !b->DropdownMenu) {
+      b->Click();
+      return;
+    }
+    index = -index - 1;
   }
   // The drop-down arrow: the button's menu below it.
   const int button = -index - 1;

@@ -78,6 +78,14 @@ TEST_F(ToolBarTest, TheDropDownArrowShowsTheButtonMenuBelowIt) {
   EXPECT_EQ(fired, 1);
   ASSERT_EQ(desk.Popups().size(), 1u);
   EXPECT_EQ(desk.Popups()[0].At, main->ClientToScreen({31, 22}));
+  // Without a command of its own the face opens the menu too; with one, the face runs it.
+  desk.ExpectPopupChoice("右揃え");
+  Sim(*main).UserClickButton(2);
+  EXPECT_EQ(fired, 2);
+  justify->OnClick = [&] { fired += 10; };
+  Sim(*main).UserClickButton(2);
+  EXPECT_EQ(fired, 12);
+  EXPECT_EQ(desk.Popups().size(), 2u);
 }
 
 TEST_F(ToolBarTest, HoveringAButtonSendsItsLongHint) {
