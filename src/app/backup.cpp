@@ -1,20 +1,10 @@
 #include "app/backup.h"
 
 #include "base/path.h"
-#include "base/text.h"
 
 namespace quillpad {
 
 namespace {
-
-// The last backslash that is a real one (a trail byte can be 0x5C).
-std::size_t LastSeparator(std::string_view path) {
-  std::size_t last = std::string::npos;
-  for (std::size_t i = 0; i < path.size(); i += CharLength(path, i)) {
-    if (path[i] == '\\') last = i;
-  }
-  return last;
-}
 
 bool CopyWhole(platform::FileSystem& files, const std::string& from, const std::string& to) {
   std::string bytes;
@@ -46,10 +36,9 @@ void CopyToBackup(platform::System& system, const std::string& title, const std:
 }
 
 std::string ArchiverCommandLine(const std::string& source, const std::string& archive) {
-  const std::size_t cut = LastSeparator(source);
-  std::string folder = cut == std::string::npos ? std::string() : source.substr(0, cut + 1);
-  const std::string name = cut == std::string::npos ? source : source.substr(cut + 1);
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
+  // The folder part always ends in a backslash; a source ending in one has no name part.
+  const std::string folder = ExtractFileDir(source) + "\\";
+  const std::string name = ExtractFileName(source);
   std::string line = "u \"" + archive + "\" \"" + folder + "\" ";
   if (!name.empty()) line += "\"" + name + "\"";
   return line + " -d1";

@@ -5,36 +5,11 @@
 // clang-format off
 #include "platform/win32/win32_system.h"  // <windows.h> first, with its macros tamed
 #include <shellapi.h>
+#include "e2e_support.h"
 // clang-format on
 
-#include <cstdio>
-#include <string>
 
-namespace {
-
-int failures = 0;
-void Check(bool ok, const char* what) {
-  std::printf("%s: %s\n", ok ? "ok" : "FAILED", what);
-  if (!ok) ++failures;
-}
-
-std::string Cp932(const std::wstring& w) {
-  const int n = WideCharToMultiByte(932, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n > 0 ? n - 1 : 0), '\0');
-  WideCharToMultiByte(932, 0, w.c_str(), -1, out.data(), n, nullptr, nullptr);
-  return out;
-}
-
-bool WriteBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD put = 0;
-  const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
-  CloseHandle(file);
-  return ok && put == bytes.size();
-}
-
-}  // namespace
+using namespace quillpad::e2e;
 
 int main() {
   int argc = 0;
@@ -52,11 +27,11 @@ int main() {
   CreateDirectoryW((source + L"\\sub").c_str(), nullptr);
   std::string memo;
   for (int i = 0; i < 2000; ++i) memo += "メモ " + std::to_string(i * 7) + " 表計算\r\n";
-  Check(WriteBytes(source + L"\\メモ表.txt", memo), "the Japanese-named file is written");
-  Check(WriteBytes(source + L"\\sub\\a.txt", "abc\r\n"), "the folder's file is written");
-  const std::string archive = Cp932(folder + L"\\notes.lzh");
-  const std::string base = Cp932(source) + "\\";
-  Check(system.CallArchiver("u \"" + archive + "\" \"" + base + "\" \"" + Cp932(L"メモ表.txt") +
+  Check(WriteFileBytes(source + L"\\メモ表.txt", memo), "the Japanese-named file is written");
+  Check(WriteFileBytes(source + L"\\sub\\a.txt", "abc\r\n"), "the folder's file is written");
+  const std::string archive = ToCp932(folder + L"\\notes.lzh");
+  const std::string base = ToCp932(source) + "\\";
+  Check(system.CallArchiver("u \"" + archive + "\" \"" + base + "\" \"" + ToCp932(L"メモ表.txt") +
                             "\" -d1") == qp::LibraryCall::Called,
         "the archiver library is loaded and called for a file");
   Check(system.CallArchiver("u \"" + archive + "\" \"" + base + "sub\\\"  -d1") ==

@@ -646,19 +646,28 @@ std::uint32_t PixelAt(const unsigned char* bits, int width, int height, int x, i
   return p[2] | p[1] << 8 | p[0] << 16;
 }
 
+// A 24-bit page of w x h pixels on a memory device context of the screen's kind; the page's
+// pixels in bits (bottom-up rows). A print job takes the context; the page stays the caller's.
+HBITMAP MemoryPage(int w, int h, HDC& memory, const unsigned char*& bits) {
+  HDC screen = GetDC(nullptr);
+  memory = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  void* raw = nullptr;
+  HBITMAP page = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &raw, nullptr, 0);
+  SelectObject(memory, page);
+  bits = static_cast<const unsigned char*>(raw);
+  return page;
+}
+
 // Pictures drawn by a print job, here on a memory device context: no printer dialog can be
 // answered under Wine, so the page is a DIB section and the document itself must fail.
 void CheckPrintJobDrawing(qp::System& system) {
   constexpr int kW = 24, kH = 12;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  ReleaseDC(nullptr, screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), kW, kH, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  void* raw = nullptr;
-  HBITMAP page = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &raw, nullptr, 0);
-  SelectObject(memory, page);
-  const auto* bits = static_cast<const unsigned char*>(raw);
+  HDC memory = nullptr;
+  const unsigned char* bits = nullptr;
+  HBITMAP page = MemoryPage(kW, kH, memory, bits);
   auto fill = [&](std::uint32_t color) {
     for (int y = 0; y < kH; ++y)
       for (int x = 0; x < kW; ++x) SetPixel(memory, x, y, color);
@@ -710,14 +719,9 @@ void CheckPrintJobDrawing(qp::System& system) {
 void CheckRichEditPrinting(qp::System& system, qp::WindowSystem& windows) {
   const qp::Size perInch = system.ScreenPixelsPerInch();
   const int w = perInch.Width * 3, h = perInch.Height * 3;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  ReleaseDC(nullptr, screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  void* raw = nullptr;
-  HBITMAP page = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &raw, nullptr, 0);
-  SelectObject(memory, page);
+  HDC memory = nullptr;
+  const unsigned char* bits = nullptr;
+  HBITMAP page = MemoryPage(w, h, memory, bits);
   PatBlt(memory, 0, 0, w, h, WHITENESS);
   qp::WindowEvents plain;
   auto form = windows.CreateWindow(qp::WindowClass::Form, nullptr, plain);
@@ -726,7 +730,6 @@ void CheckRichEditPrinting(qp::System& system, qp::WindowSystem& windows) {
   auto job = std::make_unique<w32::Win32PrintJob>(memory, "印刷検査");
   job->PrintRichEdit(*edit);
   GdiFlush();
-  const auto* bits = static_cast<const unsigned char*>(raw);
   int inside = 0, outside = 0;
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
