@@ -105,6 +105,13 @@ class TMemoForm : public ui::Form {
   void TextFindClick();
   void TextReplaceClick();
   void PrintMemoClick();
+  // All memos (memo_arrange_commands.cpp): the main window's commands of Part 3.3.
+  void RightJustifyClick();
+  void RightTileJustifyClick();
+  void LeftJustifyClick();
+  void LeftTileJustifyClick();
+  void SetDefaultSizeAllClick();
+  void SetAutoSizeAllClick();
 
  protected:
   void DoPaint(platform::Canvas& canvas) override;
