@@ -35,9 +35,8 @@ ArrangeAnchor ArrangementAnchor(std::span<const ArrangeMemo> memos, const Arrang
   return {area.Left + screen.FullScreen.Width - 2, area.Left, area.Top};
 }
 
-void ArrangeMemos(ArrangeKind kind, std::span<const ArrangeMemo> memos,
-                  const ArrangeScreen& screen, bool useStartMemo,
-                  std::vector<ArrangePlacement>& placed) {
+void ArrangeMemos(ArrangeKind kind, std::span<const ArrangeMemo> memos, const ArrangeScreen& screen,
+                  bool useStartMemo, std::vector<ArrangePlacement>& placed) {
   placed.clear();
   if (memos.empty()) return;
   const ArrangeAnchor anchor = ArrangementAnchor(memos, screen, useStartMemo);

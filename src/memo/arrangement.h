@@ -59,9 +59,8 @@ struct ArrangePlacement {
 // memo would reach below the full-screen height (not the work-area bottom). The caller sets each
 // memo's Top and Left, brings it to the front and applies ClampToWorkArea, in this order.
 // `placed` is cleared first; its storage is reused.
-void ArrangeMemos(ArrangeKind kind, std::span<const ArrangeMemo> memos,
-                  const ArrangeScreen& screen, bool useStartMemo,
-                  std::vector<ArrangePlacement>& placed);
+void ArrangeMemos(ArrangeKind kind, std::span<const ArrangeMemo> memos, const ArrangeScreen& screen,
+                  bool useStartMemo, std::vector<ArrangePlacement>& placed);
 std::vector<ArrangePlacement> ArrangeMemos(ArrangeKind kind, std::span<const ArrangeMemo> memos,
                                            const ArrangeScreen& screen, bool useStartMemo);
 

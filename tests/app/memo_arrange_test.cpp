@@ -62,7 +62,8 @@ class MemoArrangeTest : public testing::MainFormTest {
   void Scatter() {
     int i = 0;
     for (TMemoForm* memo : form->MemoList) {
-      if (!memo->PositionFixed()) memo->SetBounds(200 + 37 * i, 300 + 11 * i, memo->Width(), memo->Height());
+      if (!memo->PositionFixed())
+        memo->SetBounds(200 + 37 * i, 300 + 11 * i, memo->Width(), memo->Height());
       ++i;
     }
   }
@@ -90,12 +91,12 @@ class MemoArrangeTest : public testing::MainFormTest {
 TEST_F(MemoArrangeTest, EveryMenuItemRunsItsArrangement) {
   TMainForm& f = StartWithThree();
   const std::pair<const char*, const std::vector<Point>*> main[] = {
-      {"RightJustify", &kRightJustify},     {"RightTileJustify", &kRightTile},
-      {"LeftJustify", &kLeftJustify},       {"LeftTileJustify", &kLeftTile},
-      {"RightJustify1", &kRightJustify},    {"RightTileJustify1", &kRightTile},
-      {"LeftJustify1", &kLeftJustify},      {"LeftTileJustify1", &kLeftTile},
-      {"RightJustify2", &kRightJustify},    {"RightTileJustify2", &kRightTile},
-      {"LeftJustify2", &kLeftJustify},      {"LeftTileJustify2", &kLeftTile},
+      {"RightJustify", &kRightJustify},  {"RightTileJustify", &kRightTile},
+      {"LeftJustify", &kLeftJustify},    {"LeftTileJustify", &kLeftTile},
+      {"RightJustify1", &kRightJustify}, {"RightTileJustify1", &kRightTile},
+      {"LeftJustify1", &kLeftJustify},   {"LeftTileJustify1", &kLeftTile},
+      {"RightJustify2", &kRightJustify}, {"RightTileJustify2", &kRightTile},
+      {"LeftJustify2", &kLeftJustify},   {"LeftTileJustify2", &kLeftTile},
   };
   for (const auto& [name, expected] : main) {
     Scatter();
@@ -233,8 +234,9 @@ TEST_F(MemoArrangeTest, PlacedMemosAreClampedIntoTheWorkArea) {
   // column starts from the unclamped right edges.
   Stop();
   WriteIni("[FORM]\r\nbUseStartMemo=1\r\n");
-  WriteMemoData("MemoData.dat", {Fixed(Sized("s", -50, 30, 100, 300)), Sized("a", 300, 40, 120, 300),
-                                 Sized("b", 300, 40, 130, 300), Sized("c", 300, 40, 70, 400)});
+  WriteMemoData("MemoData.dat",
+                {Fixed(Sized("s", -50, 30, 100, 300)), Sized("a", 300, 40, 120, 300),
+                 Sized("b", 300, 40, 130, 300), Sized("c", 300, 40, 70, 400)});
   TMainForm& g = Start();
   TMemoForm& fixedStart = *g.MemoList[0];
   EXPECT_EQ((Point{fixedStart.Left(), fixedStart.Top()}), (Point{0, 30}));  // clamped when loaded
@@ -279,7 +281,8 @@ TEST_F(MemoArrangeTest, DefaultSizeForTextMemosThenTheAfterChangeArrangement) {
   EXPECT_TRUE(f.LastBulkSizeDefault());
   EXPECT_EQ(f.Item("SetDefaultSize")->Tag, 1);
   const std::vector<platform::Size> sizes{{120, 40}, {50, 60}, {30, 400}, {120, 40}};
-  for (std::size_t i = 0; i < sizes.size(); ++i) EXPECT_EQ(f.MemoList[i]->ClientSize(), sizes[i]) << i;
+  for (std::size_t i = 0; i < sizes.size(); ++i)
+    EXPECT_EQ(f.MemoList[i]->ClientSize(), sizes[i]) << i;
   // iAfterSizeChange 0: nobody moved.
   EXPECT_EQ(Corners(), (std::vector<Point>{{10, 10}, {9, 500}, {500, 60}, {700, 20}}));
 
@@ -350,13 +353,17 @@ TEST_F(MemoArrangeTest, AutoSizeAsksAboutTheEditorFirst) {
   TMainForm& f = Start();
   f.NewMemoClick(nullptr);
   Editor().UserType("typed");
-  desk.ExpectMessageBox(platform::IdCancel, "編集中のメモが保存されていません。\n新規デスクトップメモととして保存しますか？");
+  desk.ExpectMessageBox(
+      platform::IdCancel,
+      "編集中のメモが保存されていません。\n新規デスクトップメモととして保存しますか？");
   f.MemoList[0]->Item("SetAutoSizeAll")->Click();
   EXPECT_EQ(f.MemoList[0]->ClientSize(), (platform::Size{100, 400}));
   EXPECT_EQ(Corners(), (std::vector<Point>{{10, 10}}));
   EXPECT_EQ(f.RichEdit1->Text(), "typed");
   // Yes: the typed text becomes a memo first and is sized with the others, then right-justified.
-  desk.ExpectMessageBox(platform::IdYes, "編集中のメモが保存されていません。\n新規デスクトップメモととして保存しますか？");
+  desk.ExpectMessageBox(
+      platform::IdYes,
+      "編集中のメモが保存されていません。\n新規デスクトップメモととして保存しますか？");
   f.Item("SetAutoSize1")->Click();
   EXPECT_TRUE(desk.AllAnswersUsed());
   ASSERT_EQ(f.MemoCount(), 2);
@@ -398,9 +405,8 @@ TEST_F(MemoArrangeTest, DropsRearrangeByTheSetting) {
   // b was stored with its automatic size: c fits below it.
   const int bHeight = memo.Height();
   ASSERT_LT(bHeight, 198);
-  EXPECT_EQ(Corners(), (std::vector<Point>{{1178, 0},
-                                           {1278 - memo.Width(), 401},
-                                           {1198, 401 + bHeight + 1}}));
+  EXPECT_EQ(Corners(),
+            (std::vector<Point>{{1178, 0}, {1278 - memo.Width(), 401}, {1198, 401 + bHeight + 1}}));
 
   f.iDragDrop = 2;
   Scatter();

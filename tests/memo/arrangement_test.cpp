@@ -126,11 +126,11 @@ TEST(ArrangementTest, TilesOfMixedHeightsWrapEachOnItsOwnHeight) {
 
 // Fixed memos keep their place and take no room: the next memo takes the slot.
 TEST(ArrangementTest, FixedMemosAreSkipped) {
-  const std::vector<ArrangeMemo> memos{Sized(100, 400), At(5, 5, 900, 900, true),
-                                       Sized(150, 400), Sized(80, 400)};
+  const std::vector<ArrangeMemo> memos{Sized(100, 400), At(5, 5, 900, 900, true), Sized(150, 400),
+                                       Sized(80, 400)};
   const auto placed = ArrangeMemos(ArrangeKind::RightJustify, memos, kScreen, false);
-  EXPECT_EQ(placed, (std::vector<ArrangePlacement>{{0, {1178, 0}}, {2, {1128, 401}},
-                                                   {3, {1047, 0}}}));
+  EXPECT_EQ(placed,
+            (std::vector<ArrangePlacement>{{0, {1178, 0}}, {2, {1128, 401}}, {3, {1047, 0}}}));
   const auto tiles = ArrangeMemos(ArrangeKind::LeftTile, memos, kScreen, false);
   EXPECT_EQ(tiles, (std::vector<ArrangePlacement>{{0, {0, 0}}, {2, {0, 20}}, {3, {0, 40}}}));
 }
@@ -138,10 +138,11 @@ TEST(ArrangementTest, FixedMemosAreSkipped) {
 // bUseStartMemo with a fixed first memo at (500, 200), 100 x 50: R = 600, L = 500, T = 200; the
 // first memo stays and the others line up against it.
 TEST(ArrangementTest, AFixedStartMemoAnchorsTheOthersAndStays) {
-  const std::vector<ArrangeMemo> memos{At(500, 200, 100, 50, true), Sized(80, 300),
-                                       Sized(90, 300), Sized(60, 300)};
-  EXPECT_EQ(ArrangeMemos(ArrangeKind::RightJustify, memos, kScreen, true),
-            (std::vector<ArrangePlacement>{{1, {520, 200}}, {2, {510, 501}}, {3, {509 - 60, 200}}}));
+  const std::vector<ArrangeMemo> memos{At(500, 200, 100, 50, true), Sized(80, 300), Sized(90, 300),
+                                       Sized(60, 300)};
+  EXPECT_EQ(
+      ArrangeMemos(ArrangeKind::RightJustify, memos, kScreen, true),
+      (std::vector<ArrangePlacement>{{1, {520, 200}}, {2, {510, 501}}, {3, {509 - 60, 200}}}));
   EXPECT_EQ(ArrangeMemos(ArrangeKind::LeftJustify, memos, kScreen, true),
             (std::vector<ArrangePlacement>{{1, {500, 200}}, {2, {500, 501}}, {3, {591, 200}}}));
   EXPECT_EQ(ArrangeMemos(ArrangeKind::RightTile, memos, kScreen, true),
@@ -171,8 +172,8 @@ TEST(ArrangementTest, AFreeStartMemoTakesTheAnchorItDefines) {
 // The corners follow each other unclamped: a start memo off the screen's left keeps its
 // columns where the arithmetic puts them, whatever the clamp later does to each memo.
 TEST(ArrangementTest, CornersAreComputedBeforeClamping) {
-  const std::vector<ArrangeMemo> memos{At(-50, 0, 100, 400, true), Sized(120, 400),
-                                       Sized(130, 400), Sized(70, 400)};
+  const std::vector<ArrangeMemo> memos{At(-50, 0, 100, 400, true), Sized(120, 400), Sized(130, 400),
+                                       Sized(70, 400)};
   EXPECT_EQ(Corners(ArrangeMemos(ArrangeKind::LeftJustify, memos, kScreen, true)),
             (std::vector<Point>{{-50, 0}, {-50, 401}, {81, 0}}));
   const ArrangeScreen offset{{-100, 0, 1180, 1000}, {1280, 1000}};
