@@ -44,9 +44,9 @@ int main() {
   const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
   // The wide memo first, the narrow one second, both away from the right edge; no arrangement
   // after changes, so only the button moves them.
-  Check(WriteFileBytes(folder + L"\\MemoData.dat",
-                       quillpad::WriteMemoFile({Memo("one", 10, 300, 120, 60),
-                                                Memo("two", 400, 50, 80, 40)})),
+  Check(WriteFileBytes(
+            folder + L"\\MemoData.dat",
+            quillpad::WriteMemoFile({Memo("one", 10, 300, 120, 60), Memo("two", 400, 50, 80, 40)})),
         "MemoData.dat written");
   Check(WriteFileBytes(folder + L"\\Quillpad.ini", "[FORM]\r\niAfterSizeChange=0\r\n"),
         "Quillpad.ini written");
@@ -117,11 +117,11 @@ int main() {
             back.Records[1].Left + 80 == right && back.Records[0].Top == work.top &&
             back.Records[1].Top == work.top + 61,
         "MemoData.dat holds the right-justified places",
-        back.Records.size() == 2 ? std::to_string(back.Records[0].Left) + "," +
-                                       std::to_string(back.Records[0].Top) + " / " +
-                                       std::to_string(back.Records[1].Left) + "," +
-                                       std::to_string(back.Records[1].Top)
-                                 : std::string("records: ") + std::to_string(back.Records.size()));
+        back.Records.size() == 2
+            ? std::to_string(back.Records[0].Left) + "," + std::to_string(back.Records[0].Top) +
+                  " / " + std::to_string(back.Records[1].Left) + "," +
+                  std::to_string(back.Records[1].Top)
+            : std::string("records: ") + std::to_string(back.Records.size()));
   std::printf("%s\n", failures ? "e2e_arrange: FAILED" : "e2e_arrange: passed");
   return failures ? 1 : 0;
 }
