@@ -205,7 +205,26 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
 
   // Backup and archiving (main_form_backup.cpp).
   void MakeBackUpClick(ui::Component* sender);
-  void ArchiveDropped(const std::vector<std::string>& paths) override;
+  bool ArchiveDropped(const std::vector<std::string>& paths) override;
+
+  // Arrangement and bulk sizing of all memos (main_form_arrange.cpp).
+  void RightJustifyClick(ui::Component* sender);
+  void RightTileJustifyClick(ui::Component* sender);
+  void LeftJustifyClick(ui::Component* sender);
+  void LeftTileJustifyClick(ui::Component* sender);
+  void SetDefaultSizeClick(ui::Component* sender);
+  void SetAutoSizeClick(ui::Component* sender);
+  // Reads the work area again, then places every memo that is not fixed (none when the list
+  // is empty): Top and Left, to the front, back inside the work area.
+  void ArrangeMemos(ArrangeKind kind) override;
+  // The arrangement iAfterSizeChange names; nothing for 0 and unknown values.
+  void ArrangeAfterChange() override;
+  void SetDefaultSizeAll() override { SetDefaultSizeClick(nullptr); }
+  void SetAutoSizeAll() override { SetAutoSizeClick(nullptr); }
+  // The last bulk size was the default size (the tag of the SetDefaultSize item; the run starts
+  // with the automatic size). The tray's size toggle goes the other way.
+  bool LastBulkSizeDefault() const;
+  void SetLastBulkSizeDefault(bool isDefault);
 
   // Memo editing.
   bool AskSaveEditorText();

@@ -13,8 +13,8 @@ void TMainForm::MakeBackUpClick(ui::Component*) {
   CopyToBackup(system_, application_.Title, WorkDir, CurMemoFileName);
 }
 
-void TMainForm::ArchiveDropped(const std::vector<std::string>& paths) {
-  ArchiveDroppedFiles(system_, application_.Title, paths, asLZHDir, ProgramDir);
+bool TMainForm::ArchiveDropped(const std::vector<std::string>& paths) {
+  return ArchiveDroppedFiles(system_, application_.Title, paths, asLZHDir, ProgramDir);
 }
 
 }  // namespace quillpad

@@ -65,6 +65,13 @@ void TMainForm::RunTrayAction(int action) {
     case 7:
       ShowCalendarClick(nullptr);
       break;
+    case 9:
+      if (LastBulkSizeDefault()) {
+        SetAutoSizeClick(nullptr);
+      } else {
+        SetDefaultSizeClick(nullptr);
+      }
+      break;
     default:
       // 0 does nothing; the others arrive with their windows.
       break;

@@ -182,28 +182,30 @@ void TMemoForm::BoundsChanged(bool sized, bool moved) {
 void TMemoForm::DoDropFiles(const std::vector<std::string>& paths) {
   ui::Form::DoDropFiles(paths);
   if (!host_) return;
-  switch (host_->MemoSettings().iDragDrop) {
+  // Storing a memo may save and reload the whole list, this memo with it: once the drop's work
+  // has begun nothing below touches this memo, only the host.
+  MemoHost* host = host_;
+  switch (host->MemoSettings().iDragDrop) {
     case 0:
       SetForeground();  // the archive dialog belongs to this memo
-      host_->ArchiveDropped(paths);
-      return;
-    case 2:  // the tool list arrives with the tools menu
+      // The explorer on the archive's folder is the drop's last word.
+      if (host->ArchiveDropped(paths)) return;
+      break;
+    case 2:  // the tool list arrives with the tools menu; no re-arrangement after it
       return;
     case 3: {
-      if (memo_.Kind == MemoKind::mkImage) return;
+      if (memo_.Kind == MemoKind::mkImage) break;
       MemoEdit edit;
       std::string text = memo_.Text;
       for (const std::string& path : paths) text += "\r\n" + path;
       edit.Text = text;
-      host_->ChangeMemo(this, edit);
-      return;
+      host->ChangeMemo(this, edit);
+      break;
     }
     default: {
       std::vector<std::string> found;
       for (const std::string& path : paths) CollectDropped(path, found);
-      // Storing a memo may save and reload the whole list, this memo with it: nothing below
-      // touches this memo, and the host checks it is still there before putting a picture after it.
-      MemoHost* host = host_;
+      // The host checks this memo is still there before putting a picture after it.
       for (const std::string& file : found) {
         // Exactly ".bmp": other spellings and formats are left to the picture readers.
         if (ExtractFileExt(file) == ".bmp") {
@@ -212,9 +214,11 @@ void TMemoForm::DoDropFiles(const std::vector<std::string>& paths) {
           host->OpenFileAsMemo(file);
         }
       }
-      return;
+      break;
     }
   }
+  // The memos line up again by iAfterSizeChange.
+  host->ArrangeAfterChange();
 }
 
 void TMemoForm::CollectDropped(const std::string& path, std::vector<std::string>& found) {

@@ -105,6 +105,13 @@ class TMemoForm : public ui::Form {
   void TextFindClick();
   void TextReplaceClick();
   void PrintMemoClick();
+  // All memos (memo_arrange_commands.cpp): the main window's commands.
+  void RightJustifyClick();
+  void RightTileJustifyClick();
+  void LeftJustifyClick();
+  void LeftTileJustifyClick();
+  void SetDefaultSizeAllClick();
+  void SetAutoSizeAllClick();
 
  protected:
   void DoPaint(platform::Canvas& canvas) override;

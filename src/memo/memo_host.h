@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "memo/arrangement.h"
 #include "memo/memo_record.h"
 #include "platform/types.h"
 
@@ -101,8 +102,15 @@ class MemoHost {
   virtual void HideAllMemos() = 0;
   // The main window's find (false) or replace (true) dialog over the memos of the category.
   virtual void ShowSearchDialog(bool replace) = 0;
-  // Files dropped in archive mode into an archive the user chooses.
-  virtual void ArchiveDropped(const std::vector<std::string>& paths) = 0;
+  // Files dropped in archive mode into an archive the user chooses; true when the explorer
+  // was started on the archive's folder.
+  virtual bool ArchiveDropped(const std::vector<std::string>& paths) = 0;
+  // The main window's arrangement and bulk sizing of all memos: the four arrange
+  // commands, the arrangement iAfterSizeChange names, SetDefaultSizeClick and SetAutoSizeClick.
+  virtual void ArrangeMemos(ArrangeKind kind) = 0;
+  virtual void ArrangeAfterChange() = 0;
+  virtual void SetDefaultSizeAll() = 0;
+  virtual void SetAutoSizeAll() = 0;
   // The end of the program at the next idle pass.
   virtual void RequestExit() = 0;
 };

@@ -155,7 +155,8 @@ TEST_F(PictureMemoTest, DroppedBmpFilesBecomePicturesAndOtherSpellingsText) {
   testing::WriteHostFile(drop / "a.bmp", picture);
   testing::WriteHostFile(drop / "b.bmp", "BM not a picture");
   testing::WriteHostFile(drop / "c.BMP", "capital");
-  WriteIni("[FORM]\r\niDragDrop=1\r\n");
+  // No re-arrangement after the drop, so the picture's own place shows.
+  WriteIni("[FORM]\r\niDragDrop=1\r\niAfterSizeChange=0\r\n");
   TMainForm& f = StartWith({Memo("first", 600, 100), Memo("last", 100, 400)});
   desk.ExpectMessageBox(platform::IdOk, "C:\\Quillpad\\Drop\\b.bmpを開くことに失敗しました。");
   Sim(*f.MemoList[0]).UserDropFiles({"C:\\Quillpad\\Drop"});
