@@ -17,16 +17,8 @@ void TMainForm::MemoListEditClick(ui::Component*) {
 }
 
 std::string TMainForm::ListCategoryCaption(int category) const {
-  switch (category) {
-    case 0:
-      return asMemoFile0;
-    case 1:
-      return asMemoFile1;
-    case 2:
-      return asMemoFile2;
-    default:
-      return {};
-  }
+  const std::string* const captions[] = {&asMemoFile0, &asMemoFile1, &asMemoFile2};
+  return category >= 0 && category < kMemoCategoryCount ? *captions[category] : std::string();
 }
 
 void TMainForm::MoveListedMemo(int from, int to) { MoveListItem(MemoList, from, to); }
@@ -47,23 +39,10 @@ void TMainForm::SwitchListCategory(int category) {
 }
 
 void TMainForm::ArrangeMemos(MemoArrangement arrangement) {
-  // The main menu's items run the arrangements, whoever handles them.
-  const char* item = "RightJustify";
-  switch (arrangement) {
-    case MemoArrangement::RightJustify:
-      item = "RightJustify";
-      break;
-    case MemoArrangement::LeftJustify:
-      item = "LeftJustify";
-      break;
-    case MemoArrangement::RightTile:
-      item = "RightTileJustify";
-      break;
-    case MemoArrangement::LeftTile:
-      item = "LeftTileJustify";
-      break;
-  }
-  Item(item)->Click();
+  // The main menu's items run the arrangements, whoever handles them; in MemoArrangement order.
+  const char* const items[] = {"RightJustify", "LeftJustify", "RightTileJustify",
+                               "LeftTileJustify"};
+  Item(items[static_cast<int>(arrangement)])->Click();
 }
 
 }  // namespace quillpad

@@ -47,19 +47,23 @@ std::wstring ItemText(HWND list, int index) {
   return text;
 }
 
+// The program given as the first argument, started in its own folder.
+std::wstring ProgramPath() {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  return argc >= 2 ? std::wstring(argv[1]) : std::wstring();
+}
+
 }  // namespace
 
 int main() {
-  int argc = 0;
-  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (argc < 2) {
+  const std::wstring exe = ProgramPath();
+  const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
+  Process app;
+  if (exe.empty() || !Start(app, exe, folder)) {
     std::printf("usage: e2e_organiser QUILLPAD_EXE [EMPTY_EXE]\n");
     return 2;
   }
-  const std::wstring exe = argv[1];
-  const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
-  Process app;
-  if (!Start(app, exe, folder)) return 1;
   WaitForInputIdle(app.Info.hProcess, 20000);
   const DWORD pid = app.Info.dwProcessId;
   HWND main = MainWindow(pid);
