@@ -158,6 +158,15 @@ TEST_F(MemoListTest, ADropOnACategoryButtonMovesTheMemoToItsFile) {
     // Its own category's button takes nothing.
     DragToCategory(o, 1, 0);
     EXPECT_EQ(o.MemoListBox->Count(), 3);
+    // A memo whose record did not reach the other file stays here.
+    desk.SimFiles().SetFault(platform::sim::SimFileSystem::Fault{
+        platform::sim::SimFileSystem::FaultOp::Write, "MemoData2.dat", {}});
+    desk.ExpectErrorBox();
+    DragToCategory(o, 1, 2);
+    desk.SimFiles().SetFault(std::nullopt);
+    EXPECT_EQ(desk.ErrorBoxes().size(), 1u);
+    EXPECT_EQ(o.MemoListBox->Count(), 3);
+    EXPECT_TRUE(f.MemoList[1]->Visible());
     DragToCategory(o, 1, 1);
     EXPECT_EQ(o.MemoListBox->Items(), (Texts_t{"a", "c"}));
     EXPECT_EQ(o.MemoListBox->ItemIndex(), 1);
