@@ -46,7 +46,7 @@ void TMemoListForm::BuildControls() {
   ToolBar1->Name = "ToolBar1";
   ToolBar1->SetFlat(true);
   ToolBar1->SetShowCaptions(true);
-  ToolBar1->SetButtonSize(72, 22);
+  ToolBar1->SetButtonSize(100, 22);
   ToolBar1->SetAlign(ui::Align::Top);
   ExitBtn = AddButton(this, ToolBar1, "ExitBtn", "閉じる", "|メモリスト編集画面を閉じる");
   ExitBtn->OnClick = [this] { ExitBtnClick(); };
