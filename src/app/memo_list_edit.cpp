@@ -21,7 +21,9 @@ std::string TMainForm::ListCategoryCaption(int category) const {
   return category >= 0 && category < kMemoCategoryCount ? *captions[category] : std::string();
 }
 
-void TMainForm::MoveListedMemo(int from, int to) { MoveListItem(MemoList, from, to); }
+void TMainForm::MoveListedMemo(int from, int to) {
+  MoveListItem(MemoList, from, to);
+}
 
 void TMainForm::DeleteListedMemo(TMemoForm* memo) {
   const auto it = std::find(MemoList.begin(), MemoList.end(), memo);

@@ -149,7 +149,9 @@ void TMemoListForm::UpdateCategory() {
   SetCaption(MemoListCaption(host_.ListCategoryCaption(current)));
 }
 
-void TMemoListForm::ExitBtnClick() { Close(); }
+void TMemoListForm::ExitBtnClick() {
+  Close();
+}
 
 void TMemoListForm::DeleteBtnClick() {
   const int index = MemoListBox->ItemIndex();

@@ -16,7 +16,9 @@ int SelectionAfterDelete(int deleted, int countAfter) {
   return std::clamp(deleted, 0, countAfter - 1);
 }
 
-bool CategoryButtonEnabled(int category, int current) { return category != current; }
+bool CategoryButtonEnabled(int category, int current) {
+  return category != current;
+}
 
 bool CategoryTakesDrop(int category, int current, bool readOnly) {
   return CategoryButtonEnabled(category, current) && !readOnly;
@@ -31,7 +33,9 @@ std::string MemoListCaption(const std::string& categoryCaption) {
   return "メモリストの整理 - " + categoryCaption;
 }
 
-std::string MemoCountText(int count) { return "総メモ数= " + IntToStr(count); }
+std::string MemoCountText(int count) {
+  return "総メモ数= " + IntToStr(count);
+}
 
 std::string MemoSelectedHint(int n) {
   const std::string number = IntToStr(n);
