@@ -15,6 +15,7 @@
 #include "calendar/calendar_host.h"
 #include "calc/evaluator.h"
 #include "memo/memo_host.h"
+#include "memo/memo_list_host.h"
 #include "platform/profile.h"
 #include "ui/application.h"
 #include "ui/edit_controls.h"
@@ -56,7 +57,11 @@ struct FileNames {
   static constexpr const char* kMemoFiles[3] = {"MemoData.dat", "MemoData1.dat", "MemoData2.dat"};
 };
 
-class TMainForm : public ui::Form, public Settings, public CalendarHost, public MemoHost {
+class TMainForm : public ui::Form,
+                  public Settings,
+                  public CalendarHost,
+                  public MemoHost,
+                  public MemoListHost {
  public:
   // Builds the window (hidden) and runs FormCreate.
   explicit TMainForm(ui::Application& application);
@@ -319,6 +324,16 @@ class TMainForm : public ui::Form, public Settings, public CalendarHost, public 
   void TakeStyleIntoEditor(TMemoForm* memo);
   void SaveTemplateList();
   void LoadTemplateList();
+
+  // --- The memo list organiser (memo_list_edit.cpp) --------------------------------------
+  void MemoListEditClick(ui::Component* sender);
+  const std::vector<TMemoForm*>& ListedMemos() const override { return MemoList; }
+  int ListCategory() const override { return iCurMemoFile; }
+  std::string ListCategoryCaption(int category) const override;
+  bool ListReadOnly() const override { return bReadOnly; }
+  void MoveListedMemo(int from, int to) override;
+  void DeleteListedMemo(TMemoForm* memo) override;
+  void SwitchListCategory(int category) override;
 
   // Schedule memos (schedule_memo.cpp).
   std::string ScheduleMemoPath(DateTime date) const;

@@ -18,7 +18,7 @@ const ToolRow kBasic[] = {
     {"EditNextMemoBtn", "次のメモ|次のメモに移動", &M::EditNextMemoClick},
     {"EditPreviousMemoBtn", "前のメモ|ひとつ前のメモに移動", &M::EditPreviousMemoClick},
     {"Sep2", "", None, TfSeparator},
-    {"MemoListEditBtn", "メモリストの編集", None},
+    {"MemoListEditBtn", "メモリストの編集", &M::MemoListEditClick},
     {"JustifyBtn", "整列|メモ全体を整列", None, TfDropDown},
     {"Sep3", "", None, TfSeparator},
     {"SimplestFormBtn", "最もシンプルなウインドウ表示", &M::SimplestFormClick},

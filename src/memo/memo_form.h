@@ -43,6 +43,9 @@ class TMemoForm : public ui::Form {
   MemoKind Kind() const { return memo_.Kind; }
   const std::string& MemoText() const { return memo_.Text; }
   const std::string& StampText() const { return memo_.StampText; }
+  const FontSpec& MemoFont() const { return memo_.Font; }
+  ColorValue MemoColor() const { return memo_.Color; }
+  const std::string& Picture() const { return memo_.Picture; }  // a BMP file image, or empty
   class TMarquee* Marquee() const {
     return marquee_;
   }

@@ -48,6 +48,7 @@ struct WindowStyle {
   bool DefaultButton = false;      // buttons: drawn as the one Enter presses
   int Arrow = 0;                   // buttons: 1 up, 2 down, drawn as a triangle, not as text
   bool Transparent = false;        // labels: the parent's background shows around the text
+  bool OwnerDraw = false;          // list boxes: items of their own heights, drawn by OnDrawItem
   friend bool operator==(const WindowStyle&, const WindowStyle&) = default;
 };
 
@@ -103,6 +104,7 @@ struct ToolButtonSpec {
   bool Down = false;
   bool Enabled = true;
   bool DropDown = false;   // has a drop-down arrow; OnClick reports -(index+1) for the arrow
+  int Width = 0;           // a caption button's fixed width in pixels; 0: sized by the system
 };
 
 enum class CursorKind { Arrow, IBeam, Hand, SizeAll, SizeWE, SizeNS, Cross, Wait };
@@ -143,6 +145,8 @@ class WindowEvents {
   virtual void OnContextMenu(Point /*screen*/) {}
   virtual void OnDateChange() {}
   virtual void OnDateCloseUp() {}
+  // Owner-drawn list boxes: item index in r (client pixels) on the canvas.
+  virtual void OnDrawItem(int /*index*/, Canvas&, const Rect& /*r*/, bool /*selected*/) {}
 };
 
 class Window {
@@ -199,6 +203,10 @@ class Window {
   virtual bool ItemSelected(int index) = 0;
   virtual int ItemIndex() = 0;  // focused item or -1
   virtual void SetItemIndex(int index) = 0;
+  // Owner-drawn list boxes: each item's height, set before the items.
+  virtual void SetItemHeights(const std::vector<int>& /*heights*/) {}
+  // The item under a client point, -1 below the last one or outside.
+  virtual int ItemAtPoint(Point /*client*/) { return -1; }
 
   // Status bars: panel widths in pixels (the last may be -1: to the right edge) and texts.
   virtual void SetPanels(const std::vector<int>& widths) = 0;

@@ -1,6 +1,7 @@
 #include "ui/control.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "ui/application.h"
 #include "ui/form.h"
@@ -78,10 +79,27 @@ class ControlEvents : public platform::WindowEvents {
   void OnDateCloseUp() override {
     if (ready_) c_.DoDateCloseUp();
   }
+  void OnDrawItem(int index, platform::Canvas& canvas, const Rect& r, bool selected) override {
+    if (ready_) c_.DoDrawItem(index, canvas, r, selected);
+  }
 
  private:
   Control& c_;
 };
+
+namespace {
+
+// The one drag of the run: the control pressed, where, and whether the mouse has left the spot.
+struct DragState {
+  Control* Source = nullptr;
+  Point Start;
+  bool Moved = false;
+};
+DragState drag;
+// The system's default drag distance.
+constexpr int kDragThreshold = 4;
+
+}  // namespace
 
 Control::Control(Component* owner, Control* parent, platform::WindowClass cls)
     : Component(owner),
@@ -98,6 +116,7 @@ Control::Control(Component* owner, Control* parent, platform::WindowClass cls)
 }
 
 Control::~Control() {
+  if (drag.Source == this) drag = {};
   destroying_ = true;
   DestroyComponents();
   while (!controls_.empty()) delete controls_.back();
@@ -299,9 +318,49 @@ void Control::DoDblClick() {
 
 void Control::DoMouseDown(MouseButton button, Point p, unsigned shift) {
   if (OnMouseDown) OnMouseDown(button, shift, p.X, p.Y);
+  if (button == MouseButton::Left && dragMode_ == DragMode::Automatic && !destroying_) {
+    drag = {this, p, false};
+    peer_->SetMouseCapture(true);
+  }
+}
+
+bool Control::Dragging() const { return drag.Source == this && drag.Moved; }
+
+Point Control::ScreenToClient(Point screen) const {
+  const Point origin = ClientToScreen({0, 0});
+  return {screen.X - origin.X, screen.Y - origin.Y};
+}
+
+Control* Control::ControlAtPos(Point screen) {
+  const Point p = ScreenToClient(screen);
+  const Size client = ClientSize();
+  if (parent_ && (p.X < 0 || p.Y < 0 || p.X >= client.Width || p.Y >= client.Height))
+    return nullptr;
+  // Later children lie above earlier ones.
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    Control* child = *it;
+    const Rect r = child->bounds_;
+    if (!child->visible_ || p.X < r.Left || p.X >= r.Right || p.Y < r.Top || p.Y >= r.Bottom)
+      continue;
+    if (Control* found = child->ControlAtPos(screen)) return found;
+  }
+  return this;
+}
+
+bool Control::DragOver(Control* source, Point p) {
+  bool accept = static_cast<bool>(OnDragOver);
+  if (OnDragOver) OnDragOver(source, p.X, p.Y, accept);
+  return accept;
+}
+
+void Control::DragDrop(Control* source, Point p) {
+  if (OnDragDrop) OnDragDrop(source, p.X, p.Y);
 }
 
 void Control::DoMouseMove(Point p, unsigned shift) {
+  if (drag.Source == this && !drag.Moved)
+    drag.Moved = std::abs(p.X - drag.Start.X) >= kDragThreshold ||
+                 std::abs(p.Y - drag.Start.Y) >= kDragThreshold;
   // The hint of the nearest control up the chain that has one.
   const Control* c = this;
   while (c && c->hint_.empty()) c = c->parent_;
@@ -310,6 +369,18 @@ void Control::DoMouseMove(Point p, unsigned shift) {
 }
 
 void Control::DoMouseUp(MouseButton button, Point p, unsigned shift) {
+  if (button == MouseButton::Left && drag.Source == this) {
+    const bool moved = drag.Moved;
+    drag = {};
+    peer_->SetMouseCapture(false);
+    Form* form = ParentForm();
+    const Point screen = ClientToScreen(p);
+    Control* target = moved && form ? form->ControlAtPos(screen) : nullptr;
+    if (target && target->Enabled()) {
+      const Point at = target->ScreenToClient(screen);
+      if (target->DragOver(this, at)) target->DragDrop(this, at);
+    }
+  }
   if (OnMouseUp) OnMouseUp(button, shift, p.X, p.Y);
 }
 

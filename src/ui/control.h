@@ -28,6 +28,10 @@ class Form;
 class PopupMenu;
 
 enum class Align { None, Top, Bottom, Left, Right, Client };
+// Automatic: a left press starts a drag of the control (it becomes one once the mouse moves a
+// few pixels); the release drops it on the control of the same form under the mouse, when that
+// control is enabled and accepts it in OnDragOver.
+enum class DragMode { Manual, Automatic };
 
 constexpr Color ClWindow = 0x80000005;
 constexpr Color ClBtnFace = 0x8000000F;
@@ -93,6 +97,14 @@ class Control : public Component {
   PopupMenu* GetPopupMenu() const { return popupMenu_; }
   void SetPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
 
+  DragMode GetDragMode() const { return dragMode_; }
+  void SetDragMode(DragMode mode) { dragMode_ = mode; }
+  // A drag of this control is under way (past its first few pixels).
+  bool Dragging() const;
+  Point ScreenToClient(Point screen) const;
+  // This control or its deepest visible child under a screen point; null outside it.
+  Control* ControlAtPos(Point screen);
+
   void SetFocus() { peer_->SetFocus(); }
   bool Focused() const { return peer_->HasFocus(); }
   void Invalidate() { peer_->Invalidate(); }
@@ -109,6 +121,9 @@ class Control : public Component {
   std::function<void(platform::Canvas&)> OnPaint;
   // Non-client hit test at a screen point: a platform::HitTest value, HtDefault for the system's.
   std::function<int(Point screen)> OnHitTest;
+  // A drag of source over this control at client x, y; accept starts true when the event is set.
+  std::function<void(Control* source, int x, int y, bool& accept)> OnDragOver;
+  std::function<void(Control* source, int x, int y)> OnDragDrop;
 
  protected:
   friend class ControlEvents;
@@ -137,6 +152,10 @@ class Control : public Component {
   virtual void DoDateChange() {}
   virtual void DoDateCloseUp() {}
   virtual void DoNcLeftButtonUp() {}
+  virtual void DoDrawItem(int /*index*/, platform::Canvas&, const Rect&, bool /*selected*/) {}
+  // Whether a drop of source at client point p would be taken here, and the drop itself.
+  virtual bool DragOver(Control* source, Point p);
+  virtual void DragDrop(Control* source, Point p);
 
   // Stores bounds and mirrors them without docking the siblings again.
   void PlaceBounds(const Rect& r);
@@ -154,6 +173,7 @@ class Control : public Component {
   std::vector<Control*> controls_;
   Rect bounds_;
   Align align_ = Align::None;
+  DragMode dragMode_ = DragMode::Manual;
   bool visible_;
   bool enabled_ = true;
   bool aligning_ = false;

@@ -23,7 +23,26 @@ void ListBox::SetItems(std::vector<std::string> items) {
     });
   }
   items_ = std::move(items);
+  heights_.clear();
+  if (style_.OwnerDraw) {
+    for (int i = 0; i < Count(); ++i) {
+      const int h = OnMeasureItem ? OnMeasureItem(i) : 1;
+      heights_.push_back(std::clamp(h, 1, kMaxItemHeight));
+    }
+    P().SetItemHeights(heights_);
+  }
   P().SetItems(items_);
+}
+
+void ListBox::SetOwnerDraw(bool on) {
+  style_.OwnerDraw = on;
+  P().SetStyle(style_);
+  SetItems(items_);
+}
+
+int ListBox::ItemHeight(int index) const {
+  if (index < 0 || index >= static_cast<int>(heights_.size())) return 0;
+  return heights_[static_cast<std::size_t>(index)];
 }
 
 void ListBox::AddItem(const std::string& item) {

@@ -1,5 +1,6 @@
-// List boxes: the items live here, the user's selection in the peer. FileListBox lists the files
-// of a folder that match a mask, through the platform's FileSystem.
+// List boxes: the items live here, the user's selection in the peer. An owner-drawn list asks
+// OnMeasureItem for each item's height whenever its items are set, and OnDrawItem to draw them.
+// FileListBox lists the files of a folder that match a mask, through the platform's FileSystem.
 #pragma once
 
 #include <string>
@@ -31,13 +32,27 @@ class ListBox : public Control {
   int SelCount() const;
   std::function<void()> OnSelectionChange;
 
+  // The native list holds no taller item.
+  static constexpr int kMaxItemHeight = 255;
+  bool OwnerDraw() const { return style_.OwnerDraw; }
+  void SetOwnerDraw(bool on);
+  int ItemHeight(int index) const;
+  // The item under a client point; -1 below the last item or outside the list.
+  int ItemAtPos(Point p) const { return P().ItemAtPoint(p); }
+  std::function<int(int index)> OnMeasureItem;
+  std::function<void(int index, platform::Canvas&, const Rect&, bool selected)> OnDrawItem;
+
  protected:
   void DoSelectionChange() override {
     if (OnSelectionChange) OnSelectionChange();
   }
+  void DoDrawItem(int index, platform::Canvas& canvas, const Rect& r, bool selected) override {
+    if (OnDrawItem && index >= 0 && index < Count()) OnDrawItem(index, canvas, r, selected);
+  }
 
  private:
   std::vector<std::string> items_;
+  std::vector<int> heights_;
   platform::WindowStyle style_;
   bool sorted_ = false;
 };

@@ -70,6 +70,8 @@ platform::ToolButtonSpec ToolButton::PeerItem() const {
   out.Down = down_;
   out.Enabled = enabled_;
   out.DropDown = style_ == ToolButtonStyle::DropDown;
+  if (bar_ && bar_->showCaptions_ && !out.Separator)
+    out.Width = bar_->buttonWidth_ + (out.DropDown ? ToolBar::kDropDownArrow : 0);
   return out;
 }
 
@@ -93,6 +95,12 @@ void ToolBar::SetButtonSize(int width, int height) {
   buttonWidth_ = width;
   buttonHeight_ = height;
   SetHeight(height + 2);
+  ButtonsChanged();
+}
+
+void ToolBar::SetShowCaptions(bool on) {
+  showCaptions_ = on;
+  ButtonsChanged();
 }
 
 Rect ToolBar::ButtonRect(int index) const {
@@ -154,8 +162,28 @@ void ToolBar::DoMouseMove(Point p, unsigned shift) {
     Control::DoMouseMove(p, shift);
     return;
   }
+  // A button without a hint of its own shows the bar's.
+  if (Buttons(index)->hint_.empty()) {
+    Control::DoMouseMove(p, shift);
+    return;
+  }
   Application::Instance().SetHint(Buttons(index)->hint_);
   if (OnMouseMove) OnMouseMove(shift, p.X, p.Y);
+}
+
+bool ToolBar::DragOver(Control* source, Point p) {
+  const int index = ButtonAt(p);
+  if (index < 0) return Control::DragOver(source, p);
+  ToolButton* b = Buttons(index);
+  bool accept = b->enabled_ && b->OnDragOver;
+  if (accept) b->OnDragOver(source, accept);
+  return accept;
+}
+
+void ToolBar::DragDrop(Control* source, Point p) {
+  const int index = ButtonAt(p);
+  if (index < 0) return Control::DragDrop(source, p);
+  if (ToolButton* b = Buttons(index); b->OnDragDrop) b->OnDragDrop(source);
 }
 
 }  // namespace quillpad::ui

@@ -39,6 +39,9 @@ class ToolButton : public Component {
   void SetImageIndex(int index);
   PopupMenu* DropdownMenu = nullptr;
   std::function<void()> OnClick;
+  // A drag over the button (a disabled button takes none); accept starts true when set.
+  std::function<void(Control* source, bool& accept)> OnDragOver;
+  std::function<void(Control* source)> OnDragDrop;
 
   // What a click on the button does: a check button flips its down state, then OnClick.
   void Click();
@@ -74,10 +77,16 @@ class ToolBar : public Control {
 
   bool Flat() const { return flat_; }
   void SetFlat(bool flat);
+  // Caption buttons of ButtonWidth each, as the toolkit lays them out, instead of buttons that
+  // the system sizes to their captions.
+  bool ShowCaptions() const { return showCaptions_; }
+  void SetShowCaptions(bool on);
 
  protected:
   void DoClick(int index) override;
   void DoMouseMove(Point p, unsigned shift) override;
+  bool DragOver(Control* source, Point p) override;
+  void DragDrop(Control* source, Point p) override;
 
  private:
   friend class ToolButton;
@@ -86,6 +95,7 @@ class ToolBar : public Control {
   int buttonWidth_ = 23;
   int buttonHeight_ = 22;
   bool flat_ = false;
+  bool showCaptions_ = false;
 };
 
 }  // namespace quillpad::ui

@@ -277,6 +277,34 @@ std::vector<std::string> SimWindow::Paint() {
   return canvas.Ops();
 }
 
+Rect SimWindow::ItemRect(int index) {
+  const int line = font_.Height < 0 ? -font_.Height : font_.Height;
+  int top = 0;
+  for (int i = 0; i <= index && i < static_cast<int>(items_.size()); ++i) {
+    const bool own = style_.OwnerDraw && i < static_cast<int>(itemHeights_.size());
+    const int h = own ? itemHeights_[static_cast<std::size_t>(i)] : line;
+    if (i == index) return {0, top, ClientSize().Width, top + h};
+    top += h;
+  }
+  return {};
+}
+
+int SimWindow::ItemAtPoint(Point client) {
+  if (client.X < 0 || client.X >= ClientSize().Width) return -1;
+  for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
+    const Rect r = ItemRect(i);
+    if (client.Y >= r.Top && client.Y < r.Bottom) return i;
+  }
+  return -1;
+}
+
+std::vector<std::string> SimWindow::PaintItem(int index) {
+  SimCanvas canvas(ClientSize());
+  if (style_.OwnerDraw && index >= 0 && index < static_cast<int>(items_.size()))
+    events_.OnDrawItem(index, canvas, ItemRect(index), selected_.count(index) > 0);
+  return canvas.Ops();
+}
+
 SimWindow* SimWindow::FindChild(const std::string& text) {
   for (SimWindow* child : children_) {
     if (child->text_ == text) return child;
@@ -419,7 +447,17 @@ void SimWindow::UserMouseMove(Point client, unsigned shift) {
 }
 
 void SimWindow::UserMouseDown(MouseButton button, Point client, unsigned shift) {
-  desktop_.Dispatch([&] { events_.OnMouseDown(button, client, shift); });
+  desktop_.Dispatch([&] {
+    events_.OnMouseDown(button, client, shift);
+    // As the native list: a left press selects the item under it, after the press is reported.
+    if (class_ != WindowClass::ListBox || button != MouseButton::Left || style_.MultiSelect)
+      return;
+    const int index = ItemAtPoint(client);
+    if (index < 0 || index == itemIndex_) return;
+    selected_ = {index};
+    itemIndex_ = index;
+    events_.OnSelectionChange();
+  });
 }
 
 void SimWindow::UserMouseUp(MouseButton button, Point client, unsigned shift) {

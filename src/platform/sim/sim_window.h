@@ -65,6 +65,10 @@ class SimWindow : public Window {
   bool ItemSelected(int index) override { return selected_.count(index) > 0; }
   int ItemIndex() override { return itemIndex_; }
   void SetItemIndex(int index) override;
+  void SetItemHeights(const std::vector<int>& heights) override { itemHeights_ = heights; }
+  // Items stacked from the top (the simulated list never scrolls); a list that is not owner
+  // drawn has items one line of its font high.
+  int ItemAtPoint(Point client) override;
 
   void SetPanels(const std::vector<int>& widths) override;
   void SetPanelText(int index, const std::string& text) override;
@@ -95,6 +99,9 @@ class SimWindow : public Window {
   int Invalidations() const { return invalidations_; }
   // Runs OnPaint on a recording canvas of the client size and returns what was drawn.
   std::vector<std::string> Paint();
+  // Owner-drawn list boxes: what the list draws for one item, in its place.
+  std::vector<std::string> PaintItem(int index);
+  Rect ItemRect(int index);
   // A child (at any depth) whose text is this, or null.
   SimWindow* FindChild(const std::string& text);
 
@@ -157,6 +164,7 @@ class SimWindow : public Window {
   int caretScrolls_ = 0;
   int invalidations_ = 0;
   std::vector<std::string> items_;
+  std::vector<int> itemHeights_;
   std::set<int> selected_;
   int itemIndex_ = -1;
   std::vector<int> panelWidths_;

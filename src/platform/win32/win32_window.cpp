@@ -178,7 +178,8 @@ DWORD Win32Window::ControlStyle() const {
              WS_VSCROLL | WS_HSCROLL | ES_NOHIDESEL | (style_.ReadOnly ? ES_READONLY : 0);
     case WindowClass::ListBox:
       return s | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-             (style_.MultiSelect ? LBS_EXTENDEDSEL : 0);
+             (style_.MultiSelect ? LBS_EXTENDEDSEL : 0) |
+             (style_.OwnerDraw ? LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS : 0);
     case WindowClass::ToolBar:
       return s | TBSTYLE_TOOLTIPS | TBSTYLE_LIST | CCS_NORESIZE | CCS_NOPARENTALIGN |
              CCS_NODIVIDER | (style_.Flat ? TBSTYLE_FLAT : 0);
@@ -365,7 +366,8 @@ void Win32Window::SetStyle(const WindowStyle& style) {
   if (!hwnd_) return;
   if (cls_ == WindowClass::Form) {
     ApplyFormStyle();
-  } else if ((cls_ == WindowClass::ListBox && old.MultiSelect != style.MultiSelect) ||
+  } else if ((cls_ == WindowClass::ListBox &&
+              (old.MultiSelect != style.MultiSelect || old.OwnerDraw != style.OwnerDraw)) ||
              (cls_ == WindowClass::Memo &&
               (old.WordWrap != style.WordWrap || old.ScrollBars != style.ScrollBars))) {
     Recreate();
@@ -689,6 +691,7 @@ void Win32Window::Invalidate() {
 }
 
 void Win32Window::SetMouseCapture(bool capture) {
+  heldByToolkit_ = capture;
   if (!hwnd_) return;
   if (capture) {
     SetCapture(hwnd_);
@@ -822,6 +825,15 @@ void Win32Window::SetItems(const std::vector<std::string>& items) {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+int Win32Window::ItemAtPoint(Point client) {
+  if (!hwnd_ || cls_ != WindowClass::ListBox) return -1;
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  if (client.X < 0 || client.Y < 0 || client.X >= r.right || client.Y >= r.bottom) return -1;
+  const LRESULT hit = SendMessageW(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.X, client.Y));
+  return HIWORD(hit) ? -1 : static_cast<int>(LOWORD(hit));
+}
+
 void Win32Window::SetItemSelected(int index, bool selected) {
   if (!hwnd_) return;
   if (cls_ == WindowClass::ListBox) {
@@ -894,7 +906,7 @@ namespace {
 // Buttons of the same kind; caption, state (down, enabled) and hint aside.
 bool SameShape(const ToolButtonSpec& a, const ToolButtonSpec& b) {
   return a.Separator == b.Separator && a.Check == b.Check && a.DropDown == b.DropDown &&
-         a.ImageIndex == b.ImageIndex;
+         a.ImageIndex == b.ImageIndex && a.Width == b.Width;
 }
 
 BYTE ButtonState(const ToolButtonSpec& b) {
@@ -946,7 +958,7 @@ void Win32Window::SetButtons(const std::vector<ToolButtonSpec>& buttons) {
       t.iBitmap = 6;
       continue;
     }
-    t.fsStyle = static_cast<BYTE>(BTNS_AUTOSIZE | (b.Check ? BTNS_CHECK : 0) |
+    t.fsStyle = static_cast<BYTE>((b.Width > 0 ? 0 : BTNS_AUTOSIZE) | (b.Check ? BTNS_CHECK : 0) |
                                   (b.DropDown ? BTNS_DROPDOWN : 0));
     t.fsState = ButtonState(b);
     // With a picture the caption stays out (it is the hint): captions overflow the window.
@@ -958,6 +970,16 @@ void Win32Window::SetButtons(const std::vector<ToolButtonSpec>& buttons) {
     }
   }
   SendMessageW(hwnd_, TB_ADDBUTTONSW, native.size(), reinterpret_cast<LPARAM>(native.data()));
+  // Fixed widths, as the toolkit lays the buttons out.
+  for (std::size_t i = kept; i < buttons.size(); ++i) {
+    if (buttons[i].Width <= 0 || buttons[i].Separator) continue;
+    TBBUTTONINFOW info{};
+    info.cbSize = sizeof(info);
+    info.dwMask = TBIF_SIZE;
+    info.cx = static_cast<WORD>(buttons[i].Width);
+    SendMessageW(hwnd_, TB_SETBUTTONINFOW, kToolButtonBase + static_cast<int>(i),
+                 reinterpret_cast<LPARAM>(&info));
+  }
 }
 
 HWND Win32Window::ToolTipWindow() const {
@@ -1106,6 +1128,21 @@ void Win32Window::DrawArrowButton(const DRAWITEMSTRUCT& item, int arrow) {
   DeleteObject(pen);
 }
 
+// The item's drawing stays inside its rectangle.
+void Win32Window::DrawItem(const DRAWITEMSTRUCT& item) {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const int saved = SaveDC(item.hDC);
+  IntersectClipRect(item.hDC, item.rcItem.left, item.rcItem.top, item.rcItem.right,
+                    item.rcItem.bottom);
+  POINT origin{0, 0};
+  ClientToScreen(hwnd_, &origin);
+  Win32Canvas canvas(item.hDC, {client.right, client.bottom}, {origin.x, origin.y});
+  const Rect r{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
+  events_.OnDrawItem(static_cast<int>(item.itemID), canvas, r, (item.itemState & ODS_SELECTED) != 0);
+  RestoreDC(item.hDC, saved);
+}
+
 void Win32Window::HandleCommandFromChild(int code, int id) {
   switch (cls_) {
     case WindowClass::Button:
@@ -1195,9 +1232,25 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       }
       return false;
     }
+    case WM_MEASUREITEM: {
+      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      Win32Window* child = item->CtlType == ODT_LISTBOX
+                               ? FromHandle(GetDlgItem(hwnd_, static_cast<int>(item->CtlID)))
+                               : nullptr;
+      if (!child || child->cls_ != WindowClass::ListBox) return false;
+      if (item->itemID < child->itemHeights_.size())
+        item->itemHeight = static_cast<UINT>(child->itemHeights_[item->itemID]);
+      result = TRUE;
+      return true;
+    }
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       Win32Window* child = FromHandle(item->hwndItem);
+      if (item->CtlType == ODT_LISTBOX && child && child->cls_ == WindowClass::ListBox) {
+        if (item->itemID != static_cast<UINT>(-1)) child->DrawItem(*item);
+        result = TRUE;
+        return true;
+      }
       if (item->CtlType != ODT_BUTTON || !child || !child->style_.Arrow) return false;
       DrawArrowButton(*item, child->style_.Arrow);
       result = TRUE;
@@ -1313,6 +1366,14 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       return false;
     case WM_MOUSEMOVE:
       events_.OnMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, MouseShift(wParam));
+      // While the toolkit holds the mouse (a drag), the list does not track a selection.
+      if (heldByToolkit_ && cls_ == WindowClass::ListBox) {
+        result = 0;
+        return true;
+      }
+      return false;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != hwnd_) heldByToolkit_ = false;
       return false;
     case WM_CONTEXTMENU:
       if (reinterpret_cast<HWND>(wParam) != hwnd_) return false;

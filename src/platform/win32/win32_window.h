@@ -80,6 +80,8 @@ class Win32Window : public Window {
   bool ItemSelected(int index) override;
   int ItemIndex() override;
   void SetItemIndex(int index) override;
+  void SetItemHeights(const std::vector<int>& heights) override { itemHeights_ = heights; }
+  int ItemAtPoint(Point client) override;
 
   void SetPanels(const std::vector<int>& widths) override;
   void SetPanelText(int index, const std::string& text) override;
@@ -108,6 +110,7 @@ class Win32Window : public Window {
   // This window's painting under a see-through child, into the child's device context.
   void PaintBehind(HWND child, HDC dc);
   static void DrawArrowButton(const DRAWITEMSTRUCT& item, int arrow);
+  void DrawItem(const DRAWITEMSTRUCT& item);
 
   void Create();
   void Recreate();
@@ -141,6 +144,8 @@ class Win32Window : public Window {
   std::wstring toolTipText_;
   int silentChange_ = 0;
   std::vector<std::string> items_;
+  std::vector<int> itemHeights_;  // owner-drawn list boxes, for WM_MEASUREITEM
+  bool heldByToolkit_ = false;    // the toolkit captured the mouse
   std::vector<ToolButtonSpec> buttons_;  // as the control holds them
   bool hasMenuBar_ = false;
   std::vector<MenuItemSpec> menuBar_;  // as the menu handle holds it
