@@ -4,15 +4,9 @@
 #include <cstdlib>
 
 #include "ui/form.h"
+#include "ui/short_cut.h"
 
 namespace quillpad::ui {
-
-namespace {
-constexpr int kVkEnd = 0x23;
-constexpr int kVkHome = 0x24;
-constexpr int kVkUp = 0x26;
-constexpr int kVkDown = 0x28;
-}  // namespace
 
 OwnerDrawListBox::OwnerDrawListBox(Component* owner, Control* parent)
     : Control(owner, parent, platform::WindowClass::PaintBox) {
@@ -73,10 +67,10 @@ bool OwnerDrawListBox::NavigationKey(int key) {
   if (Count() == 0) return false;
   int index = itemIndex_;
   switch (key) {
-    case kVkUp: index = std::max(0, index - 1); break;
-    case kVkDown: index = std::min(Count() - 1, index + 1); break;
-    case kVkHome: index = 0; break;
-    case kVkEnd: index = Count() - 1; break;
+    case VkUp: index = std::max(0, index - 1); break;
+    case VkDown: index = std::min(Count() - 1, index + 1); break;
+    case VkHome: index = 0; break;
+    case VkEnd: index = Count() - 1; break;
     default: return false;
   }
   SetItemIndex(index);

@@ -2,6 +2,7 @@
 
 #include "support/sim_fixture.h"
 #include "ui/form.h"
+#include "ui/short_cut.h"
 
 namespace quillpad::testing {
 namespace {
@@ -32,7 +33,7 @@ TEST_F(OwnerDrawListBoxTest, RowsFollowTheirHeightsAndTheSelectionStaysInView) {
   EXPECT_EQ(list->TopIndex(), 16);
   EXPECT_EQ(list->ItemRect(19).Bottom, 92);
   EXPECT_EQ(list->ItemRect(3), platform::Rect{});
-  EXPECT_TRUE(list->NavigationKey(0x24));  // Home
+  EXPECT_TRUE(list->NavigationKey(VkHome));
   EXPECT_EQ(list->TopIndex(), 0);
   EXPECT_EQ(list->ItemIndex(), 0);
 }

@@ -4,12 +4,11 @@
 #include "memo/memo_form.h"
 #include "memo/templates/style_template.h"
 #include "ui/application.h"
+#include "ui/short_cut.h"
 
 namespace quillpad {
 
 namespace {
-constexpr int kVkReturn = 0x0D;
-constexpr int kVkEscape = 0x1B;
 const char* const kListHint = "|Drag & Dropでスタイルの順番変更";
 const char* const kChooseFirst = "スタイルを選択してください";
 }  // namespace
@@ -64,10 +63,10 @@ TStyleTemplateForm::TStyleTemplateForm(ui::Component* owner, StyleTemplateHost& 
     if (shift != 0) return;
     if (StyleListBox->NavigationKey(key)) {
       key = 0;
-    } else if (key == kVkReturn) {
+    } else if (key == ui::VkReturn) {
       key = 0;
       ApplyBtnClick();
-    } else if (key == kVkEscape) {
+    } else if (key == ui::VkEscape) {
       key = 0;
       Close();
     }
