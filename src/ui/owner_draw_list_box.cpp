@@ -94,9 +94,10 @@ void OwnerDrawListBox::DoPaint(platform::Canvas& canvas) {
 void OwnerDrawListBox::DoMouseDown(MouseButton button, Point p, unsigned shift) {
   Control::DoMouseDown(button, p, shift);
   // The second press of a double click arrives after the double click, which may have closed
-  // the window.
+  // the window or ended its modal state.
   const Form* form = ParentForm();
-  if (button != MouseButton::Left || (form && !form->Visible())) return;
+  const bool closing = form && (!form->Visible() || (form->Modal() && form->ModalResult() != MrNone));
+  if (button != MouseButton::Left || closing) return;
   const int index = ItemAtPos(p);
   if (index < 0) return;
   SetItemIndex(index);
