@@ -16,6 +16,8 @@
 #include "calc/evaluator.h"
 #include "memo/memo_host.h"
 #include "memo/memo_list_host.h"
+#include "memo/templates/style_template.h"
+#include "memo/templates/style_template_host.h"
 #include "platform/profile.h"
 #include "ui/application.h"
 #include "ui/edit_controls.h"
@@ -61,7 +63,8 @@ class TMainForm : public ui::Form,
                   public Settings,
                   public CalendarHost,
                   public MemoHost,
-                  public MemoListHost {
+                  public MemoListHost,
+                  public StyleTemplateHost {
  public:
   // Builds the window (hidden) and runs FormCreate.
   explicit TMainForm(ui::Application& application);
@@ -334,6 +337,27 @@ class TMainForm : public ui::Form,
   void MoveListedMemo(int from, int to) override;
   void DeleteListedMemo(TMemoForm* memo) override;
   void SwitchListCategory(int category) override;
+  // --- Current style and style templates (style_templates.cpp) ---------------------------
+  MemoStyle CurrentStyle() const;
+  // The first marked background item, in the order normal, transparent, gradation, marquee.
+  std::optional<MemoKind> CheckedBackground() const;
+  // The four background items only take the mark.
+  void BgNormalClick(ui::Component* sender) { CheckBackgroundItem(sender); }
+  void BgGradationClick(ui::Component* sender) { CheckBackgroundItem(sender); }
+  void BgEraseClick(ui::Component* sender) { CheckBackgroundItem(sender); }
+  void BgMarqueeClick(ui::Component* sender) { CheckBackgroundItem(sender); }
+  void CheckBackgroundItem(ui::Component* sender);
+  void SaveAsTemplateClick(ui::Component* sender);
+  void SetStyleFromTemplateClick(ui::Component* sender);
+  void SetStyleDefaultClick(ui::Component* sender);
+  void SetDefaultStyleClick(ui::Component* sender);
+  // Appends the style to StyleTemplate.dat as a new template.
+  void AddTemplate(const MemoStyle& style);
+  void ChooseStyleTemplate() override;
+  void SaveStyleAsTemplate(TMemoForm* memo) override;
+  std::vector<TMemoForm*>& LoadTemplates() override;
+  void SaveTemplates() override;
+  void ApplyTemplate(TMemoForm& style) override;
 
   // Schedule memos (schedule_memo.cpp).
   std::string ScheduleMemoPath(DateTime date) const;

@@ -47,7 +47,7 @@ const ToolRow kEdit[] = {
     {"SetColorBtn", "メモの背景色変更", &M::SetColorClick},
     {"ShowBorderBtn", "メモの境界線|メモの境界線の表示・非表示切替え", &M::ShowBorderClick,
      TfCheck | TfDown},
-    {"SetStyleFromTemplateBtn", "テンプレートを表示", None},
+    {"SetStyleFromTemplateBtn", "テンプレートを表示", &M::SetStyleFromTemplateClick},
     {"Sep8", "", None, TfSeparator},
     {"DateTimeBtn", "日時の挿入", None, TfDropDown},
 };

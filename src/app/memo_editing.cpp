@@ -83,16 +83,7 @@ void TMainForm::WriteEditorToMemo() {
   memo.LabelLeft = 4;
   memo.LabelTop = 4;
   memo.Text = text;
-  const std::pair<const char*, MemoKind> modes[] = {{"BgNormal", MemoKind::mkNormal},
-                                                     {"BgErase", MemoKind::mkWallpaper},
-                                                     {"BgGradation", MemoKind::mkGradation},
-                                                     {"BgMarquee", MemoKind::mkMarquee}};
-  for (const auto& [name, kind] : modes) {
-    if (Item(name)->Checked()) {
-      memo.Kind = kind;
-      break;
-    }
-  }
+  if (const std::optional<MemoKind> kind = CheckedBackground()) memo.Kind = *kind;
   if (bDefaultSize) {
     memo.ClientWidth = iDefaultWidth;
     memo.ClientHeight = iDefaultHeight;

@@ -93,6 +93,8 @@ class TMemoForm : public ui::Form {
   void ClipAddStartClick();
   void ClipAddEndClick();
   void SetDefaultStyleClick();
+  void SetStyleFromTemplateClick();  // templates/template_commands.cpp
+  void SaveAsTemplateClick();
   void NewMemoEditClick();
   void ShowAllMemoClick();
   void HideAllMemoClick();

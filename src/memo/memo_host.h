@@ -78,6 +78,10 @@ class MemoHost {
   virtual TMemoForm* ClipNewHere(TMemoForm* memo) = 0;
   // The memo's border, kind, font and colour become the default style.
   virtual void SetDefaultStyleFrom(TMemoForm* memo) = 0;
+  // The memo's style as a new style template.
+  virtual void SaveStyleAsTemplate(TMemoForm* memo) = 0;
+  // The template window; a template applied there becomes the editor's style.
+  virtual void ChooseStyleTemplate() = 0;
 
   virtual void MarkDeleted(TMemoForm* memo) = 0;
   virtual void AppendMemoToCategory(TMemoForm* memo, int category) = 0;

@@ -12,8 +12,6 @@ namespace quillpad {
 
 namespace {
 
-constexpr platform::Color kClHighlight = 0x8000000D;
-
 ui::ToolButton* AddButton(ui::Component* owner, ui::ToolBar* bar, const char* name,
                           const std::string& caption, const char* hint,
                           ui::ToolButtonStyle style = ui::ToolButtonStyle::Button) {
@@ -245,10 +243,7 @@ void TMemoListForm::MemoListBoxDrawItem(int index, platform::Canvas& canvas,
     }
   }
   // Every item is filled with its memo's colour: the selection shows as a frame.
-  if (selected) {
-    canvas.FrameRect(r, kClHighlight);
-    canvas.FrameRect({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, kClHighlight);
-  }
+  if (selected) ui::DrawSelectionFrame(canvas, r);
 }
 
 }  // namespace quillpad

@@ -35,6 +35,7 @@ enum class DragMode { Manual, Automatic };
 
 constexpr Color ClWindow = 0x80000005;
 constexpr Color ClBtnFace = 0x8000000F;
+constexpr Color ClHighlight = 0x8000000D;
 
 class Control : public Component {
  public:

@@ -8,6 +8,11 @@
 
 namespace quillpad::ui {
 
+void DrawSelectionFrame(platform::Canvas& canvas, const Rect& r) {
+  canvas.FrameRect(r, ClHighlight);
+  canvas.FrameRect({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, ClHighlight);
+}
+
 ListBox::ListBox(Component* owner, Control* parent)
     : Control(owner, parent, platform::WindowClass::ListBox) {
   style_.Border = platform::BorderStyle::Single;

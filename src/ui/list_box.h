@@ -10,6 +10,10 @@
 
 namespace quillpad::ui {
 
+// Owner-drawn items that fill themselves with their own colour mark the selected one with this
+// two-pixel frame in the highlight colour.
+void DrawSelectionFrame(platform::Canvas& canvas, const Rect& r);
+
 class ListBox : public Control {
  public:
   ListBox(Component* owner, Control* parent);

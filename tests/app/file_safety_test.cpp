@@ -114,6 +114,11 @@ TEST_F(FileSafetyTest, EveryOtherFileKeepsItsOldBytesThroughAFailedWrite) {
          f.FontDialog1Font.Height = -10 - v;
          f.SaveDefaultStyle();
        }},
+      {"C:\\Quillpad\\StyleTemplate.dat",
+       [](TMainForm& f, int v) {
+         f.FontDialog1Font.Height = -10 - v;
+         f.SaveAsTemplateClick(nullptr);
+       }},
       {"C:\\Quillpad\\MemoColor.dat",
        [this](TMainForm& f, int v) {
          desk.ExpectColorDialog(0x000100 * (v + 1));

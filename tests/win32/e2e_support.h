@@ -344,6 +344,17 @@ inline void Type(HWND edit, const std::wstring& text) {
   }
 }
 
+// Starts the program and shows its editor with a tray click; its main window, or null.
+inline HWND StartWithEditor(Process& app, const std::wstring& exe, const std::wstring& folder) {
+  if (!Start(app, exe, folder)) return nullptr;
+  WaitForInputIdle(app.Info.hProcess, 20000);
+  HWND main = MainWindow(app.Info.dwProcessId);
+  TrayClick(app.Info.dwProcessId);
+  const bool shown = WaitFor([&] { return main && IsWindowVisible(main); });
+  Check(shown, "a tray click shows the editor");
+  return shown ? main : nullptr;
+}
+
 // The whole screen as a 24-bit BMP file.
 inline bool SaveScreenshot(const std::wstring& path) {
   return Shot::Take().Save(path);
