@@ -211,6 +211,14 @@ class TMainForm : public ui::Form,
   void FindDialog1Find(const platform::FindRequest& request);
   void ReplaceDialog1Replace(const platform::FindRequest& request, bool all);
 
+  // Sending text to other programs (main_form_send.cpp).
+  void SendToActiveInputClick(ui::Component* sender);
+  void SendTextToPreviousWindow(const std::string& text) override;
+  void HideForLogin(TMemoForm* memo) override;
+  void ShowLoginInstructions(const std::string& text) override;
+  void EndLogin(TMemoForm* memo) override;
+  TMemoForm* LoginMemo = nullptr;  // the batch login's instructions, while they show
+
   // Backup and archiving (main_form_backup.cpp).
   void MakeBackUpClick(ui::Component* sender);
   bool ArchiveDropped(const std::vector<std::string>& paths) override;

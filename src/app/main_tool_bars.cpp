@@ -12,7 +12,7 @@ constexpr MainHandler None = nullptr;
 const ToolRow kBasic[] = {
     {"ShowMemoBtn", "デスクトップメモに上書き表示", &M::ShowMemoClick},
     {"ShowNewMemoBtn", "新規デスクトップメモとして表示", &M::ShowNewMemoClick},
-    {"SendToActiveInputBtn", "他の編集画面に貼り付け", None},
+    {"SendToActiveInputBtn", "他の編集画面に貼り付け", &M::SendToActiveInputClick},
     {"ScheduleMemoBtn", "選択日のメモとして保存", &M::SaveScheduleMemoClick},
     {"Sep1", "", None, TfSeparator},
     {"EditNextMemoBtn", "次のメモ|次のメモに移動", &M::EditNextMemoClick},

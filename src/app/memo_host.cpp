@@ -24,6 +24,8 @@ MemoHostSettings TMainForm::MemoSettings() const {
   s.asTextDir = asTextDir;
   s.asLogFile = asLogFile;
   s.WorkDir = WorkDir;
+  s.ProgramDir = ProgramDir;
+  s.asViewer = asViewer;
   s.TextFileName = EditFileName;
   s.CurrentCategory = iCurMemoFile;
   s.CategoryCaptions[0] = asMemoFile0;

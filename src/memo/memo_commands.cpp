@@ -242,11 +242,22 @@ void TMemoForm::DoDblClick() {
 void TMemoForm::MemoDblClick() {
   if (!host_) return;
   const MemoHostSettings s = host_->MemoSettings();
-  // Sending the address to its application arrives with the sending commands.
-  if (s.bSendURLonDblClk && memo_.HandCursor) return;
+  if (s.bSendURLonDblClk && memo_.HandCursor) {
+    SendMemoToApplicationClick();
+    return;
+  }
   switch (s.iMemoDblClick) {
     case 0:
       MemoEditClick();
+      break;
+    case 1:
+      SendMemoToActiveWindowClick();
+      break;
+    case 2:
+      SendMemoToClipboardClick();
+      break;
+    case 3:
+      SendMemoToApplicationClick();
       break;
     case 4:
       SaveDeleteClick();

@@ -56,6 +56,8 @@ class TMemoForm : public ui::Form {
 
   // Set when the memo is closed for good; the main window's idle sweep destroys it.
   bool DeletedFlag = false;
+  // Armed for the batch login: the next mouse press types the ID and password.
+  bool BatchLoginMode = false;
 
   // Built on first use (a right click, a key, a command): most memos never need theirs.
   ui::PopupMenu* pmMemo = nullptr;
@@ -117,6 +119,10 @@ class TMemoForm : public ui::Form {
   void LeftTileJustifyClick();
   void SetDefaultSizeAllClick();
   void SetAutoSizeAllClick();
+  void SendMemoToActiveWindowClick();
+  void SendMemoToClipboardClick();
+  void SendMemoToApplicationClick();
+  void SendMemoToPasswordClick();
 
  protected:
   void DoPaint(platform::Canvas& canvas) override;
@@ -128,6 +134,7 @@ class TMemoForm : public ui::Form {
   void DoDblClick() override;
   void BoundsChanged(bool sized, bool moved) override;
   void DoDropFiles(const std::vector<std::string>& paths) override;
+  void DoMouseDown(platform::MouseButton button, platform::Point p, unsigned shift) override;
 
  private:
   void ApplyBorder();
@@ -147,6 +154,9 @@ class TMemoForm : public ui::Form {
   MemoHost* host_;
   MemoRecord memo_;
   class TMarquee* marquee_ = nullptr;  // only while the memo scrolls its text
+  // The batch login's user ID and password: the first two lines of the last run.
+  std::string loginId_;
+  std::string loginPassword_;
 };
 
 }  // namespace quillpad

@@ -29,6 +29,8 @@ struct MemoHostSettings {
   std::string asTextDir;
   std::string asLogFile = "Quillpad.log";
   std::string WorkDir;
+  std::string ProgramDir;
+  std::string asViewer;
   std::string TextFileName = "Memo.txt";  // the editor's current text file name
   int CurrentCategory = 0;
   std::string CategoryCaptions[kMemoCategoryCount];
@@ -115,6 +117,13 @@ class MemoHost {
   virtual void ArrangeAfterChange() = 0;
   virtual void SetDefaultSizeAll() = 0;
   virtual void SetAutoSizeAll() = 0;
+  // The clipboard and Ctrl+V into the window the user worked in before.
+  virtual void SendTextToPreviousWindow(const std::string& text) = 0;
+  // The batch login: every other window of ours hidden while this memo waits for the click, the
+  // instructions as a memo at the front, and afterwards all shown again.
+  virtual void HideForLogin(TMemoForm* memo) = 0;
+  virtual void ShowLoginInstructions(const std::string& text) = 0;
+  virtual void EndLogin(TMemoForm* memo) = 0;
   // The end of the program at the next idle pass.
   virtual void RequestExit() = 0;
 };

@@ -11,6 +11,7 @@
 
 #include "base/bmp_image.h"
 #include "base/date_time.h"
+#include "platform/desktop_windows.h"
 #include "platform/file_system.h"
 #include "platform/types.h"
 #include "platform/window.h"
@@ -93,6 +94,8 @@ class System {
   virtual FileSystem& Files() = 0;
   // Native windows for the component toolkit.
   virtual WindowSystem& Windows() = 0;
+  // Every program's windows, for sending text to them.
+  virtual DesktopWindows& Desktop() = 0;
 
   // Clock and the system's date and time formats ("yyyy/mm/dd", "h:nn:ss" on a Japanese system).
   virtual DateTime Now() = 0;
@@ -142,6 +145,8 @@ class System {
 
   // "open" on a file, folder or address; false when the system refused.
   virtual bool ShellOpen(const std::string& target) = 0;
+  // "open" on a program with its parameters.
+  virtual bool ShellOpenWith(const std::string& program, const std::string& parameters) = 0;
   // The help viewer on a help file (contents and index).
   virtual bool ShowHelp(const std::string& helpFile) = 0;
   // Starts a program from a command line with a show state (SW_SHOW 5); false when refused.

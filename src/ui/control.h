@@ -110,6 +110,8 @@ class Control : public Component {
   bool Focused() const { return peer_->HasFocus(); }
   void Invalidate() { peer_->Invalidate(); }
   void BringToFront() { peer_->BringToFront(); }
+  // Every mouse message, wherever on the screen, comes to this control until released.
+  void SetMouseCapture(bool capture) { peer_->SetMouseCapture(capture); }
 
   std::function<void()> OnClick;
   std::function<void()> OnDblClick;

@@ -2,6 +2,7 @@
 // memo.
 #include <gtest/gtest.h>
 
+#include "base/bmp_image.h"
 #include "app/main_form_fixture.h"
 #include "calendar/calendar_form.h"
 #include "memo/memo_form.h"
@@ -159,6 +160,14 @@ TEST_F(FileSafetyTest, EveryOtherFileKeepsItsOldBytesThroughAFailedWrite) {
          f.RichEdit1->SetText("text " + std::to_string(v));
          desk.ExpectSaveFile({true, {"C:\\Quillpad\\DesktopMemo\\notes"}});
          f.TextSaveClick(nullptr);
+       }},
+      {"C:\\Quillpad\\tmp.bmp",
+       [](TMainForm& f, int v) {
+         MemoRecord picture = f.MemoList[0]->Record();
+         picture.Kind = MemoKind::mkImage;
+         picture.Picture = SolidBmpFile(2, 2, 0x010203 * static_cast<unsigned>(v + 1));
+         f.MemoList[0]->SetRecord(picture);
+         f.MemoList[0]->SendMemoToApplicationClick();
        }},
       {"C:\\Quillpad\\DesktopMemo\\Quillpad.log",
        [this](TMainForm& f, int v) {

@@ -205,7 +205,19 @@ bool SimDesktop::AllAnswersUsed() const {
 
 bool SimDesktop::ShellOpen(const std::string& target) {
   shellOpens_.push_back(target);
-  return shellOpenResult_;
+  return shellOpenResult_ && !shellFailures_.count(target);
+}
+
+bool SimDesktop::ShellOpenWith(const std::string& program, const std::string& parameters) {
+  shellOpens_.push_back(program + " " + parameters);
+  return shellOpenResult_ && !shellFailures_.count(program);
+}
+
+void SimDesktop::LoseForeground() {
+  SimWindow* old = foreground_;
+  foreground_ = nullptr;
+  focus_ = nullptr;
+  if (old) old->Events().OnActivate(false);
 }
 
 bool SimDesktop::ShowHelp(const std::string& helpFile) {

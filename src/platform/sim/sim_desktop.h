@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/sim/sim_file_system.h"
+#include "platform/sim/sim_desktop_windows.h"
 #include "platform/sim/sim_window.h"
 #include "platform/system.h"
 
@@ -188,6 +189,8 @@ class SimDesktop : public System, public Clipboard {
   int LibraryLoads() const { return libraryLoads_; }
   std::vector<WindowClass> CreatedWindows() const { return created_; }
   void SetShellOpenResult(bool ok) { shellOpenResult_ = ok; }
+  // One target (or program) the shell refuses to open, whatever the general result.
+  void FailShellOpen(std::string target) { shellFailures_.insert(std::move(target)); }
 
   // --- Windows ----------------------------------------------------------------------------
   SimWindowSystem& SimWindows() { return *windows_; }
@@ -209,6 +212,10 @@ class SimDesktop : public System, public Clipboard {
   // --- System -----------------------------------------------------------------------------
   FileSystem& Files() override { return files_; }
   WindowSystem& Windows() override;
+  DesktopWindows& Desktop() override { return desktopWindows_; }
+  SimDesktopWindows& Others() { return desktopWindows_; }
+  // Our foreground window loses the activation to another program's.
+  void LoseForeground();
   DateTime Now() override { return now_; }
   std::string ShortDateFormat() override { return "yyyy/mm/dd"; }
   std::string LongTimeFormat() override { return "h:nn:ss"; }
@@ -229,6 +236,7 @@ class SimDesktop : public System, public Clipboard {
   std::unique_ptr<TrayIcon> CreateTrayIcon() override;
   bool AcquireInstanceLock(const std::string& name) override { return locks_.insert(name).second; }
   bool ShellOpen(const std::string& target) override;
+  bool ShellOpenWith(const std::string& program, const std::string& parameters) override;
   bool ShowHelp(const std::string& helpFile) override;
   bool PickFont(FontSpec& font) override;
   bool PickColor(Color& color, std::vector<Color>& customColors) override;
@@ -323,6 +331,8 @@ class SimDesktop : public System, public Clipboard {
   std::vector<std::string> modals_;
   std::vector<WindowClass> created_;
   bool shellOpenResult_ = true;
+  std::set<std::string> shellFailures_;
+  SimDesktopWindows desktopWindows_{*this};
   std::deque<std::optional<FontSpec>> fontAnswers_;
   std::deque<std::optional<Color>> colorAnswers_;
   std::vector<FontSpec> fontStarts_;

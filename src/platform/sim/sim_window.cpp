@@ -134,6 +134,7 @@ void SimWindow::SetForeground() {
   SimWindow* top = this;
   while (top->parent_) top = top->parent_;
   SimWindow* old = desktop_.foreground_;
+  desktop_.desktopWindows_.OursBecameForeground();
   top->BringToFront();
   if (old == top) return;
   desktop_.foreground_ = top;

@@ -311,7 +311,13 @@ bool Win32System::AcquireInstanceLock(const std::string& name) {
 
 bool Win32System::ShellOpen(const std::string& target) {
   const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteW(nullptr, L"open", Wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+      ShellExecuteW(nullptr, L"open", Wide(target).c_str(), nullptr, nullptr, SW_SHOW));
+  return result > 32;
+}
+
+bool Win32System::ShellOpenWith(const std::string& program, const std::string& parameters) {
+  const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
+      nullptr, L"open", Wide(program).c_str(), Wide(parameters).c_str(), nullptr, SW_SHOW));
   return result > 32;
 }
 

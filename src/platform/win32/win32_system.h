@@ -10,6 +10,7 @@
 // clang-format off
 #include <commdlg.h>  // after <windows.h>
 // clang-format on
+#include "platform/win32/win32_desktop_windows.h"
 #include "platform/win32/win32_file_system.h"
 
 namespace quillpad::platform::win32 {
@@ -39,6 +40,7 @@ class Win32System : public System {
 
   FileSystem& Files() override { return files_; }
   WindowSystem& Windows() override;
+  DesktopWindows& Desktop() override { return desktop_; }
 
   DateTime Now() override;
   std::string ShortDateFormat() override;
@@ -70,6 +72,7 @@ class Win32System : public System {
 
   bool AcquireInstanceLock(const std::string& name) override;
   bool ShellOpen(const std::string& target) override;
+  bool ShellOpenWith(const std::string& program, const std::string& parameters) override;
   bool ShowHelp(const std::string& helpFile) override;
   bool PickFont(FontSpec& font) override;
   bool PickColor(Color& color, std::vector<Color>& customColors) override;
@@ -98,6 +101,7 @@ class Win32System : public System {
   HINSTANCE instance_;
   HWND utility_ = nullptr;
   Win32FileSystem files_;
+  Win32DesktopWindows desktop_;
   std::unique_ptr<Win32WindowSystem> windows_;
   Win32Clipboard clipboard_;
   std::map<UINT_PTR, std::function<void()>> timers_;
