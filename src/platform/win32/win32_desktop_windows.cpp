@@ -28,7 +28,13 @@ WindowHandle Win32DesktopWindows::Foreground() {
 }
 
 void Win32DesktopWindows::SetForeground(WindowHandle window) {
-  SetForegroundWindow(H(window));
+  HWND hwnd = H(window);
+  if (!SetForegroundWindow(hwnd)) return;
+  // Another program takes the activation on its own thread, a moment later; keys sent before
+  // then would go to the window that was in front.
+  HWND root = GetAncestor(hwnd, GA_ROOT);
+  if (!root || GetWindowThreadProcessId(root, nullptr) == GetCurrentThreadId()) return;
+  for (int i = 0; GetForegroundWindow() != root && i < 50; ++i) Sleep(10);
 }
 
 WindowHandle Win32DesktopWindows::FocusOfForeground() {
@@ -38,6 +44,12 @@ WindowHandle Win32DesktopWindows::FocusOfForeground() {
   // GetFocus answers for the calling thread's input only: borrow theirs for the question.
   if (theirs && theirs != ours && AttachThreadInput(ours, theirs, TRUE)) {
     HWND focus = GetFocus();
+    // A program just brought to the front takes its activation on its own thread: give it a
+    // moment to put the focus back into its control.
+    for (int i = 0; !focus && i < 50; ++i) {
+      Sleep(10);
+      focus = GetFocus();
+    }
     AttachThreadInput(ours, theirs, FALSE);
     return W(focus);
   }
