@@ -107,9 +107,13 @@ int main() {
   OtherProgram target;
   target.Run();
   const RECT editRect = ScreenClientRect(target.Edit);
-  Sleep(500);  // the window paints
-  const Shot empty = Shot::Take();
-  Check(empty.CountOther(editRect, GetSysColor(COLOR_WINDOW)) < 4, "the edit box starts empty");
+  // The window paints on its own thread, some moments later on a busy machine.
+  int before = -1;
+  WaitFor([&] {
+    before = Shot::Take().CountOther(editRect, GetSysColor(COLOR_WINDOW));
+    return before < 4;
+  });
+  Check(before >= 0 && before < 4, "the edit box starts empty", std::to_string(before) + " pixels");
 
   Process app;
   Check(Start(app, exe, folder), "Quillpad.exe starts");
