@@ -1,5 +1,5 @@
 // TMainForm as the owner of the memo list organiser: it opens the window and lends it the memo
-// list, the categories.
+// list and the categories.
 #include <algorithm>
 #include <memory>
 
