@@ -167,7 +167,7 @@ void TMainForm::About1Click(ui::Component*) {
   icon->SetBounds(16, 16, 32, 32);
   icon->OnPaint = [](platform::Canvas& canvas) { canvas.DrawProgramIcon({0, 0, 32, 32}); };
   auto* title = new ui::Label(&box, &box);
-  title->SetCaption("Quillpad  バージョン 0.1");
+  title->SetCaption("Quillpad  バージョン " QUILLPAD_VERSION);
   title->SetBounds(60, 24, 222, 16);
   auto* ok = new ui::Button(&box, &box);
   ok->Name = "OKButton";
