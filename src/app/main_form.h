@@ -14,6 +14,7 @@
 #include "base/date_time.h"
 #include "calendar/calendar_host.h"
 #include "calc/evaluator.h"
+#include "keys/keys_host.h"
 #include "memo/memo_host.h"
 #include "memo/memo_list_host.h"
 #include "memo/templates/style_template.h"
@@ -64,7 +65,8 @@ class TMainForm : public ui::Form,
                   public CalendarHost,
                   public MemoHost,
                   public MemoListHost,
-                  public StyleTemplateHost {
+                  public StyleTemplateHost,
+                  public KeysHost {
  public:
   // Builds the window (hidden) and runs FormCreate.
   explicit TMainForm(ui::Application& application);
@@ -335,6 +337,13 @@ class TMainForm : public ui::Form,
   void TakeStyleIntoEditor(TMemoForm* memo);
   void SaveTemplateList();
   void LoadTemplateList();
+
+  // --- Shortcut keys (main_form_keys.cpp) ------------------------------------------------
+  void SetShortCutKeyClick(ui::Component* sender);
+  void SetShortCutKeyOnMemoClick(ui::Component* sender);
+  void ApplyKeyList() override;
+  void WriteKeyText(bool onMemo, const std::string& name,
+                    const std::optional<std::string>& text) override;
 
   // --- The memo list organiser (memo_list_edit.cpp) --------------------------------------
   void MemoListEditClick(ui::Component* sender);

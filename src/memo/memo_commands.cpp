@@ -33,8 +33,7 @@ void TMemoForm::BuildMenu() {
   std::vector<ui::MenuItem*> parents{&pmMemo->Items()};
   for (const MemoMenuRow& row : MemoMenuRows()) {
     parents.resize(static_cast<std::size_t>(row.Depth) + 1);
-    ui::MenuItem* item =
-        parents.back()->Add(row.Caption, row.Name, ui::TextToShortCut(row.ShortCut));
+    ui::MenuItem* item = parents.back()->Add(row.Caption, row.Name);  // keys: ApplyKeyList
     item->Tag = row.Tag;
     item->SetRadioItem((row.Flags & MmRadio) != 0);
     if (row.Handler) {
@@ -48,15 +47,23 @@ void TMemoForm::BuildMenu() {
     parents.push_back(item);
   }
   Item("BgNormal")->SetChecked(true);
-  if (host_) {
-    for (const auto& [name, text] : host_->MemoKeyList()) {
-      if (ui::MenuItem* item = Item(name.c_str())) item->SetShortCut(ui::TextToShortCut(text));
-    }
-  }
+  ApplyKeyList();
   SetPopupMenu(pmMemo);
   // The states follow the memo even when the menu opens without the window being activated.
   pmMemo->OnPopup = [this] { UpdateActivation(); };
   UpdateMenuStates();
+}
+
+void TMemoForm::ApplyKeyList() {
+  if (!pmMemo) return;
+  // The built-in keys first, so a key the user no longer assigns comes back.
+  for (const MemoMenuRow& row : MemoMenuRows()) {
+    if (ui::MenuItem* item = Item(row.Name)) item->SetShortCut(ui::TextToShortCut(row.ShortCut));
+  }
+  if (!host_) return;
+  for (const auto& [name, text] : host_->MemoKeyList()) {
+    if (ui::MenuItem* item = Item(name.c_str())) item->SetShortCut(ui::TextToShortCut(text));
+  }
 }
 
 void TMemoForm::ApplyMenuMarks() {

@@ -56,6 +56,8 @@ void TMemoForm::PrepareForReuse() {
   clickedItem_ = nullptr;
   memo_ = MemoRecord{};
   SetHint("");
+  // As a window made afresh, it takes the key list as it is now.
+  ApplyKeyList();
 }
 
 void TMemoForm::ApplyMarquee() {

@@ -63,6 +63,8 @@ class TMemoForm : public ui::Form {
   ui::PopupMenu* pmMemo = nullptr;
   ui::MenuItem* Item(const char* name);
   bool MenuBuilt() const { return pmMemo != nullptr; }
+  // The user's keys of KeyListOnMemo.ini onto the menu, when it exists.
+  void ApplyKeyList();
 
   // Cursor, tooltip and menu states for the memo as it is now.
   void UpdateActivation();

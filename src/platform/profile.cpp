@@ -188,6 +188,43 @@ bool Profile::WriteBool(const std::string& section, const std::string& key, bool
   return WriteString(section, key, value ? "1" : "0");
 }
 
+std::vector<std::pair<std::string, std::string>> Profile::ReadSection(const std::string& section) {
+  std::vector<std::pair<std::string, std::string>> values;
+  bool exists = false;
+  const auto lines = Load(files_, path_, exists);
+  if (!lines) return values;
+  const int start = FindSection(*lines, section);
+  if (start < 0) return values;
+  const std::size_t end = SectionEnd(*lines, static_cast<std::size_t>(start));
+  for (std::size_t i = static_cast<std::size_t>(start) + 1; i < end; ++i) {
+    ParsedLine p = Parse((*lines)[i].Text);
+    if (p.LineKind != ParsedLine::Key) continue;
+    bool seen = false;
+    for (const auto& [name, value] : values) seen = seen || SameText(name, p.Name);
+    if (!seen) values.emplace_back(std::move(p.Name), std::move(p.Value));
+  }
+  return values;
+}
+
+bool Profile::DeleteKey(const std::string& section, const std::string& key) {
+  bool exists = false;
+  auto loaded = Load(files_, path_, exists);
+  if (!loaded) return false;
+  std::vector<RawLine>& lines = *loaded;
+  const int start = FindSection(lines, section);
+  if (start < 0) return true;
+  const std::size_t end = SectionEnd(lines, static_cast<std::size_t>(start));
+  bool erased = false;
+  for (std::size_t i = end; i-- > static_cast<std::size_t>(start) + 1;) {
+    const ParsedLine p = Parse(lines[i].Text);
+    if (p.LineKind == ParsedLine::Key && SameText(p.Name, key)) {
+      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
+      erased = true;
+    }
+  }
+  return !erased || files_.WriteFileAtomic(path_, Join(lines));
+}
+
 bool Profile::SectionExists(const std::string& section) {
   bool exists = false;
   const auto lines = Load(files_, path_, exists);

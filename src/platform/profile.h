@@ -5,6 +5,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/file_system.h"
 
@@ -26,6 +28,12 @@ class Profile {
   // Any non-zero integer is true; written as "1" or "0".
   bool ReadBool(const std::string& section, const std::string& key, bool fallback);
   bool WriteBool(const std::string& section, const std::string& key, bool value);
+
+  // Every key of the section with its value, in file order; a name that repeats keeps its first
+  // value, as the lookup does.
+  std::vector<std::pair<std::string, std::string>> ReadSection(const std::string& section);
+  // Removes the key; a missing key or file is no change.
+  bool DeleteKey(const std::string& section, const std::string& key);
 
   bool SectionExists(const std::string& section);
   // Removes the section with all its keys.

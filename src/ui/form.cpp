@@ -181,6 +181,11 @@ Button* RoleButton(Control* form, bool cancel) {
 
 // Enter and Esc as a dialog answers them: the focused button, else the default (Enter) or the
 // cancel button (Esc). Enter stays with a multi-line text control that has the focus.
+void Form::ScreenCentre() {
+  const Size screen = Application::Instance().System().ScreenSize();
+  SetBounds((screen.Width - Width()) / 2, (screen.Height - Height()) / 2, Width(), Height());
+}
+
 bool Form::DoKeyDown(int key, unsigned shift) {
   if (Control::DoKeyDown(key, shift)) return true;
   if (shift != 0 || (key != VkReturn && key != VkEscape)) return false;

@@ -46,6 +46,9 @@ class Form : public Control {
   bool AcceptFiles() const { return style_.AcceptFiles; }
   void SetAcceptFiles(bool on);
 
+  // Places the form in the middle of the screen, at its present size.
+  void ScreenCentre();
+
   MainMenu* Menu() const { return menu_; }
   // Set the menu before the client size: the menu bar is part of the frame.
   void SetMenu(MainMenu* menu);

@@ -169,6 +169,10 @@ TEST_F(FileSafetyTest, EveryOtherFileKeepsItsOldBytesThroughAFailedWrite) {
          f.MemoList[0]->SetRecord(picture);
          f.MemoList[0]->SendMemoToApplicationClick();
        }},
+      {"C:\\Quillpad\\KeyList.ini",
+       [](TMainForm& f, int v) { f.WriteKeyText(false, "SetFont", "Ctrl+F" + std::to_string(v + 1)); }},
+      {"C:\\Quillpad\\KeyListOnMemo.ini",
+       [](TMainForm& f, int v) { f.WriteKeyText(true, "MemoEdit", "F" + std::to_string(v + 1)); }},
       {"C:\\Quillpad\\DesktopMemo\\Quillpad.log",
        [this](TMainForm& f, int v) {
          desk.ExpectSaveFile({true, {"C:\\Quillpad\\DesktopMemo\\Quillpad.log"}});
