@@ -109,6 +109,7 @@ void TMainForm::FormCreate() {
   ScheduleMemoListBox->SetDirectory(ScheduleMemoDir);
   ScheduleMemoListBox->SetMask(FormatDateTime("yyyymm", system_.Now()) + "*.txt");
   ScheduleMemoListBox->SetColor(ScheduleMemoListBox->Count() > 0 ? ui::ClWindow : kClBackground);
+  LoadToolList();
   if (bShowCalendar) CreateCalendar();
   ApplyKeyList();
 

@@ -345,6 +345,14 @@ class TMainForm : public ui::Form,
   void WriteKeyText(bool onMemo, const std::string& name,
                     const std::optional<std::string>& text) override;
 
+  // --- Registered tools (main_form_tools.cpp) -------------------------------------------
+  std::vector<std::string> ToolList;  // ToolList.txt, in file order
+  void LoadToolList();
+  // RegisteredTool1 from scratch: one item per entry, numbered by its place.
+  void BuildToolMenu();
+  void LaunchTool(int index);
+  void ExecExplorerClick(ui::Component* sender);
+
   // --- The memo list organiser (memo_list_edit.cpp) --------------------------------------
   void MemoListEditClick(ui::Component* sender);
   const std::vector<TMemoForm*>& ListedMemos() const override { return MemoList; }

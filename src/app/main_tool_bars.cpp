@@ -27,7 +27,7 @@ const ToolRow kBasic[] = {
     {"Sep4", "", None, TfSeparator},
     {"ShowClipboardViewerBtn", "クリップボードビューア表示", None, TfCheck},
     {"ShowCalendarBtn", "カレンダー表示", &M::ShowCalendarClick, TfCheck},
-    {"ExecExplorerBtn", "エクスプローラを起動", None},
+    {"ExecExplorerBtn", "エクスプローラを起動", &M::ExecExplorerClick},
     {"Sep5", "", None, TfSeparator},
     {"MainFormHideBtn", "隠す|編集ウインドウを隠す", &M::MainFormHideClick},
 };
