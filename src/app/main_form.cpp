@@ -110,6 +110,7 @@ void TMainForm::FormCreate() {
   ScheduleMemoListBox->SetMask(FormatDateTime("yyyymm", system_.Now()) + "*.txt");
   ScheduleMemoListBox->SetColor(ScheduleMemoListBox->Count() > 0 ? ui::ClWindow : kClBackground);
   if (bShowCalendar) CreateCalendar();
+  if (bShowClipboardViewer) CreateClipboardViewer();
 
   LoadMemoList(CurMemoFileName);
 
