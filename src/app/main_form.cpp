@@ -112,6 +112,7 @@ void TMainForm::FormCreate() {
   LoadToolList();
   if (bShowCalendar) CreateCalendar();
   ApplyKeyList();
+  if (bShowClipboardViewer) CreateClipboardViewer();
 
   LoadMemoList(CurMemoFileName);
 

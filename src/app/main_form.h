@@ -13,6 +13,7 @@
 #include "app/settings.h"
 #include "base/date_time.h"
 #include "calendar/calendar_host.h"
+#include "clipboard/clipboard_host.h"
 #include "calc/evaluator.h"
 #include "keys/keys_host.h"
 #include "memo/memo_host.h"
@@ -38,6 +39,7 @@ namespace quillpad {
 class TTaskBar;
 class TMemoForm;
 class TCalendarForm;
+class TClipboardForm;
 
 // The fixed file and folder names of the program.
 struct FileNames {
@@ -63,6 +65,7 @@ struct FileNames {
 class TMainForm : public ui::Form,
                   public Settings,
                   public CalendarHost,
+                  public ClipboardHost,
                   public MemoHost,
                   public MemoListHost,
                   public StyleTemplateHost,
@@ -126,6 +129,7 @@ class TMainForm : public ui::Form,
   ui::Timer* Timer2 = nullptr;
   ui::Timer* Timer3 = nullptr;
   TCalendarForm* CalendarForm = nullptr;  // at most one; owned here
+  TClipboardForm* ClipboardForm = nullptr;  // at most one; owned here
 
   ui::MenuItem* Item(const char* name) const;
   ui::ToolButton* Button(const char* name) const;
@@ -215,6 +219,7 @@ class TMainForm : public ui::Form,
 
   // Sending text to other programs (main_form_send.cpp).
   void SendToActiveInputClick(ui::Component* sender);
+  // For the memos and the clipboard history alike.
   void SendTextToPreviousWindow(const std::string& text) override;
   void HideForLogin(TMemoForm* memo) override;
   void ShowLoginInstructions(const std::string& text) override;
@@ -329,6 +334,7 @@ class TMainForm : public ui::Form,
   void ClipNewMemoAtEnd() override;
   void ListAllMemos() override;
   void ShowCalendar() override;
+  void ShowClipboardViewer() override { ShowClipboardViewerClick(nullptr); }
   void ShowAllMemos() override;
   void HideAllMemos() override;
   void RequestExit() override;
@@ -422,6 +428,19 @@ class TMainForm : public ui::Form,
   void ExitFromCalendar() override;
   void CalendarSettingsChanged() override;
   bool CalendarRecreatePending = false;
+
+  // The clipboard history window (main_form_clipboard.cpp).
+  void ShowClipboardViewerClick(ui::Component* sender);
+  void CreateClipboardViewer();
+  void DestroyClipboardViewer();
+  void RefreshClipboardMarks();
+  // ClipboardHost.
+  std::string ClipboardProgramDir() const override { return ProgramDir; }
+  platform::Rect ClampClipboardBounds(const platform::Rect& bounds) const override;
+  bool EditLinesAsNewMemo(const std::vector<std::string>& lines) override;
+  void ShowEditorAsNewMemo() override { ShowNewMemoClick(nullptr); }
+  void OpenOptionsFromClipboard() override;
+  void ClipboardClosed() override { IdleDone = false; }
 
  private:
   void BuildMenus();

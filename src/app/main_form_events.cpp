@@ -3,6 +3,7 @@
 #include "app/window_placement.h"
 #include "base/path.h"
 #include "calendar/calendar_form.h"
+#include "clipboard/clipboard_form.h"
 #include "memo/memo_form.h"
 #include "tray/task_bar.h"
 
@@ -23,9 +24,8 @@ void TMainForm::ApplicationIdle(bool& done) {
     CreateCalendar();
   }
   RefreshCalendarMarks();
-  // The clipboard history window joins here when it arrives: none exists yet.
-  Item("ShowClipboardViewer")->SetChecked(false);
-  Item("ShowClipboardViewer1")->SetChecked(false);
+  if (ClipboardForm && ClipboardForm->Tag < 0) DestroyClipboardViewer();
+  RefreshClipboardMarks();
   IdleDone = true;
   if (ExitRequested) Close();
 }
@@ -62,6 +62,9 @@ void TMainForm::RunTrayAction(int action) {
     case 4:
       ChangeMemoFileClick(nullptr);
       break;
+    case 6:
+      ShowClipboardViewerClick(nullptr);
+      break;
     case 7:
       ShowCalendarClick(nullptr);
       break;
@@ -89,6 +92,7 @@ void TMainForm::FormCloseQuery(bool& canClose) {
     return;
   }
   DestroyCalendar();
+  DestroyClipboardViewer();
   canClose = true;
   application_.Terminate(0);
 }
@@ -99,6 +103,8 @@ int TMainForm::QueryEndSession() {
   // handler (its message box) may be running under this message.
   WriteLiveMemos(CurMemoFileName);
   if (CalendarForm && CalendarForm->Tag >= 0) CalendarForm->SaveCalendarSettings();
+  // The logon may end without a close: the history must not wait for one.
+  if (ClipboardForm && ClipboardForm->Tag >= 0) ClipboardForm->SaveHistory();
   return 1;
 }
 

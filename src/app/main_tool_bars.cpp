@@ -25,7 +25,7 @@ const ToolRow kBasic[] = {
     {"FullFormBtn", "すべて表示したウインドウ", &M::FullFormClick},
     {"ShowCalculatorBtn", "電卓計算用ウインドウ", None},
     {"Sep4", "", None, TfSeparator},
-    {"ShowClipboardViewerBtn", "クリップボードビューア表示", None, TfCheck},
+    {"ShowClipboardViewerBtn", "クリップボードビューア表示", &M::ShowClipboardViewerClick, TfCheck},
     {"ShowCalendarBtn", "カレンダー表示", &M::ShowCalendarClick, TfCheck},
     {"ExecExplorerBtn", "エクスプローラを起動", &M::ExecExplorerClick},
     {"Sep5", "", None, TfSeparator},

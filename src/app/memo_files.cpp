@@ -24,23 +24,6 @@ void DestroyAll(std::vector<TMemoForm*>& memos) {
   memos.clear();
 }
 
-// A damaged memo file stays readable beside the new one: "MemoData.dat.damaged", or with a
-// number added when that name is taken by other bytes. True once a copy with exactly these
-// bytes is there; a copy that came out different is removed again.
-bool KeepDamagedCopy(platform::FileSystem& files, const std::string& path, const std::string& bytes) {
-  const std::string base = path + ".damaged";
-  std::string copy = base;
-  std::string existing;
-  for (int n = 1; files.FileExists(copy); ++n) {
-    if (files.ReadFile(copy, existing) && existing == bytes) return true;
-    copy = base + IntToStr(n);
-  }
-  if (files.CopyFile(path, copy, true) && files.ReadFile(copy, existing) && existing == bytes)
-    return true;
-  files.DeleteFile(copy);
-  return false;
-}
-
 }  // namespace
 
 void TMainForm::WriteOwnFile(const std::string& path, const std::string& bytes) {

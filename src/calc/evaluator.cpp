@@ -5,6 +5,7 @@
 #include <cmath>
 #include <system_error>
 
+#include "base/text.h"
 #include "calc/format_number.h"
 
 namespace quillpad {
@@ -44,9 +45,25 @@ constexpr std::array<std::int8_t, 256> kSymbolKinds = [] {
 constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
-// ASCII only: bytes of double-byte characters never make names.
 constexpr bool IsLetter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Japanese letters make names too ("売上=1200"): the bytes of the kana, kanji, half-width kana
+// or iteration and long-vowel mark at index i, else 0. Full-width punctuation and symbols stay
+// outside names, so "売上＋税" is still no sum.
+std::size_t JapaneseLetterLength(const std::string& s, std::size_t i) {
+  if (i >= s.size()) return 0;
+  const auto lead = static_cast<unsigned char>(s[i]);
+  if (lead >= 0xA6 && lead <= 0xDF) return 1;
+  if (!IsLeadByte(lead) || i + 1 >= s.size()) return 0;
+  const auto trail = static_cast<unsigned char>(s[i + 1]);
+  if (trail < 0x40 || trail == 0x7F || trail > 0xFC) return 0;
+  const bool mark = lead == 0x81 && ((trail >= 0x52 && trail <= 0x55) || trail == 0x58 ||
+                                     trail == 0x59 || trail == 0x5B);
+  const bool letters = lead == 0x82 || lead == 0x83 || (lead >= 0x88 && lead <= 0x9F) ||
+                       (lead >= 0xE0 && lead <= 0xEE) || lead >= 0xFA;
+  return mark || letters ? 2 : 0;
 }
 
 enum Function {
@@ -263,7 +280,7 @@ void Evaluator::NextToken() {
   }
   if (IsDigit(c) || c == '.') {
     ScanNumber(c);
-  } else if (IsLetter(c)) {
+  } else if (IsLetter(c) || JapaneseLetterLength(Source, Position - 2) > 0) {
     ScanName();
   } else {
     Kind = kNone;
@@ -307,8 +324,19 @@ void Evaluator::Malformed() {
 
 void Evaluator::ScanName() {
   const std::size_t start = Position - 2;  // index of the letter already read
-  while (IsLetter(PeekByte()) || IsDigit(PeekByte()) || PeekByte() == '_') ++Position;
-  const std::size_t length = Position - 1 - start;
+  std::size_t i = start;
+  for (;;) {
+    const char c = i < Source.size() ? Source[i] : '\0';
+    if (IsLetter(c) || IsDigit(c) || c == '_') {
+      ++i;
+    } else if (const std::size_t n = JapaneseLetterLength(Source, i)) {
+      i += n;
+    } else {
+      break;
+    }
+  }
+  Position = i + 1;
+  const std::size_t length = i - start;
   TokenText.assign(Source, start, length);
   Kind = length > kMaxNameLength ? kNone : kName;
 }

@@ -484,4 +484,8 @@ void TMemoForm::ShowCalendarClick() {
   if (host_) host_->ShowCalendar();
 }
 
+void TMemoForm::ShowClipboardViewer1Click() {
+  if (host_) host_->ShowClipboardViewer();
+}
+
 }  // namespace quillpad

@@ -111,6 +111,7 @@ class TMemoForm : public ui::Form {
   void ClipNewEndClick();
   void ListAllMemoClick();
   void ShowCalendarClick();
+  void ShowClipboardViewer1Click();
   void TextFindClick();
   void TextReplaceClick();
   void PrintMemoClick();

@@ -94,7 +94,7 @@ const MemoMenuRow kMemoMenu[] = {
     {2, "SaveAllDelete", "保存後(&S)", "", &F::SaveAllDeleteClick},
     {2, "NoSaveDeleteAll", "保存なし(&D)", "", &F::NoSaveDeleteAllClick},
     {0, "N7", "-", "", None},
-    {0, "ShowClipboardViewer1", "クリップボードビューアの表示(&H)", "", None},
+    {0, "ShowClipboardViewer1", "クリップボードビューアの表示(&H)", "", &F::ShowClipboardViewer1Click},
     {0, "ShowCalendar", "カレンダーの表示(&K)", "", &F::ShowCalendarClick},
     {0, "ShowCalculatorDlg", "電卓計算(&J)", "", None},
     {0, "N8", "-", "", None},

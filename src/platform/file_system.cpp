@@ -61,4 +61,18 @@ bool ReadOwnedFile(System& system, const std::string& path, std::string& bytes) 
   }
 }
 
+bool KeepDamagedCopy(FileSystem& files, const std::string& path, const std::string& bytes) {
+  const std::string base = path + ".damaged";
+  std::string copy = base;
+  std::string existing;
+  for (int n = 1; files.FileExists(copy); ++n) {
+    if (files.ReadFile(copy, existing) && existing == bytes) return true;
+    copy = base + IntToStr(n);
+  }
+  if (files.CopyFile(path, copy, true) && files.ReadFile(copy, existing) && existing == bytes)
+    return true;
+  files.DeleteFile(copy);
+  return false;
+}
+
 }  // namespace quillpad::platform

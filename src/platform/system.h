@@ -23,6 +23,16 @@ struct ClipboardPicture {
   PixelFormat Format = PixelFormat::Device;
 };
 
+// What the clipboard viewer chain sends a window that joined it.
+class ClipboardViewer {
+ public:
+  virtual ~ClipboardViewer() = default;
+  // WM_DRAWCLIPBOARD: the clipboard's contents changed.
+  virtual void OnDrawClipboard() = 0;
+  // WM_CHANGECBCHAIN: `removed` left the chain; `next` is the window that followed it.
+  virtual void OnChangeClipboardChain(WindowHandle removed, WindowHandle next) = 0;
+};
+
 class Clipboard {
  public:
   virtual ~Clipboard() = default;
@@ -33,7 +43,17 @@ class Clipboard {
   virtual bool HasPicture() = 0;
   virtual bool GetPicture(ClipboardPicture& picture) = 0;
   virtual void SetPicture(const std::string& bmpFile) = 0;  // replaces everything
-  // The viewer chain joins here with the clipboard history.
+
+  // The viewer chain. Each viewer keeps the window after it and passes every message on; the
+  // system only talks to the first. Joining (SetClipboardViewer) puts the window first, sends it
+  // the first WM_DRAWCLIPBOARD during the call and answers the window that was first before.
+  virtual WindowHandle JoinViewerChain(Window& window, ClipboardViewer& viewer) = 0;
+  // ChangeClipboardChain: the window leaves, naming the one after it.
+  virtual void LeaveViewerChain(Window& window, WindowHandle next) = 0;
+  // The messages passed on to the next viewer (SendMessage).
+  virtual void ForwardDrawClipboard(WindowHandle next) = 0;
+  virtual void ForwardChangeClipboardChain(WindowHandle next, WindowHandle removed,
+                                           WindowHandle after) = 0;
 };
 
 // One page on the printer the user chose in the print dialog. Nothing reaches the printer until
@@ -168,6 +188,10 @@ class System {
 // general error box names the file and the sibling that takes its writes. True when bytes hold
 // something to go on.
 bool ReadOwnedFile(System& system, const std::string& path, std::string& bytes);
+// A damaged file stays readable beside the one written in its place: "<path>.damaged", or with a
+// number added when that name is taken by other bytes. True once a copy with exactly these
+// bytes is there; a copy that came out different is removed again.
+bool KeepDamagedCopy(FileSystem& files, const std::string& path, const std::string& bytes);
 // The general error box's text for a file held from now on; what says why ("...しました。").
 std::string HeldFileMessage(FileSystem& files, const std::string& path, const std::string& what);
 

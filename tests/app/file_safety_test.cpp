@@ -5,6 +5,7 @@
 #include "base/bmp_image.h"
 #include "app/main_form_fixture.h"
 #include "calendar/calendar_form.h"
+#include "clipboard/clipboard_form.h"
 #include "memo/memo_form.h"
 #include "memo/memo_record.h"
 
@@ -145,6 +146,12 @@ TEST_F(FileSafetyTest, EveryOtherFileKeepsItsOldBytesThroughAFailedWrite) {
        [](TMainForm& f, int v) {
          f.CalendarForm->Style.BaseFont.Height = -10 - v;
          f.CalendarForm->SaveCalendarSettings();
+       }},
+      {"C:\\Quillpad\\ClipboardHistory.txt",
+       [](TMainForm& f, int v) {
+         if (!f.ClipboardForm) f.ShowClipboardViewerClick(nullptr);
+         f.ClipboardForm->History.Capture("copied " + std::to_string(v));
+         f.ClipboardForm->SaveHistory();
        }},
       {"C:\\Quillpad\\DesktopMemo\\note.txt",
        [this](TMainForm& f, int v) {

@@ -115,10 +115,9 @@ TEST(EvaluatorScannerTest, Names) {
   EXPECT_EQ(Eval("2a;@"), Waiting());
   EXPECT_EQ(Eval("Pi;@"), test::Error(u8"変数名が未定義"));
   EXPECT_EQ(Eval("A=1; a=2; A;@"), Value("1"));
-  // Bytes of double-byte characters never make or continue names; 0x83 0x61 has the trail
-  // byte 'a'.
-  EXPECT_EQ(Eval("\x83\x61=1;@"), Waiting());
-  EXPECT_EQ(Eval("a=1; a\x83\x61;@"), Waiting());
+  // A kana makes and continues names as a whole character; 0x83 0x61 has the trail byte 'a'.
+  EXPECT_EQ(Eval("\x83\x61=1;@"), Value("1"));
+  EXPECT_EQ(Eval("a=1; a\x83\x61;@"), test::Error(u8"変数名が未定義"));
   EXPECT_EQ(Eval("x=1; x\xe9;@"), Waiting());
 }
 

@@ -84,6 +84,21 @@ TEST(CalculateSheetTest, SheetsOfTheEditor) {
   EXPECT_EQ(error.Message, test::Cp932(u8"ゼロでのわり算"));
 }
 
+// Japanese names beside ASCII ones; full-width symbols stay outside names, and a trail byte
+// that looks like a letter or "\\" does not end or start one.
+TEST(CalculateSheetTest, NamesMayBeJapanese) {
+  Evaluator evaluator;
+  const auto output = [&](const char8_t* a, const char8_t* b, const char8_t* c) {
+    return CalculateSheet(evaluator, {test::Cp932(a), test::Cp932(b), test::Cp932(c)}, true);
+  };
+  EXPECT_EQ(output(u8"売上=1200*3;", u8"税=売上*0.1;", u8"売上+税").OutputText, "3,960");
+  EXPECT_EQ(output(u8"表x_2=5;", u8"ソース=表x_2*2;", u8"ソース+pi*0").OutputText, "10");
+  EXPECT_EQ(output(u8"ｶﾅ々ー=3;", u8"a=ｶﾅ々ー;", u8"a^2").OutputText, "9");
+  const SheetResult fullWidth = output(u8"売上=1;", u8"税=2;", u8"売上＋税");
+  EXPECT_EQ(fullWidth.Message, test::kWaiting);
+  EXPECT_EQ(output(u8"売上=1;", u8"", u8"売").Message, test::Cp932(u8"変数名が未定義"));
+}
+
 TEST(CalculateSheetTest, DigitGroupingFollowsTheSetting) {
   Evaluator evaluator;
   EXPECT_EQ(CalculateSheet(evaluator, {"1234567"}, true).OutputText, "1,234,567");

@@ -241,6 +241,22 @@ bool SimDesktop::PickColor(Color& color, std::vector<Color>& /*customColors*/) {
   return true;
 }
 
+void SimDesktop::OtherProgramEmptiesClipboard(WindowHandle owner) {
+  clipText_.clear();
+  hasText_ = false;
+  clipPicture_.reset();
+  clipboardOwner_ = owner;
+  chain_.ClipboardChanged();
+}
+
+WindowHandle SimDesktop::JoinViewerChain(Window& window, ClipboardViewer& viewer) {
+  return chain_.Join(desktopWindows_.HandleOf(window), &viewer);
+}
+
+void SimDesktop::LeaveViewerChain(Window& window, WindowHandle next) {
+  chain_.Leave(desktopWindows_.HandleOf(window), next);
+}
+
 bool SimDesktop::GetPicture(ClipboardPicture& picture) {
   if (!clipPicture_ || !ReadBmpInfo(clipPicture_->Bmp)) return false;
   picture = *clipPicture_;

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/sim/sim_clipboard_chain.h"
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_desktop_windows.h"
 #include "platform/sim/sim_window.h"
@@ -260,6 +261,8 @@ class SimDesktop : public System, public Clipboard {
     clipText_ = text;
     hasText_ = true;
     clipPicture_.reset();
+    clipboardOwner_ = 0;
+    chain_.ClipboardChanged();
   }
   bool HasPicture() override { return clipPicture_.has_value(); }
   bool GetPicture(ClipboardPicture& picture) override;
@@ -270,6 +273,23 @@ class SimDesktop : public System, public Clipboard {
     clipPicture_ = std::move(picture);
     hasText_ = false;
     clipText_.clear();
+    chain_.ClipboardChanged();
+  }
+  // Another program puts text there (owner: its window) or empties the clipboard.
+  void OtherProgramCopies(const std::string& text, WindowHandle owner) {
+    SetText(text);
+    clipboardOwner_ = owner;
+  }
+  void OtherProgramEmptiesClipboard(WindowHandle owner);
+  // The window that put the clipboard's contents there; 0 for our program.
+  WindowHandle ClipboardOwner() const { return clipboardOwner_; }
+  SimClipboardChain& ViewerChain() { return chain_; }
+  WindowHandle JoinViewerChain(Window& window, ClipboardViewer& viewer) override;
+  void LeaveViewerChain(Window& window, WindowHandle next) override;
+  void ForwardDrawClipboard(WindowHandle next) override { chain_.ForwardDraw(next); }
+  void ForwardChangeClipboardChain(WindowHandle next, WindowHandle removed,
+                                   WindowHandle after) override {
+    chain_.ForwardChange(next, removed, after);
   }
 
  private:
@@ -342,6 +362,8 @@ class SimDesktop : public System, public Clipboard {
   std::string clipText_;
   bool hasText_ = false;
   std::optional<ClipboardPicture> clipPicture_;
+  WindowHandle clipboardOwner_ = 0;
+  SimClipboardChain chain_;
   std::deque<std::optional<Size>> printAnswers_;
   std::vector<PrintRecord> printed_;
   Size screenPpi_{96, 96};

@@ -26,9 +26,17 @@ class Win32Clipboard : public Clipboard {
   bool HasPicture() override;
   bool GetPicture(ClipboardPicture& picture) override;
   void SetPicture(const std::string& bmpFile) override;
+  WindowHandle JoinViewerChain(Window& window, ClipboardViewer& viewer) override;
+  void LeaveViewerChain(Window& window, WindowHandle next) override;
+  void ForwardDrawClipboard(WindowHandle next) override;
+  void ForwardChangeClipboardChain(WindowHandle next, WindowHandle removed,
+                                   WindowHandle after) override;
+  // WM_DRAWCLIPBOARD and WM_CHANGECBCHAIN for a window that joined the chain; false for others.
+  bool DispatchViewerMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
  private:
   HWND owner_;
+  std::map<HWND, ClipboardViewer*> viewers_;
 };
 
 class Win32System : public System {
@@ -66,6 +74,7 @@ class Win32System : public System {
   bool SaveFileDialog(FileDialogOptions& options) override;
 
   Clipboard& GetClipboard() override { return clipboard_; }
+  Win32Clipboard& NativeClipboard() { return clipboard_; }
   std::unique_ptr<PrintJob> StartPrint(const std::string& title) override;
   Size ScreenPixelsPerInch() override;
   std::unique_ptr<TrayIcon> CreateTrayIcon() override;

@@ -1380,6 +1380,10 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       events_.OnContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       result = 0;
       return true;
+    case WM_DRAWCLIPBOARD:
+    case WM_CHANGECBCHAIN:
+      result = 0;
+      return system_.System().NativeClipboard().DispatchViewerMessage(hwnd_, msg, wParam, lParam);
     case WM_DROPFILES: {
       auto drop = reinterpret_cast<HDROP>(wParam);
       std::vector<std::string> paths;

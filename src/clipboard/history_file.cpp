@@ -1,0 +1,41 @@
+#include "clipboard/history_file.h"
+
+#include "base/text.h"
+
+namespace quillpad {
+
+std::vector<std::string> ReadHistoryFile(std::string_view bytes, std::size_t maxEntries) {
+  std::vector<std::string> entries;
+  std::size_t start = 0;
+  std::size_t i = 0;
+  while (i < bytes.size() && entries.size() < maxEntries) {
+    const char c = bytes[i];
+    if (c == '\r' || c == '\n') {
+      entries.emplace_back(bytes.substr(start, i - start));
+      i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+      start = i;
+    } else {
+      ++i;
+    }
+  }
+  if (start < bytes.size() && entries.size() < maxEntries) entries.emplace_back(bytes.substr(start));
+  return entries;
+}
+
+std::string WriteHistoryFile(const std::vector<std::string>& entries) { return JoinLines(entries); }
+
+bool IsSoundHistoryText(std::string_view bytes) {
+  // A UTF-8 signature reads as two valid characters, but the file is not ours.
+  if (bytes.starts_with("\xEF\xBB\xBF")) return false;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    if (c == 0 || c == 0x80 || c == 0xA0 || c >= 0xFD) return false;
+    if (!IsLeadByte(c)) continue;
+    if (i + 1 >= bytes.size()) return false;
+    const auto trail = static_cast<unsigned char>(bytes[++i]);
+    if (trail < 0x40 || trail == 0x7F || trail > 0xFC) return false;
+  }
+  return true;
+}
+
+}  // namespace quillpad
