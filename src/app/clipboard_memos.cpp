@@ -94,7 +94,7 @@ TMemoForm* TMainForm::ClipNewHere(TMemoForm* memo) {
 
 bool TMainForm::OpenPictureAsMemo(TMemoForm* after, const std::string& path) {
   std::string bytes;
-  if (!system_.Files().ReadFile(path, bytes) || !ReadBmpInfo(bytes)) {
+  if (!ReadPictureFile(path, bytes)) {
     system_.MessageBox(path + "を開くことに失敗しました。", application_.Title, platform::MbOk);
     return false;
   }

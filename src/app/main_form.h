@@ -325,6 +325,16 @@ class TMainForm : public ui::Form,
   // The picture into the target memo, or into a new memo at the end of the list.
   void PictureToMemo(TMemoForm* target, const platform::ClipboardPicture& picture);
   bool OpenPictureAsMemo(TMemoForm* after, const std::string& path) override;
+  // --- Picture files (picture_memos.cpp) -------------------------------------------------
+  void BitmapOpenAndShowClick(ui::Component* sender);
+  // A picture file as a BMP file image: exactly ".bmp" read as one, anything else through
+  // the plug-ins; false when it is no picture that can be read.
+  bool ReadPictureFile(const std::string& path, std::string& bmp);
+  void OpenPictureFile() override;
+  void SetBitmapDir(const std::string& folder) override;
+  void SetJpegDir(const std::string& folder) override;
+  bool PictureSaveDialog(platform::FileDialogOptions& options) override;
+  std::string JpegDir;  // the last JPEG save's folder, for this run only
   void SetDefaultStyleFrom(TMemoForm* memo) override;
   void ClampMemo(TMemoForm* memo) override;
   bool OpenFileAsMemo(const std::string& path) override;

@@ -136,7 +136,7 @@ const MenuRow kTaskTrayMenu[] = {
     {0, "NewMemoWithData1", "データを使って新規メモ作成(&M)...", "", None},
     {1, "OpenAndShow1", "ファイルを開いて(&F)...", "", None},
     {2, "TextOpenAndShow", "テキスト(&T)", "", &M::TextOpenAndShowClick},
-    {2, "BitmapOpenAndShow", "画像(&B)", "", None},
+    {2, "BitmapOpenAndShow", "画像(&B)", "", &M::BitmapOpenAndShowClick},
     {1, "ClipNewMemo1", "クリップボードから(&C)...", "", None},
     {2, "ClipNewMemoAtStart", "メモリストの先頭(&S)", "", &M::ClipNewMemoAtStartClick},
     {2, "ClipNewMemoAtEnd", "メモリストの最後(&E)", "", &M::ClipNewMemoAtEndClick},

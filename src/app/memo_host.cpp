@@ -26,6 +26,8 @@ MemoHostSettings TMainForm::MemoSettings() const {
   s.WorkDir = WorkDir;
   s.ProgramDir = ProgramDir;
   s.asViewer = asViewer;
+  s.asBitmapDir = asBitmapDir;
+  s.JpegDir = JpegDir;
   s.TextFileName = EditFileName;
   s.CurrentCategory = iCurMemoFile;
   s.CategoryCaptions[0] = asMemoFile0;

@@ -73,6 +73,16 @@ std::optional<BmpInfo> ReadDibInfo(std::string_view dib, std::uint64_t pixelsAt,
   }
   info.Format = PixelFormatOf(bitCount, is565);
   info.PixelOffset = static_cast<std::uint32_t>(pixelsAt);
+  info.ColorTableOffset = static_cast<std::uint32_t>(headerSize + masks);
+  info.ColorCount = static_cast<int>(colors);
+  if (bitFields) {
+    const std::size_t at = kInfoHeader;  // after a version 1 header, or inside a later one
+    for (int i = 0; i < 3; ++i) info.Masks[i] = at + 4 * i + 4 <= dib.size() ? U32(dib, at + 4 * i) : 0;
+  } else if (bitCount == 16) {
+    info.Masks[0] = 0x7C00, info.Masks[1] = 0x03E0, info.Masks[2] = 0x001F;
+  } else if (bitCount == 32) {
+    info.Masks[0] = 0xFF0000, info.Masks[1] = 0xFF00, info.Masks[2] = 0xFF;
+  }
   return info;
 }
 
@@ -103,7 +113,10 @@ std::optional<BmpInfo> ReadBmpInfo(std::string_view file) {
   const std::uint32_t offBits = U32(file, 10);
   if (offBits < kFileHeader) return std::nullopt;
   std::optional<BmpInfo> info = ReadDibInfo(file.substr(kFileHeader), offBits - kFileHeader, true);
-  if (info) info->PixelOffset += kFileHeader;
+  if (info) {
+    info->PixelOffset += kFileHeader;
+    info->ColorTableOffset += kFileHeader;
+  }
   return info;
 }
 
@@ -116,6 +129,27 @@ std::string BmpFileFromDib(std::string_view dib) {
   Put32(file, static_cast<std::uint32_t>(kFileHeader + dib.size()));
   Put32(file, 0);
   Put32(file, static_cast<std::uint32_t>(kFileHeader + info->PixelOffset));
+  file.append(dib);
+  return file;
+}
+
+std::string BmpFileFromParts(std::string_view header, std::string_view pixels) {
+  // The largest header with masks and a full colour table is 124 + 12 + 1024 bytes.
+  if (header.size() > 4096) return {};
+  std::string dib;
+  dib.reserve(header.size() + pixels.size());
+  dib.append(header);
+  dib.append(pixels);
+  const std::optional<BmpInfo> info = ReadDibInfo(dib, header.size(), true);
+  if (!info) return {};
+  const std::size_t stride = (static_cast<std::size_t>(info->Width) * info->BitCount + 31) / 32 * 4;
+  dib.resize(header.size() + stride * info->Height);
+  std::string file;
+  file.reserve(kFileHeader + dib.size());
+  file += "BM";
+  Put32(file, static_cast<std::uint32_t>(kFileHeader + dib.size()));
+  Put32(file, 0);
+  Put32(file, static_cast<std::uint32_t>(kFileHeader + header.size()));
   file.append(dib);
   return file;
 }

@@ -9,6 +9,7 @@
 #include "memo/memo_host.h"
 #include "memo/memo_record.h"
 #include "platform/file_system.h"
+#include "platform/system.h"
 #include "platform/window.h"
 #include "ui/form.h"
 #include "ui/menu_item.h"
@@ -126,6 +127,13 @@ class TMemoForm : public ui::Form {
   void SendMemoToClipboardClick();
   void SendMemoToApplicationClick();
   void SendMemoToPasswordClick();
+  // Pictures (memo_picture_commands.cpp).
+  void To256Click();
+  void To16Click();
+  void ToBlackWhiteClick();
+  void To256GrayScaleClick();
+  void SaveToJPEGClick();
+  void OpenBitmapClick();
 
  protected:
   void DoPaint(platform::Canvas& canvas) override;
@@ -148,6 +156,13 @@ class TMemoForm : public ui::Form {
   void BuildMenu();
   void SetKind(MemoKind kind);
   bool SaveAllText();
+  // A converted picture with its tooltip; an empty one (a failed conversion) changes nothing.
+  void SetPicture(std::string picture, const char* hint);
+  void SavePictureAsBmp();
+  // The picture save dialog, then the encoded picture written to the chosen file: its folder,
+  // none when cancelled.
+  std::optional<std::string> SavePictureAs(platform::FileDialogOptions& options,
+                                           const std::function<std::string()>& encode);
   // The text save dialog, then the text written to the chosen file: its path, none when cancelled.
   std::optional<std::string> SaveTextAs(const char* title, const char* defaultExt,
                                         const std::function<std::string()>& text);

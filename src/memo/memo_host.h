@@ -14,6 +14,9 @@
 
 namespace quillpad {
 
+namespace platform {
+struct FileDialogOptions;
+}
 class TMemoForm;
 
 // The owner's settings a memo reads, as they stand when it asks.
@@ -31,6 +34,8 @@ struct MemoHostSettings {
   std::string WorkDir;
   std::string ProgramDir;
   std::string asViewer;
+  std::string asBitmapDir;  // where BMP saves and picture opens start
+  std::string JpegDir;      // where JPEG saves start; remembered only while the program runs
   std::string TextFileName = "Memo.txt";  // the editor's current text file name
   int CurrentCategory = 0;
   std::string CategoryCaptions[kMemoCategoryCount];
@@ -54,6 +59,10 @@ class MemoHost {
   virtual MemoHostSettings MemoSettings() const = 0;
   virtual void SetTextDir(const std::string& folder) = 0;
   virtual void SetLogFile(const std::string& fileName) = 0;
+  virtual void SetBitmapDir(const std::string& folder) = 0;
+  virtual void SetJpegDir(const std::string& folder) = 0;
+  // The picture save dialog, with the preview of the picture files the user selects in it.
+  virtual bool PictureSaveDialog(platform::FileDialogOptions& options) = 0;
   // Shortcut texts by menu item name from the user's memo key list ("Ctrl+D"); items not named
   // there keep their default keys.
   virtual const std::map<std::string, std::string>& MemoKeyList() = 0;
@@ -98,6 +107,8 @@ class MemoHost {
   // that memo is gone). False (after telling the user) when it is no picture this program reads.
   virtual bool OpenPictureAsMemo(TMemoForm* after, const std::string& path) = 0;
   virtual void NewMemo() = 0;
+  // The main window's picture open command: a picture file as a new memo at the end.
+  virtual void OpenPictureFile() = 0;
   // The main window's commands of the same names.
   virtual void OpenTextAsMemo() = 0;
   virtual void ClipNewMemoAtStart() = 0;

@@ -83,8 +83,11 @@ std::string TextFileFolder(platform::FileSystem& files, const std::string& workD
 }
 
 void TMemoForm::MemoSaveClick() {
-  // Pictures are saved with the picture commands.
-  if (!host_ || memo_.Kind == MemoKind::mkImage) return;
+  if (!host_) return;
+  if (memo_.Kind == MemoKind::mkImage) {
+    SavePictureAsBmp();
+    return;
+  }
   const std::optional<std::string> path = SaveTextAs(
       "メモの保存", "txt", [this] { return MemoTextExport(Record(), host_->NowText()); });
   if (path) host_->SetTextDir(ExtractFileDir(*path));

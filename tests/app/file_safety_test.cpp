@@ -21,6 +21,13 @@ class FileSafetyTest : public MainFormTest {
     return testing::ReadHostFile(ProgramFolder() / name);
   }
   bool Exists(const std::string& name) { return std::filesystem::exists(ProgramFolder() / name); }
+  // A picture that differs by variant, so each write has new bytes.
+  static void SetPicture(TMemoForm& memo, int v) {
+    MemoRecord picture = memo.Record();
+    picture.Kind = MemoKind::mkImage;
+    picture.Picture = SolidBmpFile(16, 16, 0x204060 * static_cast<unsigned>(v + 1));
+    memo.SetRecord(picture);
+  }
   void StoreNew(TMainForm& f, const std::string& text) {
     f.NewMemoClick(nullptr);
     Editor().UserType(text);
@@ -169,17 +176,26 @@ TEST_F(FileSafetyTest, EveryOtherFileKeepsItsOldBytesThroughAFailedWrite) {
          f.TextSaveClick(nullptr);
        }},
       {"C:\\Quillpad\\tmp.bmp",
-       [](TMainForm& f, int v) {
-         MemoRecord picture = f.MemoList[0]->Record();
-         picture.Kind = MemoKind::mkImage;
-         picture.Picture = SolidBmpFile(2, 2, 0x010203 * static_cast<unsigned>(v + 1));
-         f.MemoList[0]->SetRecord(picture);
+       [this](TMainForm& f, int v) {
+         SetPicture(*f.MemoList[0], v);
          f.MemoList[0]->SendMemoToApplicationClick();
        }},
       {"C:\\Quillpad\\KeyList.ini",
        [](TMainForm& f, int v) { f.WriteKeyText(false, "SetFont", "Ctrl+F" + std::to_string(v + 1)); }},
       {"C:\\Quillpad\\KeyListOnMemo.ini",
        [](TMainForm& f, int v) { f.WriteKeyText(true, "MemoEdit", "F" + std::to_string(v + 1)); }},
+      {"C:\\Quillpad\\Bitmap\\saved.bmp",
+       [this](TMainForm& f, int v) {
+         SetPicture(*f.MemoList[0], v);
+         desk.ExpectSaveFile({true, {"C:\\Quillpad\\Bitmap\\saved.bmp"}});
+         f.MemoList[0]->MemoSaveClick();
+       }},
+      {"C:\\Quillpad\\JPEG\\saved.jpg",
+       [this](TMainForm& f, int v) {
+         SetPicture(*f.MemoList[0], v);
+         desk.ExpectSaveFile({true, {"C:\\Quillpad\\JPEG\\saved.jpg"}});
+         f.MemoList[0]->SaveToJPEGClick();
+       }},
       {"C:\\Quillpad\\DesktopMemo\\Quillpad.log",
        [this](TMainForm& f, int v) {
          desk.ExpectSaveFile({true, {"C:\\Quillpad\\DesktopMemo\\Quillpad.log"}});

@@ -191,5 +191,89 @@ TEST_F(PictureMemoTest, PrintingPutsTheMemoImageOnThePageAtPrinterScale) {
   EXPECT_EQ(image->Height, 40);
 }
 
+TEST_F(PictureMemoTest, AClipboardBitmapOf200By100MakesAMemoOfThatClientSize) {
+  TMainForm& f = Start();
+  desk.SetClipboardPicture({SolidBmpFile(200, 100, 0x00FF00), PixelFormat::Bits24});
+  f.ClipNewMemoAtEndClick(nullptr);
+  ASSERT_EQ(f.MemoCount(), 1);
+  EXPECT_EQ(f.MemoList[0]->ClientWidth(), 200);
+  EXPECT_EQ(f.MemoList[0]->ClientHeight(), 100);
+  EXPECT_EQ(f.MemoList[0]->Record().PictureHint, "16,777,216色");
+}
+
+// The picture commands of the memo menu: each reduction changes the picture and its tooltip
+// and reaches the memo file; the saves write the picture as BMP and as JPEG; a text memo
+// is left alone by all of them.
+TEST_F(PictureMemoTest, ReductionsAndSavesWorkOnThePictureAndLeaveTextMemosAlone) {
+  MemoRecord pic = Memo("", 500, 100);
+  pic.Kind = MemoKind::mkImage;
+  pic.Picture = SolidBmpFile(30, 20, 0x0000FF);
+  pic.ClientWidth = 30;
+  pic.ClientHeight = 20;
+  TMainForm& f = StartWith({pic, Memo("text", 100, 400)});
+  TMemoForm& memo = *f.MemoList[0];
+  const std::pair<const char*, std::pair<int, const char*>> steps[] = {
+      {"&256色", {8, "256色"}},
+      {"&16色", {4, "16色"}},
+      {"256グレースケール(&G)", {8, "256グレースケール"}},
+      {"白黒(&B)", {1, "モノクロ"}}};
+  for (const auto& [caption, expected] : steps) {
+    desk.ExpectPopupChoice(std::string("画像メモの減色とJPEG保存(&R) > ") + caption);
+    Sim(memo).UserContextMenu({510, 110});
+    const std::optional<BmpInfo> info = ReadBmpInfo(memo.Picture());
+    ASSERT_TRUE(info) << caption;
+    EXPECT_EQ(info->BitCount, expected.first);
+    EXPECT_EQ(memo.Record().PictureHint, expected.second);
+    EXPECT_EQ(memo.ClientWidth(), 30);
+  }
+  const std::string mono = memo.Picture();
+  EXPECT_EQ(DecodeBmp(mono)->At(0, 0), 0u);  // grey 76 is nearer black
+
+  desk.ExpectSaveFile({true, {"C:\\Quillpad\\Bitmap\\red.bmp"}});
+  memo.MemoSaveClick();
+  EXPECT_EQ(testing::ReadHostFile(ProgramFolder() / "Bitmap" / "red.bmp"), mono);
+  EXPECT_EQ(f.asBitmapDir, "C:\\Quillpad\\Bitmap");
+  desk.ExpectSaveFile({true, {"C:\\Quillpad\\red.jpg"}});
+  memo.SaveToJPEGClick();
+  EXPECT_EQ(testing::ReadHostFile(ProgramFolder() / "red.jpg").substr(0, 2), "\xFF\xD8");
+  ASSERT_GE(desk.FileDialogs().size(), 2u);
+  const platform::FileDialogOptions& jpeg = desk.FileDialogs().back().Options;
+  EXPECT_EQ(jpeg.Title, "JPEGへの保存");
+  EXPECT_EQ(jpeg.InitialDir, "C:\\Quillpad\\JPEG");
+  EXPECT_EQ(jpeg.FileName, "untitled.jpg");
+
+  TMemoForm& text = *f.MemoList[1];
+  const MemoRecord before = text.Record();
+  text.To256Click();
+  text.To256GrayScaleClick();
+  text.SaveToJPEGClick();  // no dialog expected
+  EXPECT_EQ(text.Record(), before);
+  EXPECT_EQ(Saved(f, 0).Picture, mono);
+  EXPECT_EQ(Saved(f, 0).PictureHint, "モノクロ");
+  EXPECT_EQ(Saved(f, 1).Text, "text");
+}
+
+TEST_F(PictureMemoTest, OpeningAPictureFileMakesAMemoAtTheEndAndRemembersItsFolder) {
+  std::filesystem::create_directories(ProgramFolder() / "Pics");
+  testing::WriteHostFile(ProgramFolder() / "Pics" / "a.bmp", picture);
+  testing::WriteHostFile(ProgramFolder() / "Pics" / "b.BMP", picture);
+  TMainForm& f = StartWith({Memo("first", 100, 100)});
+  desk.ExpectOpenFile({true, {"C:\\Quillpad\\Pics\\a.bmp"}});
+  f.BitmapOpenAndShowClick(nullptr);
+  ASSERT_EQ(f.MemoCount(), 2);
+  EXPECT_EQ(f.MemoList[1]->Kind(), MemoKind::mkImage);
+  EXPECT_EQ(f.MemoList[1]->Picture(), picture);
+  EXPECT_EQ(f.asBitmapDir, "C:\\Quillpad\\Pics");
+  EXPECT_TRUE(std::filesystem::is_directory(ProgramFolder() / "Bitmap"));
+  // Capitals go to the plug-ins, and there are none here.
+  desk.ExpectOpenFile({true, {"C:\\Quillpad\\Pics\\b.BMP"}});
+  desk.ExpectMessageBox(platform::IdOk, "C:\\Quillpad\\Pics\\b.BMPを開くことに失敗しました。");
+  f.BitmapOpenAndShowClick(nullptr);
+  EXPECT_EQ(f.MemoCount(), 2);
+  EXPECT_EQ(desk.FileDialogs().back().Options.InitialDir, "C:\\Quillpad\\Pics");
+  EXPECT_TRUE(desk.AllAnswersUsed());
+  EXPECT_EQ(Saved(f, 0).Text, "first");
+}
+
 }  // namespace
 }  // namespace quillpad

@@ -105,5 +105,65 @@ TEST(BmpImage, HeadersThatClaimMoreThanTheBytesAreRefused) {
   EXPECT_FALSE(ReadBmpInfo(widest.substr(0, widest.size() - 1)));
 }
 
+// Every depth written and read back: indexed depths keep their palette's colours exactly, 16
+// bits keep five bits a channel.
+TEST(BmpImage, EveryDepthWritesAndReadsBackItsPixels) {
+  RgbPicture picture;
+  picture.Width = 5;  // odd widths leave padding at the end of every row
+  picture.Height = 3;
+  const std::vector<std::uint32_t> palette{0x000000, 0xFFFFFF, 0x0000FF, 0x00FF00, 0xFF0000,
+                                           0x808080};
+  for (int i = 0; i < 15; ++i) picture.Pixels.push_back(palette[(i * 7) % 6]);
+  for (int bits : {1, 4, 8, 16, 24, 32}) {
+    SCOPED_TRACE(bits);
+    std::vector<std::uint32_t> used = palette;
+    if (bits == 1) used.resize(2);
+    const std::string file = EncodeBmp(picture, bits, bits <= 8 ? used : std::vector<std::uint32_t>{});
+    const std::optional<BmpInfo> info = ReadBmpInfo(file);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->BitCount, bits);
+    const std::optional<RgbPicture> back = DecodeBmp(file);
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->Width, 5);
+    ASSERT_EQ(back->Height, 3);
+    for (std::size_t i = 0; i < picture.Pixels.size(); ++i) {
+      std::uint32_t want = picture.Pixels[i];
+      if (bits == 1) want = want == 0xFFFFFF || want == 0x808080 ? 0xFFFFFF : 0;  // nearest
+      if (bits == 16 && want == 0x808080) want = 0x838383;  // 5 bits widened again
+      EXPECT_EQ(back->Pixels[i], want) << i;
+    }
+  }
+  EXPECT_EQ(EncodeBmp(picture, 8, {}), "");  // an indexed depth needs its palette
+  EXPECT_EQ(EncodeBmp(picture, 12), "");
+}
+
+TEST(BmpImage, TopDownRowsBitFieldsAndShortPalettesDecode) {
+  auto put32 = [](std::string& d, std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) d[at + i] = static_cast<char>(v >> (8 * i) & 0xFF);
+  };
+  // 2 x 2 at 8 bits, top-down, two colours; index 7 lies past the table.
+  std::string top = BmpFileFromDib(Dib(2, -2, 8, 0, 2));
+  ASSERT_FALSE(top.empty());
+  const std::size_t table = 14 + 40;
+  put32(top, table, 0xFF0000);      // bytes blue, green, red: entry 0 red
+  put32(top, table + 4, 0x00FF00);  // entry 1 green
+  const std::size_t pixels = table + 8;
+  top[pixels] = 1;       // first row of the file is the top row
+  top[pixels + 4] = 7;
+  const std::optional<RgbPicture> a = DecodeBmp(top);
+  ASSERT_TRUE(a);
+  EXPECT_EQ(a->At(0, 0), 0x00FF00u);
+  EXPECT_EQ(a->At(1, 0), 0x0000FFu);
+  EXPECT_EQ(a->At(0, 1), 0u);  // past the table: black
+  // 5-6-5 bit fields, one pixel of pure green; 32 bits with the blue and red fields swapped.
+  std::string green = BmpFileFromDib(Dib(1, 1, 16, 3, 0, Masks(0xF800, 0x07E0, 0x001F)));
+  green[green.size() - 4] = static_cast<char>(0xE0), green[green.size() - 3] = 0x07;
+  EXPECT_EQ(DecodeBmp(green)->At(0, 0), 0x00FF00u);
+  std::string swapped = BmpFileFromDib(Dib(1, 1, 32, 3, 0, Masks(0xFF, 0xFF00, 0xFF0000)));
+  put32(swapped, swapped.size() - 4, 0x000000FF);
+  EXPECT_EQ(DecodeBmp(swapped)->At(0, 0), 0x0000FFu);  // the low byte is red here
+  EXPECT_FALSE(DecodeBmp(top.substr(0, top.size() - 1)));
+}
+
 }  // namespace
 }  // namespace quillpad

@@ -1,0 +1,53 @@
+// TMainForm: picture files as memos, and the picture folders its memos save into.
+#include "app/main_form.h"
+#include "base/path.h"
+#include "memo/memo_form.h"
+
+namespace quillpad {
+
+void TMainForm::SetBitmapDir(const std::string& folder) {
+  asBitmapDir = folder;
+}
+void TMainForm::SetJpegDir(const std::string& folder) {
+  JpegDir = folder;
+}
+void TMainForm::OpenPictureFile() {
+  BitmapOpenAndShowClick(nullptr);
+}
+
+bool TMainForm::PictureSaveDialog(platform::FileDialogOptions& options) {
+  return system_.SaveFileDialog(options);
+}
+
+bool TMainForm::ReadPictureFile(const std::string& path, std::string& bmp) {
+  std::string bytes;
+  // Exactly ".bmp": other spellings are offered to the plug-ins with every other format.
+  if (ExtractFileExt(path) != ".bmp") return false;
+  if (!system_.Files().ReadFile(path, bytes) || !ReadBmpInfo(bytes)) return false;
+  bmp = std::move(bytes);
+  return true;
+}
+
+void TMainForm::BitmapOpenAndShowClick(ui::Component*) {
+  platform::FileSystem& files = system_.Files();
+  const std::string own = JoinPath(WorkDir, FileNames::kBitmapDir);
+  if (!files.FolderExists(own)) files.CreateFolder(own);
+  platform::FileDialogOptions options;
+  options.Title = "画像ファイルを開く";
+  options.Filter = "ビットマップファイル(*.bmp)|*.bmp|すべてのファイル(*.*)|*.*";
+  options.InitialDir = !asBitmapDir.empty() && files.FolderExists(asBitmapDir) ? asBitmapDir : own;
+  if (!system_.OpenFileDialog(options)) return;
+  const std::string& path = options.FileName;
+  std::string bmp;
+  if (!ReadPictureFile(path, bmp)) {
+    system_.MessageBox(path + "を開くことに失敗しました。", application_.Title, platform::MbOk);
+    return;
+  }
+  // Every picture memo is made through the clipboard, as the user's own pastes are.
+  system_.GetClipboard().SetPicture(bmp);
+  ClipNewMemoAtEndClick(nullptr);
+  asBitmapDir = ExtractFileDir(path);
+  ShowCaretPosition();
+}
+
+}  // namespace quillpad
