@@ -560,16 +560,6 @@ ObjectValue ValueRef::ToValue() const {
   return value;
 }
 
-bool ValueRef::IsInteger() const {
-  return Tag == ValueTag::Int8 || Tag == ValueTag::Int16 || Tag == ValueTag::Int32 ||
-         Tag == ValueTag::Int64;
-}
-
-std::optional<std::int64_t> ValueRef::AsInteger() const {
-  if (IsInteger()) return Int;
-  return std::nullopt;
-}
-
 std::optional<std::string> ValueRef::AsText() const {
   if (Tag == ValueTag::String || Tag == ValueTag::LString) return std::string(Bytes);
   if (Tag != ValueTag::WString) return std::nullopt;
@@ -593,17 +583,6 @@ bool ValueRef::NextSetName(std::size_t& pos, std::string_view& name) const {
   if (!in.ShortView(name) || name.empty()) return false;
   pos = in.Pos();
   return true;
-}
-
-std::optional<std::string_view> ValueRef::AsIdentifier() const {
-  if (Tag == ValueTag::Ident) return Bytes;
-  return std::nullopt;
-}
-
-std::optional<bool> ValueRef::AsBoolean() const {
-  if (Tag == ValueTag::True) return true;
-  if (Tag == ValueTag::False) return false;
-  return std::nullopt;
 }
 
 std::optional<ColorValue> ValueRef::AsColour() const {

@@ -115,11 +115,25 @@ struct ValueRef {
   static ValueRef Of(const ObjectValue& value);
   ObjectValue ToValue() const;
 
-  bool IsInteger() const;
-  std::optional<std::int64_t> AsInteger() const;
+  // The small accessors are inline: a memo file load asks them tens of thousands of times.
+  bool IsInteger() const {
+    return Tag == ValueTag::Int8 || Tag == ValueTag::Int16 || Tag == ValueTag::Int32 ||
+           Tag == ValueTag::Int64;
+  }
+  std::optional<std::int64_t> AsInteger() const {
+    if (IsInteger()) return Int;
+    return std::nullopt;
+  }
   std::optional<std::string> AsText() const;  // tags 6, 12, 18
-  std::optional<std::string_view> AsIdentifier() const;
-  std::optional<bool> AsBoolean() const;
+  std::optional<std::string_view> AsIdentifier() const {
+    if (Tag == ValueTag::Ident) return Bytes;
+    return std::nullopt;
+  }
+  std::optional<bool> AsBoolean() const {
+    if (Tag == ValueTag::True) return true;
+    if (Tag == ValueTag::False) return false;
+    return std::nullopt;
+  }
   std::optional<ColorValue> AsColour() const;
   // The names of a set one by one, from pos 0 on; false after the last (and for other tags).
   bool NextSetName(std::size_t& pos, std::string_view& name) const;
