@@ -1,0 +1,282 @@
+// Icon and screen capture under Wine. This driver shows a window of its own, left half red and
+// right half blue; the region command freezes the screen, a real mouse drag from bottom-right to
+// top-left marks a part of that window with an inverted frame, and the new picture memo shows that
+// part 3 pixels from where it was taken. Icon capture of three_icons.exe (magenta, cyan and
+// yellow icons) makes three memos. At exit MemoData.dat holds the stored memo unchanged and the
+// four pictures.
+//   e2e_capture.exe QUILLPAD_EXE
+// clang-format off
+#include "e2e_support.h"  // <windows.h> before the shell header
+#include <shellapi.h>
+// clang-format on
+
+#include <thread>
+
+#include "memo/memo_record.h"
+
+using namespace quillpad::e2e;
+
+namespace {
+
+constexpr RECT kPainted{300, 200, 500, 320};  // red left of x 400, blue right of it
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+LRESULT CALLBACK PaintedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_PAINT) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    const int half = (kPainted.right - kPainted.left) / 2;
+    RECT left{0, 0, half, kPainted.bottom - kPainted.top};
+    RECT right{half, 0, 2 * half, kPainted.bottom - kPainted.top};
+    HBRUSH red = CreateSolidBrush(kRed), blue = CreateSolidBrush(kBlue);
+    FillRect(dc, &left, red);
+    FillRect(dc, &right, blue);
+    DeleteObject(red);
+    DeleteObject(blue);
+    EndPaint(hwnd, &ps);
+    return 0;
+  }
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+// The painted window on a thread of its own, so it repaints while the driver waits.
+struct PaintedWindow {
+  HWND Window = nullptr;
+  DWORD ThreadId = 0;
+  std::thread Thread;
+  void Run() {
+    std::atomic<bool> ready{false};
+    Thread = std::thread([this, &ready] {
+      ThreadId = GetCurrentThreadId();
+      WNDCLASSW cls{};
+      cls.lpfnWndProc = PaintedProc;
+      cls.hInstance = GetModuleHandleW(nullptr);
+      cls.lpszClassName = L"PaintedWindow";
+      RegisterClassW(&cls);
+      Window = CreateWindowExW(0, L"PaintedWindow", L"painted", WS_POPUP | WS_VISIBLE,
+                               kPainted.left, kPainted.top, kPainted.right - kPainted.left,
+                               kPainted.bottom - kPainted.top, nullptr, nullptr, nullptr, nullptr);
+      ready = true;
+      MSG msg;
+      while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+    });
+    while (!ready) Sleep(10);
+  }
+  void Stop() {
+    if (!Thread.joinable()) return;
+    PostThreadMessageW(ThreadId, WM_QUIT, 0, 0);
+    Thread.join();
+  }
+};
+
+// Visible memo windows of the program (every form but the main window), in no order.
+std::vector<HWND> Memos(DWORD pid, HWND main) {
+  std::vector<HWND> memos;
+  for (HWND w : ProcessWindows(pid, L"QuillpadForm"))
+    if (w != main && IsWindowVisible(w)) memos.push_back(w);
+  return memos;
+}
+
+RECT WindowRectOf(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  return r;
+}
+
+// A key with Ctrl held, pressed on the keyboard while the window is in front.
+void PressCtrl(HWND window, BYTE key) {
+  SetForegroundWindow(window);
+  Sleep(300);
+  keybd_event(VK_CONTROL, 0, 0, 0);
+  keybd_event(key, 0, 0, 0);
+  keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+  keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+}
+
+// The mouse as the hardware moves it: absolute positions, the button events carrying theirs.
+void Mouse(DWORD flags, int x, int y) {
+  const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+  mouse_event(flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x * 65535 / (cx - 1),
+              y * 65535 / (cy - 1), 0, 0);
+  Sleep(40);
+}
+
+}  // namespace
+
+int main() {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (argc < 2) {
+    std::printf("usage: e2e_capture QUILLPAD_EXE\n");
+    return 2;
+  }
+  const std::wstring exe = argv[1];
+  const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
+  const std::wstring self = BesideSelf(L".exe");
+  const std::wstring icons = self.substr(0, self.find_last_of(L'\\')) + L"\\three_icons.exe";
+
+  quillpad::MemoRecord keep;
+  keep.Text = "keep";
+  keep.Left = 40;
+  keep.Top = 500;
+  keep.ClientWidth = 120;
+  keep.ClientHeight = 40;
+  keep.BorderStyle = quillpad::MemoBorder::None;
+  keep.Color = 0x008000;
+  keep.Visible = true;
+  keep.StampText = "2026/12/01 8:00:00";
+  Check(WriteFileBytes(folder + L"\\MemoData.dat", quillpad::WriteMemoFile({keep})),
+        "MemoData.dat written");
+  Check(WriteFileBytes(folder + L"\\KeyList.ini", "[Key]\r\nIconCapture=Ctrl+F7\r\n"),
+        "KeyList.ini written");
+  // Without a border a memo's window is exactly its picture.
+  Check(WriteFileBytes(folder + L"\\Quillpad.ini", "[FORM]\r\nbShowBorder=0\r\n"),
+        "Quillpad.ini written");
+
+  PaintedWindow painted;
+  painted.Run();
+  // Every early end stops the window's thread first.
+  struct Stopper {
+    PaintedWindow& Window;
+    ~Stopper() { Window.Stop(); }
+  } stopper{painted};
+  Process app;
+  // The editor shown, so the main menu is there to find the commands in.
+  HWND main = StartWithEditor(app, exe, folder);
+  if (!main) return 1;
+  const DWORD pid = app.Info.dwProcessId;
+  HWND keepMemo = nullptr;
+  WaitFor([&] {
+    const auto memos = Memos(pid, main);
+    if (memos.size() == 1) keepMemo = memos[0];
+    return keepMemo != nullptr;
+  });
+  Check(keepMemo != nullptr, "the stored memo shows");
+  Sleep(300);
+
+  // Icon capture of a program with three icons, by the key KeyList.ini gives it.
+  PressCtrl(main, VK_F7);
+  HWND dialog = nullptr;
+  WaitFor([&] {
+    for (HWND w : ProcessWindows(pid, L"#32770"))
+      if (IsWindowVisible(w)) dialog = w;
+    return dialog != nullptr;
+  });
+  Check(dialog != nullptr && TextOf(dialog) == L"アイコン取得のファイルを指定",
+        "the icon file dialog opens");
+  if (!dialog) return 1;
+  constexpr int kFileNameCombo = 0x47C;  // cmb13
+  SetDlgItemTextW(dialog, kFileNameCombo, icons.c_str());
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+  std::vector<HWND> iconMemos;
+  WaitFor([&] {
+    iconMemos.clear();
+    for (HWND w : Memos(pid, main)) {
+      const RECT c = ScreenClientRect(w);
+      if (c.right - c.left == 32 && c.bottom - c.top == 32) iconMemos.push_back(w);
+    }
+    return iconMemos.size() == 3;
+  });
+  Check(iconMemos.size() == 3, "three icons make three memos", std::to_string(iconMemos.size()));
+
+  // Region capture with the memos hidden: its key, Ctrl+F1, in the editor. The editor is hidden
+  // with the memos and stays hidden afterwards.
+  PressCtrl(main, VK_F1);
+  const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+  HWND frozen = nullptr;
+  WaitFor([&] {
+    for (HWND w : Memos(pid, main)) {
+      const RECT r = WindowRectOf(w);
+      if (r.left == 0 && r.top == 0 && r.right == cx && r.bottom == cy) frozen = w;
+    }
+    return frozen != nullptr;
+  });
+  Check(frozen != nullptr, "the frozen screen covers the whole screen");
+  if (!frozen) return 1;
+  Check(!IsWindowVisible(keepMemo), "the memo is hidden for the capture");
+  Sleep(500);
+  const Shot still = Shot::Take();
+  const RECT keepRect{keep.Left, keep.Top, keep.Left + keep.ClientWidth, keep.Top + 40};
+  Check(still.CountOther(keepRect, RGB(0, 128, 0)) == 120 * 40,
+        "the frozen picture was taken without the memo");
+  for (HWND icon : iconMemos) Check(!IsWindowVisible(icon), "the icon memos are hidden too");
+  Check(still.At(350, 260) == kRed && still.At(450, 260) == kBlue,
+        "the frozen screen shows the painted window");
+
+  // Backwards: from bottom-right to top-left, across the colour boundary at x 400.
+  Mouse(0, 410, 290);
+  Mouse(MOUSEEVENTF_LEFTDOWN, 410, 290);
+  for (int step = 1; step <= 5; ++step) Mouse(0, 410 - 20 * step, 290 - 16 * step);
+  Sleep(300);
+  const Shot dragging = Shot::Take();
+  Check(dragging.At(360, 210) == RGB(0, 255, 255) && dragging.At(310, 250) == RGB(0, 255, 255),
+        "the selection shows as an inverted frame",
+        ColourText(dragging.At(360, 210)) + " " + ColourText(dragging.At(310, 250)));
+  Check(dragging.At(360, 250) == kRed, "inside the frame the picture is unchanged");
+  Mouse(MOUSEEVENTF_LEFTUP, 310, 210);
+
+  HWND picture = nullptr;
+  WaitFor([&] {
+    for (HWND w : Memos(pid, main)) {
+      const RECT r = WindowRectOf(w);
+      if (r.left == 313 && r.top == 213) picture = w;
+    }
+    return picture != nullptr;
+  });
+  Check(picture != nullptr, "a picture memo appears 3 pixels in from the selection's corner");
+  Check(WaitFor([&] { return IsWindowVisible(keepMemo) && !IsWindowVisible(frozen); }),
+        "the frozen screen is gone and the memo is back");
+
+  // The painted window goes, so what shows there now is the memo's own picture.
+  ShowWindow(painted.Window, SW_HIDE);
+  Sleep(800);
+  const Shot shot = Shot::Take();
+  Check(shot.Save(BesideSelf(L".bmp")), "screenshot saved");
+  if (picture) {
+    const RECT c = ScreenClientRect(picture);
+    Check(c.right - c.left == 100 && c.bottom - c.top == 80, "the memo is the selection's size",
+          std::to_string(c.left) + "," + std::to_string(c.top) + "," + std::to_string(c.right) +
+              "," + std::to_string(c.bottom));
+    const int midY = (c.top + c.bottom) / 2;
+    Check(shot.At(c.left + 3, midY) == kRed && shot.At(c.left + 85, midY) == kRed &&
+              shot.At(c.left + 95, midY) == kBlue,
+          "the memo shows red up to the boundary and blue after it",
+          ColourText(shot.At(c.left + 3, midY)) + " " + ColourText(shot.At(c.left + 95, midY)));
+    RECT redPart{c.left, c.top, c.left + 90, c.bottom};
+    Check(shot.CountOther(redPart, kRed) == 0, "the red part is whole");
+  }
+  std::sort(iconMemos.begin(), iconMemos.end(),
+            [](HWND a, HWND b) { return WindowRectOf(a).top < WindowRectOf(b).top; });
+  const COLORREF iconColours[] = {RGB(255, 0, 255), RGB(0, 255, 255), RGB(255, 255, 0)};
+  for (std::size_t i = 0; i < iconMemos.size() && i < 3; ++i) {
+    const COLORREF seen = shot.Dominant(ScreenClientRect(iconMemos[i]));
+    Check(seen == iconColours[i], "an icon memo shows its icon in index order", ColourText(seen));
+  }
+
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  Check(app.Wait() == 0, "the program ends with exit code 0");
+  const quillpad::MemoFileContents back =
+      quillpad::ReadMemoFile(ReadFileBytes(folder + L"\\MemoData.dat"));
+  Check(back.Records.size() == 5, "MemoData.dat holds five memos",
+        std::to_string(back.Records.size()));
+  if (back.Records.size() == 5) {
+    const quillpad::MemoRecord& first = back.Records[0];
+    Check(first.Text == "keep" && first.Left == 40 && first.Top == 500 && first.Visible &&
+              first.Color == keep.Color,
+          "the stored memo is unchanged");
+    const quillpad::MemoRecord& region = back.Records[4];
+    Check(region.Kind == quillpad::MemoKind::mkImage && region.Left == 313 && region.Top == 213 &&
+              region.ClientWidth == 100 && region.ClientHeight == 80,
+          "the region's picture memo is stored where it was shown",
+          std::to_string(region.Left) + "," + std::to_string(region.Top) + " " +
+              std::to_string(region.ClientWidth) + "x" + std::to_string(region.ClientHeight));
+    for (int i = 1; i < 4; ++i)
+      Check(
+          back.Records[i].Kind == quillpad::MemoKind::mkImage && back.Records[i].ClientWidth == 32,
+          "an icon's picture memo is stored");
+  }
+  std::printf("%s\n", failures ? "e2e_capture: FAILED" : "e2e_capture: passed");
+  return failures ? 1 : 0;
+}
