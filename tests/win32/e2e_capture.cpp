@@ -2,8 +2,9 @@
 // right half blue; the region command freezes the screen, a real mouse drag from bottom-right to
 // top-left marks a part of that window with an inverted frame, and the new picture memo shows that
 // part 3 pixels from where it was taken. Icon capture of three_icons.exe (magenta, cyan and
-// yellow icons) makes three memos. At exit MemoData.dat holds the stored memo unchanged and the
-// four pictures.
+// yellow icons) makes three memos. A timed capture with a delay of 1 second shows its dialog, then
+// the frozen screen again. At exit MemoData.dat holds the stored memo unchanged and the five
+// pictures.
 //   e2e_capture.exe QUILLPAD_EXE
 // clang-format off
 #include "e2e_support.h"  // <windows.h> before the shell header
@@ -102,6 +103,43 @@ void Mouse(DWORD flags, int x, int y) {
   Sleep(40);
 }
 
+// The program's window with this outer rectangle, once it shows.
+HWND WaitForWindowAt(DWORD pid, HWND main, const RECT& want) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    for (HWND w : Memos(pid, main)) {
+      const RECT r = WindowRectOf(w);
+      if (r.left == want.left && r.top == want.top &&
+          (want.right < 0 || (r.right == want.right && r.bottom == want.bottom)))
+        found = w;
+    }
+    return found != nullptr;
+  });
+  return found;
+}
+
+// The program's window with this caption, once it shows.
+HWND WaitForCaption(DWORD pid, const std::wstring& caption) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    for (HWND w : ProcessWindows(pid, L"QuillpadForm"))
+      if (IsWindowVisible(w) && TextOf(w) == caption) found = w;
+    return found != nullptr;
+  });
+  return found;
+}
+
+// Dark pixels (text) inside r.
+int DarkPixels(const Shot& shot, const RECT& r) {
+  int dark = 0;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      const COLORREF c = shot.At(x, y);
+      dark += GetRValue(c) + GetGValue(c) + GetBValue(c) < 200;
+    }
+  return dark;
+}
+
 }  // namespace
 
 int main() {
@@ -184,15 +222,8 @@ int main() {
   // Region capture with the memos hidden: its key, Ctrl+F1, in the editor. The editor is hidden
   // with the memos and stays hidden afterwards.
   PressCtrl(main, VK_F1);
-  const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-  HWND frozen = nullptr;
-  WaitFor([&] {
-    for (HWND w : Memos(pid, main)) {
-      const RECT r = WindowRectOf(w);
-      if (r.left == 0 && r.top == 0 && r.right == cx && r.bottom == cy) frozen = w;
-    }
-    return frozen != nullptr;
-  });
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  HWND frozen = WaitForWindowAt(pid, main, screen);
   Check(frozen != nullptr, "the frozen screen covers the whole screen");
   if (!frozen) return 1;
   Check(!IsWindowVisible(keepMemo), "the memo is hidden for the capture");
@@ -211,23 +242,64 @@ int main() {
   for (int step = 1; step <= 5; ++step) Mouse(0, 410 - 20 * step, 290 - 16 * step);
   Sleep(300);
   const Shot dragging = Shot::Take();
+  dragging.Save(BesideSelf(L"-frozen.bmp"));
   Check(dragging.At(360, 210) == RGB(0, 255, 255) && dragging.At(310, 250) == RGB(0, 255, 255),
         "the selection shows as an inverted frame",
         ColourText(dragging.At(360, 210)) + " " + ColourText(dragging.At(310, 250)));
   Check(dragging.At(360, 250) == kRed, "inside the frame the picture is unchanged");
   Mouse(MOUSEEVENTF_LEFTUP, 310, 210);
 
-  HWND picture = nullptr;
-  WaitFor([&] {
-    for (HWND w : Memos(pid, main)) {
-      const RECT r = WindowRectOf(w);
-      if (r.left == 313 && r.top == 213) picture = w;
-    }
-    return picture != nullptr;
-  });
+  HWND picture = WaitForWindowAt(pid, main, {313, 213, -1, -1});
   Check(picture != nullptr, "a picture memo appears 3 pixels in from the selection's corner");
   Check(WaitFor([&] { return IsWindowVisible(keepMemo) && !IsWindowVisible(frozen); }),
         "the frozen screen is gone and the memo is back");
+
+  // A timed region capture: the dialog, a second's countdown memo, then the frozen screen again.
+  TrayClick(pid);
+  Check(WaitFor([&] { return IsWindowVisible(main) != 0; }), "a tray click shows the editor again");
+  PressCtrl(main, VK_F3);
+  HWND timer = WaitForCaption(pid, L"スクリーンキャプチャタイマーの設定");
+  Check(timer != nullptr, "the timer dialog opens");
+  if (!timer) return 1;
+  const std::vector<HWND> edits = ChildWindows(timer, L"Edit");
+  Check(edits.size() == 1 && TextOf(edits[0]) == L"7", "the delay starts at 7");
+  if (edits.size() != 1) return 1;
+  SendMessageW(edits[0], EM_SETSEL, 0, -1);
+  Type(edits[0], L"1");
+  Sleep(300);
+  const Shot dialogShot = Shot::Take();
+  dialogShot.Save(BesideSelf(L"-timer.bmp"));
+  const RECT dialogClient = ScreenClientRect(timer);
+  Check(DarkPixels(dialogShot, dialogClient) > 150, "the dialog shows its texts",
+        std::to_string(DarkPixels(dialogShot, dialogClient)) + " dark pixels");
+  HWND ok = nullptr;
+  for (HWND b : ChildWindows(timer, L"Button"))
+    if (TextOf(b) == L"OK") ok = b;
+  Check(ok != nullptr, "the dialog has its OK button");
+  if (!ok) return 1;
+  SendMessageW(ok, BM_CLICK, 0, 0);
+  HWND countdown = nullptr;
+  WaitFor([&] {
+    for (HWND w : Memos(pid, main)) {
+      const RECT r = WindowRectOf(w);
+      if (r.top == 0 && r.right == screen.right &&
+          TextOf(w) != L"スクリーンキャプチャタイマーの設定")
+        countdown = w;
+    }
+    return countdown != nullptr;
+  });
+  Check(countdown != nullptr, "the countdown memo shows at the top right");
+  HWND second = WaitForWindowAt(pid, main, screen);
+  Check(second != nullptr, "at the deadline the frozen screen comes");
+  if (!second) return 1;
+  Sleep(500);
+  Mouse(0, 410, 230);
+  Mouse(MOUSEEVENTF_LEFTDOWN, 410, 230);
+  Mouse(0, 440, 250);
+  Mouse(MOUSEEVENTF_LEFTUP, 470, 270);
+  HWND timed = WaitForWindowAt(pid, main, {413, 233, 473, 273});
+  Check(timed != nullptr, "the timed capture's memo lies over its spot");
+  Check(WaitFor([&] { return Memos(pid, main).size() == 6; }), "the countdown memo is gone");
 
   // The painted window goes, so what shows there now is the memo's own picture.
   ShowWindow(painted.Window, SW_HIDE);
@@ -247,6 +319,10 @@ int main() {
     RECT redPart{c.left, c.top, c.left + 90, c.bottom};
     Check(shot.CountOther(redPart, kRed) == 0, "the red part is whole");
   }
+  if (timed) {
+    const RECT c = ScreenClientRect(timed);
+    Check(shot.CountOther(c, kBlue) == 0, "the timed capture shows the blue part");
+  }
   std::sort(iconMemos.begin(), iconMemos.end(),
             [](HWND a, HWND b) { return WindowRectOf(a).top < WindowRectOf(b).top; });
   const COLORREF iconColours[] = {RGB(255, 0, 255), RGB(0, 255, 255), RGB(255, 255, 0)};
@@ -259,9 +335,9 @@ int main() {
   Check(app.Wait() == 0, "the program ends with exit code 0");
   const quillpad::MemoFileContents back =
       quillpad::ReadMemoFile(ReadFileBytes(folder + L"\\MemoData.dat"));
-  Check(back.Records.size() == 5, "MemoData.dat holds five memos",
+  Check(back.Records.size() == 6, "MemoData.dat holds six memos",
         std::to_string(back.Records.size()));
-  if (back.Records.size() == 5) {
+  if (back.Records.size() == 6) {
     const quillpad::MemoRecord& first = back.Records[0];
     Check(first.Text == "keep" && first.Left == 40 && first.Top == 500 && first.Visible &&
               first.Color == keep.Color,
