@@ -3,7 +3,8 @@
 // top-left marks a part of that window with an inverted frame, and the new picture memo shows that
 // part 3 pixels from where it was taken. Icon capture of three_icons.exe (magenta, cyan and
 // yellow icons) makes three memos. A timed capture with a delay of 1 second shows its dialog, then
-// the frozen screen again. At exit MemoData.dat holds the stored memo unchanged and the five
+// the frozen screen again. Window capture outlines the window under the pointer and a click
+// captures it. At exit MemoData.dat holds the stored memo unchanged and the six
 // pictures.
 //   e2e_capture.exe QUILLPAD_EXE
 // clang-format off
@@ -301,6 +302,43 @@ int main() {
   Check(timed != nullptr, "the timed capture's memo lies over its spot");
   Check(WaitFor([&] { return Memos(pid, main).size() == 6; }), "the countdown memo is gone");
 
+  // Window capture with the memos hidden, of the painted window moved to a free place: the
+  // pointer rests on it, it is outlined, and a click anywhere captures it.
+  constexpr int kMovedLeft = 600, kMovedTop = 400;
+  SetWindowPos(painted.Window, HWND_TOP, kMovedLeft, kMovedTop, 0, 0, SWP_NOSIZE);
+  TrayClick(pid);
+  Check(WaitFor([&] { return IsWindowVisible(main) != 0; }), "a tray click shows the editor again");
+  PressCtrl(main, VK_F2);
+  HWND question = nullptr;
+  WaitFor([&] {
+    for (HWND w : ProcessWindows(pid, L"#32770"))
+      if (IsWindowVisible(w)) question = w;
+    return question != nullptr;
+  });
+  Check(question != nullptr, "window capture asks first");
+  if (!question) return 1;
+  SendMessageW(question, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(question, IDYES)));
+  Check(WaitFor(
+            [&] { return !IsWindowVisible(keepMemo) && WindowRectOf(main).left >= screen.right; }),
+        "the memos are hidden and the main window waits beyond the right edge");
+  Mouse(0, kMovedLeft + 50, kMovedTop + 60);
+  Sleep(800);  // a few picking ticks
+  const Shot outlined = Shot::Take();
+  outlined.Save(BesideSelf(L"-window.bmp"));
+  Check(outlined.At(kMovedLeft + 1, kMovedTop + 60) == RGB(0, 255, 255) &&
+            outlined.At(kMovedLeft + 198, kMovedTop + 60) == RGB(255, 255, 0),
+        "the window under the pointer is outlined in inverted colours",
+        ColourText(outlined.At(kMovedLeft + 1, kMovedTop + 60)) + " " +
+            ColourText(outlined.At(kMovedLeft + 198, kMovedTop + 60)));
+  Check(outlined.At(kMovedLeft + 50, kMovedTop + 60) == kRed, "inside the outline it is unchanged");
+  Mouse(MOUSEEVENTF_LEFTDOWN, kMovedLeft + 50, kMovedTop + 60);
+  Mouse(MOUSEEVENTF_LEFTUP, kMovedLeft + 50, kMovedTop + 60);
+  HWND windowMemo = WaitForWindowAt(pid, main, {kMovedLeft + 3, kMovedTop + 3, -1, -1});
+  Check(windowMemo != nullptr, "the window's picture memo lies 3 pixels in from its corner");
+  Check(WaitFor([&] { return Memos(pid, main).size() == 7 && IsWindowVisible(keepMemo); }),
+        "the memos are shown again");
+
   // The painted window goes, so what shows there now is the memo's own picture.
   ShowWindow(painted.Window, SW_HIDE);
   Sleep(800);
@@ -323,6 +361,14 @@ int main() {
     const RECT c = ScreenClientRect(timed);
     Check(shot.CountOther(c, kBlue) == 0, "the timed capture shows the blue part");
   }
+  if (windowMemo) {
+    // Repainted before the copy: no trace of the outline at the edges.
+    const RECT c = ScreenClientRect(windowMemo);
+    RECT left{c.left, c.top, c.left + 100, c.bottom}, right{c.left + 100, c.top, c.right, c.bottom};
+    Check(c.right - c.left == 200 && c.bottom - c.top == 120 && shot.CountOther(left, kRed) == 0 &&
+              shot.CountOther(right, kBlue) == 0,
+          "the window's memo shows the window without its outline");
+  }
   std::sort(iconMemos.begin(), iconMemos.end(),
             [](HWND a, HWND b) { return WindowRectOf(a).top < WindowRectOf(b).top; });
   const COLORREF iconColours[] = {RGB(255, 0, 255), RGB(0, 255, 255), RGB(255, 255, 0)};
@@ -335,9 +381,9 @@ int main() {
   Check(app.Wait() == 0, "the program ends with exit code 0");
   const quillpad::MemoFileContents back =
       quillpad::ReadMemoFile(ReadFileBytes(folder + L"\\MemoData.dat"));
-  Check(back.Records.size() == 6, "MemoData.dat holds six memos",
+  Check(back.Records.size() == 7, "MemoData.dat holds seven memos",
         std::to_string(back.Records.size()));
-  if (back.Records.size() == 6) {
+  if (back.Records.size() == 7) {
     const quillpad::MemoRecord& first = back.Records[0];
     Check(first.Text == "keep" && first.Left == 40 && first.Top == 500 && first.Visible &&
               first.Color == keep.Color,
