@@ -109,6 +109,24 @@ TEST_F(CaptureTest, AClickWithoutADragMakesNoMemoAndTheHiddenWindowsComeBack) {
   EXPECT_FALSE(f.Visible());
 }
 
+TEST_F(CaptureTest, WhileAnotherProgramHoldsTheClipboardItsPictureShowsAndNoMemoIsMade) {
+  TMainForm& f = Start();
+  const std::string held = SolidBmpFile(10, 10, 0x0000FF);
+  desk.SetPicture(held);
+  desk.SetClipboardHeld(true);
+  desk.SetModalScript("ScreenForm", [&](SimWindow& w) {
+    SimWindow& image = *w.Children().at(0);
+    EXPECT_EQ(image.Paint().at(0),
+              "DrawBitmap 0,0,10,10 " + std::to_string(held.size()) + " bytes");
+    image.UserDrag({2, 2}, {8, 8});
+  });
+  f.CaptureWithMemoClick(nullptr);
+  EXPECT_EQ(f.MemoCount(), 0);
+  platform::ClipboardPicture still;
+  ASSERT_TRUE(desk.GetPicture(still));
+  EXPECT_EQ(still.Bmp, held);
+}
+
 TEST_F(CaptureTest, AWindowPartlyOffScreenIsCapturedWithItsOnScreenPart) {
   TMainForm& f = Start();
   const WindowHandle w = Foreign({-50, 700, 150, 800});
