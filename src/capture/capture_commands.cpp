@@ -45,6 +45,7 @@ bool CaptureCommands::AskWindowCapture() {
 void CaptureCommands::CaptureWindowWithoutMemoClick() {
   if (!AskWindowCapture()) return;
   host_.HideWindowsForCapture();
+  windowsHidden_ = true;
   host_.ParkMainWindow();
   system_.GetScreen().Settle();
   StartPicking();
@@ -82,7 +83,21 @@ void CaptureCommands::FormMouseDown() {
   PickingWindow = false;
   CaptureRemembered(kRepaintWindow);
   host_.HoldMouse(false);
+  windowsHidden_ = false;
   host_.ShowWindowsAfterCapture();
+}
+
+void CaptureCommands::EndCapture() {
+  if (!PickingWindow && !TimedWindowCapture && !CountdownRunning) return;
+  pickTimer_.SetEnabled(false);
+  countdownTimer_.SetEnabled(false);
+  if (WindowUnderPointer) system_.GetScreen().RedrawWindow(WindowUnderPointer, kRepaintAll);
+  WindowUnderPointer = 0;
+  if (CountdownRunning) host_.RemoveCountdownMemo();
+  if (PickingWindow || TimedWindowCapture) host_.HoldMouse(false);
+  PickingWindow = TimedWindowCapture = CountdownRunning = false;
+  if (windowsHidden_) host_.ShowWindowsAfterCapture();
+  windowsHidden_ = false;
 }
 
 void CaptureCommands::CaptureRemembered(unsigned redrawFlags) {
@@ -122,6 +137,7 @@ void CaptureCommands::StartTimedCapture(bool window) {
     seconds = dialog.DelaySeconds();
   }
   host_.HideWindowsForCapture();
+  windowsHidden_ = true;
   const DateTime now = system_.Now();
   CaptureDeadline = {now.Ms + seconds * std::int64_t{1000}};
   host_.ShowCountdownMemo(CountdownText(RemainingSeconds(CaptureDeadline, now)));
@@ -151,8 +167,10 @@ void CaptureCommands::Timer3Timer() {
     CaptureRemembered(kRepaintWindow);
     TimedWindowCapture = false;
     host_.HoldMouse(false);
+    windowsHidden_ = false;
     host_.ShowWindowsAfterCapture();
   } else {
+    windowsHidden_ = false;
     CaptureWithoutMemoClick();
   }
 }

@@ -38,6 +38,10 @@ class CaptureCommands {
   // What the screen shows of the window, cut to the desktop, into a new memo over it; false when
   // none of it is on the desktop.
   bool CaptureWindowToMemo(platform::WindowHandle window);
+  // A pick or countdown under way ends without a picture: the timers stop, the mouse is let go,
+  // the countdown memo goes and hidden windows come back, so that what is saved now (at exit)
+  // is the desktop as the user left it.
+  void EndCapture();
 
  private:
   bool AskWindowCapture();
@@ -53,6 +57,7 @@ class CaptureCommands {
   platform::System& system_;
   ui::Timer& pickTimer_;
   ui::Timer& countdownTimer_;
+  bool windowsHidden_ = false;  // by a pick or countdown that has not ended yet
 };
 
 }  // namespace quillpad

@@ -222,6 +222,20 @@ TEST_F(CaptureTest, TheCountdownShowsTheWholeSecondsLeftThenSelectsARegion) {
   EXPECT_TRUE(file.Records[0].Visible);
 }
 
+TEST_F(CaptureTest, ExitDuringACountdownSavesTheMemosAsTheUserLeftThem) {
+  WriteMemoData("MemoData.dat", {Memo("keep", 500, 300)});
+  TMainForm& f = Start();
+  AnswerTimerDialog("50");
+  f.TimerWindowCaptureClick(nullptr);
+  desk.Advance(1000);
+  Stop();
+  const MemoFileContents file =
+      ReadMemoFile(testing::ReadHostFile(ProgramFolder() / "MemoData.dat"));
+  ASSERT_EQ(file.Records.size(), 1u);  // no countdown memo
+  EXPECT_TRUE(file.Records[0].Visible);
+  EXPECT_EQ(desk.Capture(), nullptr);
+}
+
 TEST_F(CaptureTest, ATimedWindowCaptureTakesTheWindowUnderAPointerThatNeverMoved) {
   TMainForm& f = Start();
   const WindowHandle w = Foreign({200, 200, 260, 240});
