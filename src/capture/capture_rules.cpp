@@ -26,21 +26,18 @@ platform::Point CaptureMemoPlace(const platform::Rect& captured) {
 }
 
 std::string CutPicture(std::string_view bmpFile, const platform::Rect& r) {
-  if (IsEmptyCapture(r)) return {};
+  const std::optional<BmpInfo> info = ReadBmpInfo(bmpFile);
+  if (!info) return {};
+  const platform::Rect inside = CutToDesktop(r, {0, 0, info->Width, info->Height});
+  if (IsEmptyCapture(inside)) return {};
   const std::optional<RgbPicture> whole = DecodeBmp(bmpFile);
   if (!whole) return {};
   RgbPicture cut;
-  cut.Width = r.Width();
-  cut.Height = r.Height();
-  cut.Pixels.assign(static_cast<std::size_t>(cut.Width) * cut.Height, 0);
-  for (int y = 0; y < cut.Height; ++y) {
-    const int sy = r.Top + y;
-    if (sy < 0 || sy >= whole->Height) continue;
-    for (int x = 0; x < cut.Width; ++x) {
-      const int sx = r.Left + x;
-      if (sx >= 0 && sx < whole->Width)
-        cut.Pixels[static_cast<std::size_t>(y) * cut.Width + x] = whole->At(sx, sy);
-    }
+  cut.Width = inside.Width();
+  cut.Height = inside.Height();
+  cut.Pixels.reserve(static_cast<std::size_t>(cut.Width) * cut.Height);
+  for (int y = inside.Top; y < inside.Bottom; ++y) {
+    for (int x = inside.Left; x < inside.Right; ++x) cut.Pixels.push_back(whole->At(x, y));
   }
   return EncodeBmp(cut, 24);
 }

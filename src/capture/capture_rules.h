@@ -24,8 +24,8 @@ bool IsEmptyCapture(const platform::Rect& r);
 // A capture's memo lies over the spot it shows: its top-left corner 3 pixels in.
 platform::Point CaptureMemoPlace(const platform::Rect& captured);
 
-// The selection cut out of a picture (a BMP file image) as a 24-bit BMP; empty when the
-// rectangle is empty or the picture unsound. Parts outside the picture come out black.
+// The part of the selection inside a picture (a BMP file image) as a 24-bit BMP; empty when no
+// part is inside or the picture is unsound.
 std::string CutPicture(std::string_view bmpFile, const platform::Rect& r);
 
 // The timer dialog's delay: its text as a whole number of seconds, 0 when it is none; the

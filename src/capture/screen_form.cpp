@@ -61,7 +61,10 @@ void TScreenForm::DesktopImageMouseUp(platform::MouseButton button, platform::Po
   Selecting = false;
   EndPoint = screen;
   DesktopImage->Invalidate();
-  const platform::Rect r = OrderCorners(StartPoint, EndPoint);
+  platform::Rect r = OrderCorners(StartPoint, EndPoint);
+  // The picture may be smaller than the screen (another program's, from a held clipboard).
+  if (const std::optional<BmpInfo> info = ReadBmpInfo(Picture))
+    r = CutToDesktop(r, {0, 0, info->Width, info->Height});
   // A click without a drag chooses nothing: the form closes without a memo, which is also the
   // user's way out of the frozen screen.
   const std::string cut = CutPicture(Picture, r);
