@@ -4,6 +4,7 @@
 #include "app/main_texts.h"
 #include "base/path.h"
 #include "base/text.h"
+#include "capture/capture_commands.h"
 #include "tray/task_bar.h"
 
 namespace quillpad {
@@ -29,6 +30,7 @@ TMainForm::TMainForm(ui::Application& application)
   Timer3 = new ui::Timer(this, 200, false);
   Timer3->Name = "Timer3";
   Timer1->SetOnTimer([this] { Timer1Timer(); });
+  CreateCapture();
 
   // The tray icon's stored properties, then its loading: the icon appears with "Quillpad".
   TaskBar1 = new TTaskBar(this, system_);

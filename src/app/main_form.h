@@ -13,6 +13,7 @@
 #include "app/settings.h"
 #include "base/date_time.h"
 #include "calendar/calendar_host.h"
+#include "capture/capture_host.h"
 #include "clipboard/clipboard_host.h"
 #include "calc/evaluator.h"
 #include "keys/keys_host.h"
@@ -40,6 +41,7 @@ class TTaskBar;
 class TMemoForm;
 class TCalendarForm;
 class TClipboardForm;
+class CaptureCommands;
 
 // The fixed file and folder names of the program.
 struct FileNames {
@@ -65,6 +67,7 @@ struct FileNames {
 class TMainForm : public ui::Form,
                   public Settings,
                   public CalendarHost,
+                  public CaptureHost,
                   public ClipboardHost,
                   public MemoHost,
                   public MemoListHost,
@@ -451,6 +454,32 @@ class TMainForm : public ui::Form,
   void ShowEditorAsNewMemo() override { ShowNewMemoClick(nullptr); }
   void OpenOptionsFromClipboard() override;
   void ClipboardClosed() override { IdleDone = false; }
+
+  // Screen capture (main_form_capture.cpp): the menu rows and what the commands ask of it.
+  std::unique_ptr<CaptureCommands> Capture;
+  void CreateCapture();
+  void CaptureWithoutMemoClick(ui::Component* sender);
+  void CaptureWithMemoClick(ui::Component* sender);
+  void CaptureWindowWithoutMemoClick(ui::Component* sender);
+  void CaptureWindowWithMemoClick(ui::Component* sender);
+  void TimerCaptureClick(ui::Component* sender);
+  void TimerWindowCaptureClick(ui::Component* sender);
+  void IconCaptureClick(ui::Component* sender);
+  // A text memo at the start of the list that stays on top, its text passing through the
+  // clipboard, which is emptied again; null when none was made.
+  TMemoForm* TopTextMemo(const std::string& text);
+  TMemoForm* CountdownMemo = nullptr;
+  // CaptureHost.
+  std::string CaptureTitle() const override;
+  std::string CaptureWorkDir() const override { return WorkDir; }
+  void HideWindowsForCapture() override;
+  void ShowWindowsAfterCapture() override;
+  void ParkMainWindow() override;
+  void HoldMouse(bool hold) override { SetMouseCapture(hold); }
+  bool ClipboardToNewMemo(std::optional<platform::Point> at, bool foreground) override;
+  void ShowCountdownMemo(const std::string& text) override;
+  void SetCountdownText(const std::string& text) override;
+  void RemoveCountdownMemo() override;
 
  private:
   void BuildMenus();

@@ -3,6 +3,7 @@
 #include "app/window_placement.h"
 #include "base/path.h"
 #include "calendar/calendar_form.h"
+#include "capture/capture_commands.h"
 #include "clipboard/clipboard_form.h"
 #include "memo/memo_form.h"
 #include "tray/task_bar.h"
@@ -82,6 +83,7 @@ void TMainForm::RunTrayAction(int action) {
 }
 
 void TMainForm::FormCloseQuery(bool& canClose) {
+  Capture->EndCapture();
   SaveSettings();
   try {
     SaveMemoList(CurMemoFileName);
@@ -98,6 +100,7 @@ void TMainForm::FormCloseQuery(bool& canClose) {
 }
 
 int TMainForm::QueryEndSession() {
+  Capture->EndCapture();
   SaveSettings();
   // Written from the windows as they stand: the logon may go on after all, and a memo's own
   // handler (its message box) may be running under this message.

@@ -28,16 +28,8 @@ void TMainForm::HideForLogin(TMemoForm* memo) {
 }
 
 void TMainForm::ShowLoginInstructions(const std::string& text) {
-  platform::Clipboard& clipboard = system_.GetClipboard();
-  clipboard.SetText(text);
-  const std::size_t before = MemoList.size();
-  ClipNewMemoAtStartClick(nullptr);
-  // The ID and password must not stay on the clipboard.
-  clipboard.SetText("");
-  if (MemoList.size() == before) return;  // cancelled at the unsaved-text question
-  LoginMemo = MemoList.front();
-  CurrentMemo = LoginMemo;
-  LoginMemo->SetStayOnTop(true);
+  // The ID and password must not stay on the clipboard: TopTextMemo empties it again.
+  if (TMemoForm* memo = TopTextMemo(text)) LoginMemo = memo;
 }
 
 void TMainForm::EndLogin(TMemoForm* memo) {

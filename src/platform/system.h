@@ -13,6 +13,7 @@
 #include "base/date_time.h"
 #include "platform/desktop_windows.h"
 #include "platform/file_system.h"
+#include "platform/screen.h"
 #include "platform/types.h"
 #include "platform/window.h"
 
@@ -43,6 +44,9 @@ class Clipboard {
   virtual bool HasPicture() = 0;
   virtual bool GetPicture(ClipboardPicture& picture) = 0;
   virtual void SetPicture(const std::string& bmpFile) = 0;  // replaces everything
+  // The picture as a device bitmap (CF_BITMAP), as a screen capture puts it; false when the
+  // clipboard could not be opened (another program holds it) and nothing changed.
+  virtual bool SetDevicePicture(const std::string& bmpFile) = 0;
 
   // The viewer chain. Each viewer keeps the window after it and passes every message on; the
   // system only talks to the first. Joining (SetClipboardViewer) puts the window first, sends it
@@ -116,6 +120,8 @@ class System {
   virtual WindowSystem& Windows() = 0;
   // Every program's windows, for sending text to them.
   virtual DesktopWindows& Desktop() = 0;
+  // The screen's pictures, window outlines and file icons, for capture.
+  virtual Screen& GetScreen() = 0;
 
   // Clock and the system's date and time formats ("yyyy/mm/dd", "h:nn:ss" on a Japanese system).
   virtual DateTime Now() = 0;

@@ -70,6 +70,8 @@ class Canvas {
   virtual void FillRect(const Rect& r, Color color) = 0;
   virtual void FrameRect(const Rect& r, Color color) = 0;
   virtual void Line(Point from, Point to, Color color) = 0;
+  // Inverts the pixels of a one-pixel frame just inside r (a selection drawn over a picture).
+  virtual void InvertFrame(const Rect& r) = 0;
   // Text with the font's colour; transparent background unless opaque.
   virtual void TextOut(Point at, std::string_view text, const FontSpec& font, bool opaque = false,
                        Color background = 0) = 0;

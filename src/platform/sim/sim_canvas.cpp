@@ -34,6 +34,10 @@ void SimCanvas::FrameRect(const Rect& r, Color color) {
   ops_.push_back("FrameRect " + RectText(r) + " " + ColorText(color));
 }
 
+void SimCanvas::InvertFrame(const Rect& r) {
+  ops_.push_back("InvertFrame " + RectText(r));
+}
+
 void SimCanvas::Line(Point from, Point to, Color color) {
   ops_.push_back("Line " + RectText({from.X, from.Y, to.X, to.Y}) + " " + ColorText(color));
 }

@@ -14,6 +14,7 @@ class SimCanvas : public Canvas {
   void FillRect(const Rect& r, Color color) override;
   void FrameRect(const Rect& r, Color color) override;
   void Line(Point from, Point to, Color color) override;
+  void InvertFrame(const Rect& r) override;
   void TextOut(Point at, std::string_view text, const FontSpec& font, bool opaque,
                Color background) override;
   Size TextExtent(std::string_view text, const FontSpec& font) override;

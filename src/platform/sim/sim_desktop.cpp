@@ -269,6 +269,12 @@ void SimDesktop::SetPicture(const std::string& bmpFile) {
     SetClipboardPicture({bmpFile, info->Format});
 }
 
+bool SimDesktop::SetDevicePicture(const std::string& bmpFile) {
+  if (clipboardHeld_ || !ReadBmpInfo(bmpFile)) return false;
+  SetClipboardPicture({bmpFile, PixelFormat::Device});
+  return true;
+}
+
 namespace {
 class SimPrintJob : public PrintJob {
  public:

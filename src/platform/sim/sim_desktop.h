@@ -17,6 +17,7 @@
 
 #include "platform/sim/sim_clipboard_chain.h"
 #include "platform/sim/sim_file_system.h"
+#include "platform/sim/sim_screen.h"
 #include "platform/sim/sim_desktop_windows.h"
 #include "platform/sim/sim_window.h"
 #include "platform/system.h"
@@ -215,6 +216,8 @@ class SimDesktop : public System, public Clipboard {
   WindowSystem& Windows() override;
   DesktopWindows& Desktop() override { return desktopWindows_; }
   SimDesktopWindows& Others() { return desktopWindows_; }
+  Screen& GetScreen() override { return simScreen_; }
+  SimScreen& ScreenSim() { return simScreen_; }
   // Our foreground window loses the activation to another program's.
   void LoseForeground();
   DateTime Now() override { return now_; }
@@ -268,6 +271,9 @@ class SimDesktop : public System, public Clipboard {
   bool GetPicture(ClipboardPicture& picture) override;
   // The format is the header's, as when a program puts a device-independent bitmap there.
   void SetPicture(const std::string& bmpFile) override;
+  bool SetDevicePicture(const std::string& bmpFile) override;
+  // Another program keeps the clipboard open: device pictures cannot be put there.
+  void SetClipboardHeld(bool held) { clipboardHeld_ = held; }
   // Any picture and format, as another program may leave it (the bytes are not checked here).
   void SetClipboardPicture(ClipboardPicture picture) {
     clipPicture_ = std::move(picture);
@@ -363,6 +369,8 @@ class SimDesktop : public System, public Clipboard {
   bool hasText_ = false;
   std::optional<ClipboardPicture> clipPicture_;
   WindowHandle clipboardOwner_ = 0;
+  bool clipboardHeld_ = false;
+  SimScreen simScreen_{*this};
   SimClipboardChain chain_;
   std::deque<std::optional<Size>> printAnswers_;
   std::vector<PrintRecord> printed_;

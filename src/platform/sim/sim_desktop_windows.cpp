@@ -105,6 +105,24 @@ WindowHandle SimDesktopWindows::WindowAt(Point screen) {
   return 0;
 }
 
+Rect SimDesktopWindows::BoundsOf(WindowHandle window) {
+  if (!window) return {};
+  if (IsForeign(window)) return at(window).Bounds;
+  SimWindow* w = Ours(window);
+  if (w->IsTopLevel()) return w->Bounds();
+  // A child's bounds are in its parent's client area, which lies inside the parent's frame:
+  // borders on every side, the caption and menu bar on top (sim_metrics.h).
+  Rect r = w->Bounds();
+  for (SimWindow* p = w->Parent(); p; p = p->Parent()) {
+    const Rect outer = p->Bounds();
+    const Size frame = p->NonClientExtent();
+    const int dx = outer.Left + frame.Width / 2;
+    const int dy = outer.Top + frame.Height - frame.Width / 2;
+    r = {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
+  }
+  return r;
+}
+
 std::string SimDesktopWindows::Text(WindowHandle window, int maxChars) {
   const std::string text = IsForeign(window) ? at(window).Text : Ours(window)->Text();
   return text.substr(0, static_cast<std::size_t>(std::max(maxChars, 0)));

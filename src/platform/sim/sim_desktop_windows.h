@@ -44,6 +44,8 @@ class SimDesktopWindows : public DesktopWindows {
   int MessagePumps() const { return pumps_; }
   WindowHandle ForeignForeground() const { return foreground_; }
   void OursBecameForeground() { foreground_ = 0; }
+  // Screen rectangle of any window, ours or another program's; empty for none.
+  Rect BoundsOf(WindowHandle window);
 
   // --- DesktopWindows --------------------------------------------------------------------------
   WindowHandle HandleOf(Window& window) override;

@@ -91,6 +91,37 @@ void Win32Canvas::DrawBitmap(const Rect& dest, std::string_view bmpFile) {
   StretchBmpFile(dc_, dest, bmpFile);
 }
 
+std::string CopyToBmpFile(HDC source, const Rect& r) {
+  const int w = r.Width(), h = r.Height();
+  if (w <= 0 || h <= 0) return {};
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = h;  // bottom-up, as the rows lie in a BMP file
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  HDC memory = CreateCompatibleDC(source);
+  void* bits = nullptr;
+  HBITMAP section = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  std::string file;
+  if (section && bits && memory) {
+    HGDIOBJ old = SelectObject(memory, section);
+    const bool copied = BitBlt(memory, 0, 0, w, h, source, r.Left, r.Top, SRCCOPY) != 0;
+    GdiFlush();
+    if (copied) {
+      const std::size_t stride = (static_cast<std::size_t>(w) * 3 + 3) / 4 * 4;
+      std::string dib(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(BITMAPINFOHEADER));
+      dib.append(static_cast<const char*>(bits), stride * static_cast<std::size_t>(h));
+      file = BmpFileFromDib(dib);
+    }
+    SelectObject(memory, old);
+  }
+  if (section) DeleteObject(section);
+  if (memory) DeleteDC(memory);
+  return file;
+}
+
 void Win32Canvas::DrawProgramIcon(const Rect& dest) {
   // The icon resource holds 16, 32 and 48 pixel images; the system picks the nearest.
   auto* icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1),
@@ -120,6 +151,19 @@ void Win32Canvas::FrameRect(const Rect& r, Color color) {
   HBRUSH brush = CreateSolidBrush(ToColorRef(color));
   ::FrameRect(dc_, &rc, brush);
   DeleteObject(brush);
+}
+
+void Win32Canvas::InvertFrame(const Rect& r) {
+  // An inverting pen and no fill: drawing the same frame twice leaves the pixels as they were.
+  const int rop = SetROP2(dc_, R2_NOT);
+  HPEN pen = CreatePen(PS_INSIDEFRAME, 1, RGB(0, 0, 0));
+  HGDIOBJ oldPen = SelectObject(dc_, pen);
+  HGDIOBJ oldBrush = SelectObject(dc_, GetStockObject(NULL_BRUSH));
+  Rectangle(dc_, r.Left, r.Top, r.Right, r.Bottom);
+  SelectObject(dc_, oldBrush);
+  SelectObject(dc_, oldPen);
+  DeleteObject(pen);
+  SetROP2(dc_, rop);
 }
 
 void Win32Canvas::Line(Point from, Point to, Color color) {

@@ -16,6 +16,7 @@ class Win32Canvas : public Canvas {
   void FillRect(const Rect& r, Color color) override;
   void FrameRect(const Rect& r, Color color) override;
   void Line(Point from, Point to, Color color) override;
+  void InvertFrame(const Rect& r) override;
   void TextOut(Point at, std::string_view text, const FontSpec& font, bool opaque,
                Color background) override;
   Size TextExtent(std::string_view text, const FontSpec& font) override;
@@ -33,6 +34,10 @@ class Win32Canvas : public Canvas {
 // A BMP file image stretched into dest on any device context (screen, memory, printer); unsound
 // bytes draw nothing.
 void StretchBmpFile(HDC dc, const Rect& dest, std::string_view bmpFile);
+
+// What a device context shows in a rectangle, copied into a 24-bit BMP file image; empty when
+// the rectangle is empty or the copy failed.
+std::string CopyToBmpFile(HDC source, const Rect& r);
 
 // Extent of a single line on the screen's device context.
 Size MeasureText(HDC dc, std::string_view text, const FontSpec& font);

@@ -12,6 +12,7 @@
 // clang-format on
 #include "platform/win32/win32_desktop_windows.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_screen.h"
 
 namespace quillpad::platform::win32 {
 
@@ -26,6 +27,9 @@ class Win32Clipboard : public Clipboard {
   bool HasPicture() override;
   bool GetPicture(ClipboardPicture& picture) override;
   void SetPicture(const std::string& bmpFile) override;
+  bool SetDevicePicture(const std::string& bmpFile) override {
+    return PutDeviceBitmap(owner_, bmpFile);
+  }
   WindowHandle JoinViewerChain(Window& window, ClipboardViewer& viewer) override;
   void LeaveViewerChain(Window& window, WindowHandle next) override;
   void ForwardDrawClipboard(WindowHandle next) override;
@@ -49,6 +53,7 @@ class Win32System : public System {
   FileSystem& Files() override { return files_; }
   WindowSystem& Windows() override;
   DesktopWindows& Desktop() override { return desktop_; }
+  Screen& GetScreen() override { return screen_; }
 
   DateTime Now() override;
   std::string ShortDateFormat() override;
@@ -111,6 +116,7 @@ class Win32System : public System {
   HWND utility_ = nullptr;
   Win32FileSystem files_;
   Win32DesktopWindows desktop_;
+  Win32Screen screen_{instance_, desktop_};
   std::unique_ptr<Win32WindowSystem> windows_;
   Win32Clipboard clipboard_;
   std::map<UINT_PTR, std::function<void()>> timers_;

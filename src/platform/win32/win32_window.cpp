@@ -763,33 +763,9 @@ std::string Win32Window::CaptureClient() {
   // window's surface holds: pending paints of the window and its children are done first. Under
   // Wine, parts covered by other windows are not painted there; a hidden window has nothing.
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = h;  // bottom-up, as the rows lie in a BMP file
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
   // Not clipped to exclude the children: their pixels are part of the picture.
   HDC windowDc = GetDCEx(hwnd_, nullptr, DCX_CACHE);
-  HDC memory = CreateCompatibleDC(windowDc);
-  void* bits = nullptr;
-  HBITMAP section = CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  std::string file;
-  if (section && bits && memory) {
-    HGDIOBJ old = SelectObject(memory, section);
-    const bool copied = BitBlt(memory, 0, 0, w, h, windowDc, 0, 0, SRCCOPY) != 0;
-    GdiFlush();
-    if (copied) {
-      const std::size_t stride = (static_cast<std::size_t>(w) * 3 + 3) / 4 * 4;
-      std::string dib(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(BITMAPINFOHEADER));
-      dib.append(static_cast<const char*>(bits), stride * static_cast<std::size_t>(h));
-      file = BmpFileFromDib(dib);
-    }
-    SelectObject(memory, old);
-  }
-  if (section) DeleteObject(section);
-  if (memory) DeleteDC(memory);
+  std::string file = CopyToBmpFile(windowDc, {0, 0, w, h});
   ReleaseDC(hwnd_, windowDc);
   return file;
 }
