@@ -114,6 +114,7 @@ void TMainForm::FormCreate() {
   LoadToolList();
   if (bShowCalendar) CreateCalendar();
   ApplyKeyList();
+  RegisterGlobalKeys(true);
   if (bShowClipboardViewer) CreateClipboardViewer();
 
   LoadMemoList(CurMemoFileName);

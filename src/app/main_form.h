@@ -363,6 +363,11 @@ class TMainForm : public ui::Form,
   void ApplyKeyList() override;
   void WriteKeyText(bool onMemo, const std::string& name,
                     const std::optional<std::string>& text) override;
+  // The system-wide keys of KeyList.ini registered afresh; report: keys the system refused
+  // are named in a box.
+  void RegisterGlobalKeys(bool report);
+  void EditGlobalKeys() override;
+  void ShowHideAllMemoClick(ui::Component* sender);
 
   // --- Registered tools (main_form_tools.cpp) -------------------------------------------
   std::vector<std::string> ToolList;  // ToolList.txt, in file order

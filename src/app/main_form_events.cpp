@@ -54,11 +54,7 @@ void TMainForm::RunTrayAction(int action) {
       NewMemoClick(nullptr);
       break;
     case 3:
-      if (bShowMemo) {
-        HideAllMemoClick(nullptr);
-      } else {
-        ShowAllMemoClick(nullptr);
-      }
+      ShowHideAllMemoClick(nullptr);
       break;
     case 4:
       ChangeMemoFileClick(nullptr);

@@ -2,6 +2,8 @@
 // assign them.
 #include "app/main_form.h"
 #include "base/app_error.h"
+#include "keys/global_key_dlg.h"
+#include "keys/global_keys.h"
 #include "keys/key_list.h"
 #include "keys/set_key_dlg.h"
 #include "keys/set_key_on_memo_dlg.h"
@@ -22,6 +24,48 @@ void TMainForm::WriteKeyText(bool onMemo, const std::string& name,
                             : keys.DeleteKey(keys::kKeySection, name);
   if (onMemo) MemoKeys.reset();  // the next memo reads the file again
   if (!written) throw AppError(WriteFailureText(path));
+}
+
+void TMainForm::RegisterGlobalKeys(bool report) {
+  const keys::GlobalKeys chosen = keys::ReadGlobalKeys(keys::ReadKeyList(
+      system_.Files(), ProgramPath(FileNames::kKeyList), keys::kGlobalKeySection));
+  using Command = void (TMainForm::*)(ui::Component*);
+  static constexpr Command kCommands[keys::kGlobalCommandCount] = {
+      &TMainForm::ClipNewMemoAtEndClick, &TMainForm::ShowHideAllMemoClick,
+      &TMainForm::NewMemoClick};
+  std::vector<ui::ShortCut> refused;
+  for (std::size_t i = 0; i < chosen.size(); ++i) {
+    const int id = static_cast<int>(i) + 1;
+    system_.UnregisterHotKey(id);
+    if (chosen[i] == 0) continue;
+    const Command command = kCommands[i];
+    // The system lets the program that owns the key come to the front.
+    const bool registered = system_.RegisterHotKey(id, chosen[i], [this, command] {
+      (this->*command)(nullptr);
+      if (Visible()) SetForeground();
+    });
+    if (!registered) refused.push_back(chosen[i]);
+  }
+  if (report && !refused.empty()) {
+    system_.MessageBox(keys::HotKeyFailureText(refused), application_.Title,
+                       platform::MbOk | platform::MbIconWarning);
+  }
+}
+
+void TMainForm::EditGlobalKeys() {
+  const std::string path = ProgramPath(FileNames::kKeyList);
+  TGlobalKeyDlg dialog(this, keys::ReadGlobalKeys(
+                                 keys::ReadKeyList(system_.Files(), path, keys::kGlobalKeySection)));
+  if (dialog.ShowModal() != ui::MrOk) return;
+  const keys::GlobalKeys chosen = dialog.Keys();
+  platform::Profile file(system_.Files(), path);
+  for (std::size_t i = 0; i < chosen.size(); ++i) {
+    if (!file.WriteString(keys::kGlobalKeySection, keys::kGlobalCommands[i].Name,
+                          ui::ShortCutToText(chosen[i]))) {
+      throw AppError(WriteFailureText(path));
+    }
+  }
+  RegisterGlobalKeys(true);
 }
 
 void TMainForm::SetShortCutKeyClick(ui::Component*) {

@@ -154,4 +154,12 @@ void TMainForm::HideAllMemoClick(ui::Component*) {
   bShowMemo = false;
 }
 
+void TMainForm::ShowHideAllMemoClick(ui::Component*) {
+  if (bShowMemo) {
+    HideAllMemoClick(nullptr);
+  } else {
+    ShowAllMemoClick(nullptr);
+  }
+}
+
 }  // namespace quillpad

@@ -15,6 +15,8 @@ class KeysHost {
                             const std::optional<std::string>& text) = 0;
   // KeyList.ini once more onto the main window's menu items.
   virtual void ApplyKeyList() = 0;
+  // The system-wide hot keys: their dialog, then the file and the registration.
+  virtual void EditGlobalKeys() = 0;
 };
 
 }  // namespace quillpad

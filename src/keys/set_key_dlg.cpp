@@ -22,6 +22,8 @@ TSetKeyDlg::TSetKeyDlg(ui::Component* owner, KeysHost& host, ui::MainMenu& menu)
   if (!TopItems.empty()) lbTopMenu->SetItemIndex(0);
   FillMenuList();
   FillRegisteredList();
+  GlobalKeyBtn = AddButton("GlobalKeyBtn", "ホットキー(&G)...", 256);
+  GlobalKeyBtn->OnClick = [this] { host_.EditGlobalKeys(); };
 }
 
 const ui::MenuItem* TSetKeyDlg::ListedItem() const {

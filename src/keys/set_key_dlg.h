@@ -11,6 +11,7 @@ class TSetKeyDlg : public TKeyAssignDlg {
   TSetKeyDlg(ui::Component* owner, KeysHost& host, ui::MainMenu& menu);
 
   ui::ListBox* lbTopMenu;
+  ui::Button* GlobalKeyBtn;
   std::vector<ui::MenuItem*> TopItems;
   void lbTopMenuClick() { FillMenuList(); }
 

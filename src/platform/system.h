@@ -188,6 +188,13 @@ class System {
   virtual bool PickColor(Color& /*color*/, std::vector<Color>& /*customColors*/) { return false; }
   // Whether a mouse button is down now (GetKeyState), for hit tests that depend on it.
   virtual bool MouseButtonDown(MouseButton /*button*/) { return false; }
+
+  // A system-wide key, given as a menu shortcut value (key code, 0x2000 Shift, 0x4000 Ctrl,
+  // 0x8000 Alt): pressed() runs on this thread whichever program has the focus. False when the
+  // key cannot be had, most often because another program holds it. Registering an id again
+  // replaces its key.
+  virtual bool RegisterHotKey(int id, unsigned shortCut, std::function<void()> pressed) = 0;
+  virtual void UnregisterHotKey(int id) = 0;
 };
 
 // Reads a file the program rewrites later (FileSystem::ReadOwned); when it becomes held the

@@ -33,7 +33,7 @@ class ClipboardWindowTest : public MainFormTest {
     for (int i : items) form->ClipboardForm->ClipboardListBox->SetSelected(i, true);
   }
   // A hidden viewer window of another program.
-  WindowHandle OtherViewer() { return desk.Others().AddForeignWindow({0, "viewer", 0, {}}); }
+  WindowHandle OtherViewer() { return desk.Others().AddForeignWindow({0, "viewer", 0, {}, {}, 0}); }
 };
 
 TEST_F(ClipboardWindowTest, OpeningCapturesAndClosingSavesTheListAndSettings) {

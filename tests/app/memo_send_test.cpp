@@ -35,11 +35,11 @@ class MemoSendTest : public MainFormTest {
   // left to right in Z order.
   WindowHandle AddProgram(platform::Rect r, const std::vector<std::string>& controls,
                           unsigned style = platform::WsVisible | platform::WsMinimizeBox) {
-    const WindowHandle top = others().AddForeignWindow({0, "program", style, r});
+    const WindowHandle top = others().AddForeignWindow({0, "program", style, r, {}, 0});
     for (std::size_t i = 0; i < controls.size(); ++i) {
       const int left = r.Left + 10 + static_cast<int>(i) * 60;
       children.push_back(others().AddForeignWindow(
-          {top, controls[i], platform::WsVisible, {left, r.Top + 10, left + 50, r.Top + 30}}));
+          {top, controls[i], platform::WsVisible, {left, r.Top + 10, left + 50, r.Top + 30}, {}, 0}));
     }
     return top;
   }

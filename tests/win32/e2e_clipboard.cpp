@@ -13,22 +13,6 @@ using namespace quillpad::e2e;
 
 namespace {
 
-bool PutText(const std::wstring& text) {
-  for (int attempt = 0; attempt < 20; ++attempt) {
-    if (OpenClipboard(nullptr)) break;
-    Sleep(50);
-  }
-  EmptyClipboard();
-  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (block) {
-    std::memcpy(GlobalLock(block), text.c_str(), bytes);
-    GlobalUnlock(block);
-    if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
-  }
-  return CloseClipboard() != 0 && block != nullptr;
-}
-
 std::wstring FirstItem(HWND list) {
   if (SendMessageW(list, LB_GETCOUNT, 0, 0) < 1) return {};
   const LRESULT n = SendMessageW(list, LB_GETTEXTLEN, 0, 0);
@@ -53,7 +37,7 @@ int main() {
                  "[FORM]\r\nbShowClipboardViewer=1\r\n[ClipboardForm]\r\niCalendarLeft=100\r\n"
                  "iCalendarTop=100\r\n");
   WriteFileBytes(folder + L"\\ClipboardHistory.txt", ToCp932(L"前からの行\r\n"));
-  PutText(L"before start");
+  PutClipboardText(L"before start");
 
   Process app;
   Check(Start(app, exe, folder), "Quillpad starts");
@@ -75,7 +59,7 @@ int main() {
         "opening records what the clipboard held");
 
   const std::wstring copied = L"別のプログラムからコピー 42";
-  Check(PutText(copied), "the driver puts text on the clipboard");
+  Check(PutClipboardText(copied), "the driver puts text on the clipboard");
   Check(WaitFor([&] { return FirstItem(list) == copied; }, 5000),
         "the copy is the top line of the list");
   Check(SendMessageW(list, LB_GETCOUNT, 0, 0) == 3, "three lines: the copy, the earlier one, the old");

@@ -1,5 +1,7 @@
 // User shortcut keys under Wine: a key that KeyList.ini gives the store command ("^q", Ctrl+Q),
-// pressed on the keyboard in the editor, puts the typed text on the desktop as a new memo.
+// pressed on the keyboard in the editor, puts the typed text on the desktop as a new memo; a
+// system-wide key from its GlobalKey section (Ctrl+Alt+M), pressed while a window of this driver
+// (another program) has the focus, makes a memo of the clipboard's text.
 //   e2e_keys.exe QUILLPAD_EXE
 // clang-format off
 #include "e2e_support.h"  // <windows.h> before the shell header
@@ -10,14 +12,37 @@ using namespace quillpad::e2e;
 
 namespace {
 
-HWND MemoWindow(DWORD pid, HWND main) {
+// A visible memo window other than main and the ones listed.
+HWND MemoWindow(DWORD pid, HWND main, const std::vector<HWND>& known = {}) {
   HWND found = nullptr;
   WaitFor([&] {
     for (HWND w : ProcessWindows(pid, L"QuillpadForm"))
-      if (w != main && IsWindowVisible(w)) found = w;
+      if (w != main && IsWindowVisible(w) && std::find(known.begin(), known.end(), w) == known.end())
+        found = w;
     return found != nullptr;
   });
   return found;
+}
+
+// The driver's own window in front, with the keyboard focus.
+HWND OwnWindowInFront() {
+  HWND own = CreateWindowExW(0, L"EDIT", L"driver", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 500,
+                             300, 150, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(own);
+  SetFocus(own);
+  WaitFor([&] {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    return GetForegroundWindow() == own;
+  }, 3000);
+  return own;
+}
+
+void CheckTextPixels(const Shot& shot, HWND memo, const char* what) {
+  const RECT client = ScreenClientRect(memo);
+  const COLORREF face = shot.Dominant(client);
+  const int text = shot.CountOther(client, face);
+  Check(text >= 30, what, std::to_string(text) + " pixels on " + ColourText(face));
 }
 
 }  // namespace
@@ -27,7 +52,9 @@ int main() {
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   const std::wstring exe = argc >= 2 ? argv[1] : L"";
   const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
-  const std::string keyList = "[Key]\r\nShowNewMemo=^q\r\nNoSuchCommand=Ctrl+W\r\n";
+  const std::string keyList =
+      "[Key]\r\nShowNewMemo=^q\r\nNoSuchCommand=Ctrl+W\r\n"
+      "[GlobalKey]\r\nClipNewMemoAtEndClick=Ctrl+Alt+M\r\n";
   if (exe.empty() || !WriteFileBytes(folder + L"\\KeyList.ini", keyList)) return 2;
   Process app;
   HWND main = StartWithEditor(app, exe, folder);
@@ -53,15 +80,33 @@ int main() {
   if (memo) {
     const RECT client = ScreenClientRect(memo);
     Check(WindowFromPoint({client.left + 3, client.top + 3}) == memo, "the memo is in front");
-    const COLORREF face = shot.Dominant(client);
-    const int text = shot.CountOther(client, face);
-    Check(text >= 30, "the memo shows its text",
-          std::to_string(text) + " pixels on " + ColourText(face));
+    CheckTextPixels(shot, memo, "the memo shows its text");
   }
+
+  // The system-wide key, while another program has the focus.
+  HWND own = OwnWindowInFront();
+  Check(GetForegroundWindow() == own, "the driver's window has the focus");
+  PutClipboardText(L"hot key memo");
+  keybd_event(VK_CONTROL, 0, 0, 0);
+  keybd_event(VK_MENU, 0, 0, 0);
+  keybd_event('M', 0, 0, 0);
+  keybd_event('M', 0, KEYEVENTF_KEYUP, 0);
+  keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
+  keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+  HWND clipMemo = MemoWindow(pid, main, {memo});
+  Check(clipMemo != nullptr, "Ctrl+Alt+M makes a memo while another program has the focus");
+  Sleep(500);
+  const Shot hotShot = Shot::Take();
+  hotShot.Save(BesideSelf(L"-global.bmp"));
+  if (clipMemo) CheckTextPixels(hotShot, clipMemo, "the clipboard memo shows its text");
+  DestroyWindow(own);
   PostMessageW(main, WM_CLOSE, 0, 0);
   Check(app.Wait() == 0, "the program ends with exit code 0");
   Check(ReadFileBytes(folder + L"\\MemoData.dat").find("key memo") != std::string::npos,
         "MemoData.dat holds the memo the key stored");
+  const std::string memoData = ReadFileBytes(folder + L"\\MemoData.dat");
+  Check(memoData.find("hot key memo") != std::string::npos,
+        "MemoData.dat holds the memo the system-wide key made");
   CheckBytes(ReadFileBytes(folder + L"\\KeyList.ini"), keyList, "KeyList.ini is left as it was");
   std::printf("%s\n", failures ? "e2e_keys: FAILED" : "e2e_keys: passed");
   return failures ? 1 : 0;

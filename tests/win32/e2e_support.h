@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -170,6 +171,23 @@ inline bool Start(Process& process, const std::wstring& exe, const std::wstring&
   process.Started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                    folder.c_str(), &si, &process.Info) != 0;
   return process.Started;
+}
+
+// Text put on the clipboard as another program puts it.
+inline bool PutClipboardText(const std::wstring& text) {
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    if (OpenClipboard(nullptr)) break;
+    Sleep(50);
+  }
+  EmptyClipboard();
+  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (block) {
+    std::memcpy(GlobalLock(block), text.c_str(), bytes);
+    GlobalUnlock(block);
+    if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
+  }
+  return CloseClipboard() != 0 && block != nullptr;
 }
 
 inline std::string ReadFileBytes(const std::wstring& path) {

@@ -375,3 +375,33 @@ SimWindow& SimDesktop::Sim(Window* window) {
 }
 
 }  // namespace quillpad::platform::sim
+
+namespace quillpad::platform::sim {
+
+bool SimDesktop::RegisterHotKey(int id, unsigned shortCut, std::function<void()> pressed) {
+  hotKeys_.erase(id);
+  if ((shortCut & 0xFF) == 0 || heldHotKeys_.count(shortCut)) return false;
+  for (const auto& [other, entry] : hotKeys_) {
+    if (entry.first == shortCut) return false;  // the system gives a key to one id only
+  }
+  hotKeys_[id] = {shortCut, std::move(pressed)};
+  return true;
+}
+
+bool SimDesktop::UserPressesHotKey(unsigned shortCut) {
+  for (const auto& [id, entry] : hotKeys_) {
+    if (entry.first != shortCut) continue;
+    const std::function<void()> pressed = entry.second;  // it may register the keys afresh
+    pressed();
+    return true;
+  }
+  return false;
+}
+
+std::map<int, unsigned> SimDesktop::RegisteredHotKeys() const {
+  std::map<int, unsigned> keys;
+  for (const auto& [id, entry] : hotKeys_) keys[id] = entry.first;
+  return keys;
+}
+
+}  // namespace quillpad::platform::sim

@@ -173,6 +173,12 @@ class SimDesktop : public System, public Clipboard {
   void SetMouseButtonDown(MouseButton button, bool down) {
     buttonsDown_[static_cast<int>(button)] = down;
   }
+  // System-wide keys: one another program holds, and the user pressing one wherever the
+  // focus is (false when no one of ours has it).
+  void OtherProgramHoldsHotKey(unsigned shortCut) { heldHotKeys_.insert(shortCut); }
+  bool UserPressesHotKey(unsigned shortCut);
+  // Registered id -> key.
+  std::map<int, unsigned> RegisteredHotKeys() const;
 
   // --- Logs -------------------------------------------------------------------------------
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return boxes_; }
@@ -256,6 +262,8 @@ class SimDesktop : public System, public Clipboard {
     return true;
   }
   LibraryCall CallArchiver(const std::string& commandLine) override;
+  bool RegisterHotKey(int id, unsigned shortCut, std::function<void()> pressed) override;
+  void UnregisterHotKey(int id) override { hotKeys_.erase(id); }
 
   // --- Clipboard --------------------------------------------------------------------------
   bool HasText() override { return hasText_; }
@@ -388,6 +396,8 @@ class SimDesktop : public System, public Clipboard {
   SimWindow* focus_ = nullptr;
   SimWindow* capture_ = nullptr;
   std::set<class SimTrayIcon*> trayIcons_;
+  std::map<int, std::pair<unsigned, std::function<void()>>> hotKeys_;
+  std::set<unsigned> heldHotKeys_;
 };
 
 class SimWindowSystem : public WindowSystem {

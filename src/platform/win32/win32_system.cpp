@@ -110,6 +110,7 @@ Win32System::Win32System() : instance_(GetModuleHandleW(nullptr)), clipboard_(nu
 }
 
 Win32System::~Win32System() {
+  for (const auto& [id, pressed] : hotKeys_) ::UnregisterHotKey(utility_, id);
   for (const auto& [id, tick] : timers_) KillTimer(utility_, id);
   windows_.reset();
   if (utility_) DestroyWindow(utility_);
@@ -128,6 +129,14 @@ LRESULT CALLBACK Win32System::UtilityProc(HWND hwnd, UINT msg, WPARAM wParam, LP
   auto* self = reinterpret_cast<Win32System*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self && self->findMessage_ && msg == self->findMessage_) {
     self->Guard([self] { self->FindDialogMessage(); });
+    return 0;
+  }
+  if (self && msg == WM_HOTKEY) {
+    auto it = self->hotKeys_.find(static_cast<int>(wParam));
+    if (it != self->hotKeys_.end()) {
+      const std::function<void()> pressed = it->second;
+      self->Guard(pressed);
+    }
     return 0;
   }
   if (self && msg == WM_TIMER) {
@@ -427,6 +436,31 @@ void Win32Clipboard::SetPicture(const std::string& bmpFile) {
     }
   }
   CloseClipboard();
+}
+
+}  // namespace quillpad::platform::win32
+
+namespace quillpad::platform::win32 {
+
+bool Win32System::RegisterHotKey(int id, unsigned shortCut, std::function<void()> pressed) {
+  UnregisterHotKey(id);
+  UINT modifiers = 0;
+  if (shortCut & 0x2000) modifiers |= MOD_SHIFT;
+  if (shortCut & 0x4000) modifiers |= MOD_CONTROL;
+  if (shortCut & 0x8000) modifiers |= MOD_ALT;
+  const UINT key = shortCut & 0xFF;
+  if (key == 0) return false;
+  // A held-down key makes one memo, not one per repeat, where the system knows the flag.
+  if (!::RegisterHotKey(utility_, id, modifiers | MOD_NOREPEAT, key) &&
+      !::RegisterHotKey(utility_, id, modifiers, key)) {
+    return false;
+  }
+  hotKeys_[id] = std::move(pressed);
+  return true;
+}
+
+void Win32System::UnregisterHotKey(int id) {
+  if (hotKeys_.erase(id)) ::UnregisterHotKey(utility_, id);
 }
 
 }  // namespace quillpad::platform::win32

@@ -94,6 +94,8 @@ class Win32System : public System {
                       std::function<void(FindAction, const FindRequest&)> onAction) override;
   bool RunProgram(const std::string& commandLine, int showState) override;
   LibraryCall CallArchiver(const std::string& commandLine) override;
+  bool RegisterHotKey(int id, unsigned shortCut, std::function<void()> pressed) override;
+  void UnregisterHotKey(int id) override;
 
   // Backend internals shared by the window peers.
   HINSTANCE Instance() const { return instance_; }
@@ -122,6 +124,7 @@ class Win32System : public System {
   std::map<UINT_PTR, std::function<void()>> timers_;
   UINT_PTR nextTimer_ = 1;
   std::function<bool()> idle_;
+  std::map<int, std::function<void()>> hotKeys_;
   HANDLE instanceLock_ = nullptr;
   // The modeless find or replace dialog; its fields live here while it is open.
   HWND findDialog_ = nullptr;
