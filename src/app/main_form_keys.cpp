@@ -54,8 +54,8 @@ void TMainForm::RegisterGlobalKeys(bool report) {
 
 void TMainForm::EditGlobalKeys() {
   const std::string path = ProgramPath(FileNames::kKeyList);
-  TGlobalKeyDlg dialog(this, keys::ReadGlobalKeys(
-                                 keys::ReadKeyList(system_.Files(), path, keys::kGlobalKeySection)));
+  TGlobalKeyDlg dialog(this, keys::ReadGlobalKeys(keys::ReadKeyList(system_.Files(), path,
+                                                                    keys::kGlobalKeySection)));
   if (dialog.ShowModal() != ui::MrOk) return;
   const keys::GlobalKeys chosen = dialog.Keys();
   platform::Profile file(system_.Files(), path);

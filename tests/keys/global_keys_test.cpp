@@ -22,9 +22,10 @@ class GlobalKeysTest : public MainFormTest {
 TEST_F(GlobalKeysTest, KeysFromTheFileWorkWhileAnotherProgramHasTheFocus) {
   const MemoRecord kept = Memo("そのまま", 40, 40);
   WriteMemoData("MemoData.dat", {kept});
-  testing::WriteHostFile(ProgramFolder() / "KeyList.ini",
-                         "[Key]\r\nSetOption=^q\r\n[GlobalKey]\r\nClipNewMemoAtEndClick=Ctrl+Alt+M\r\n"
-                         "ShowHideAllMemoClick=Ctrl+Alt+H\r\nNewMemoClick=\r\n");
+  testing::WriteHostFile(
+      ProgramFolder() / "KeyList.ini",
+      "[Key]\r\nSetOption=^q\r\n[GlobalKey]\r\nClipNewMemoAtEndClick=Ctrl+Alt+M\r\n"
+      "ShowHideAllMemoClick=Ctrl+Alt+H\r\nNewMemoClick=\r\n");
   desk.OtherProgramHoldsHotKey(kCtrlAlt | 'H');
   // The refused key is named; the others still register.
   desk.ExpectMessageBox(platform::IdOk,
@@ -45,7 +46,8 @@ TEST_F(GlobalKeysTest, KeysFromTheFileWorkWhileAnotherProgramHasTheFocus) {
   EXPECT_EQ(f.MemoList.back()->Record().Text, "牛乳\r\nパン");
   EXPECT_TRUE(f.MemoList.back()->Visible());
   Stop();
-  const MemoFileContents saved = ReadMemoFile(testing::ReadHostFile(ProgramFolder() / "MemoData.dat"));
+  const MemoFileContents saved =
+      ReadMemoFile(testing::ReadHostFile(ProgramFolder() / "MemoData.dat"));
   ASSERT_EQ(saved.Records.size(), 2u);
   EXPECT_EQ(saved.Records[0].Text, kept.Text);
   EXPECT_EQ(saved.Records[0].StampText, kept.StampText);
@@ -54,8 +56,9 @@ TEST_F(GlobalKeysTest, KeysFromTheFileWorkWhileAnotherProgramHasTheFocus) {
 }
 
 TEST_F(GlobalKeysTest, TheDialogWritesItsOwnSectionAndRegistersAtOnce) {
-  testing::WriteHostFile(ProgramFolder() / "KeyList.ini",
-                         "[Key]\r\nSetOption=^q\r\n[GlobalKey]\r\nClipNewMemoAtEndClick=Ctrl+Alt+M\r\n");
+  testing::WriteHostFile(
+      ProgramFolder() / "KeyList.ini",
+      "[Key]\r\nSetOption=^q\r\n[GlobalKey]\r\nClipNewMemoAtEndClick=Ctrl+Alt+M\r\n");
   TMainForm& f = Start();
   desk.SetModalScript("システム全体のホットキー", [&](platform::sim::SimWindow& w) {
     auto& d = dynamic_cast<TGlobalKeyDlg&>(*ui::Control::FromEvents(w.Events()));

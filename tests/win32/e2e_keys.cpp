@@ -1,7 +1,8 @@
 // User shortcut keys under Wine: a key that KeyList.ini gives the store command ("^q", Ctrl+Q),
 // pressed on the keyboard in the editor, puts the typed text on the desktop as a new memo; a
 // system-wide key from its GlobalKey section (Ctrl+Alt+M), pressed while a window of this driver
-// (another program) has the focus, makes a memo of the clipboard's text.
+// (another program) has the focus, makes a memo of the clipboard's text. The dialog of those keys
+// opens from the key assignment and shows the key from the file.
 //   e2e_keys.exe QUILLPAD_EXE
 // clang-format off
 #include "e2e_support.h"  // <windows.h> before the shell header
@@ -17,7 +18,8 @@ HWND MemoWindow(DWORD pid, HWND main, const std::vector<HWND>& known = {}) {
   HWND found = nullptr;
   WaitFor([&] {
     for (HWND w : ProcessWindows(pid, L"QuillpadForm"))
-      if (w != main && IsWindowVisible(w) && std::find(known.begin(), known.end(), w) == known.end())
+      if (w != main && IsWindowVisible(w) &&
+          std::find(known.begin(), known.end(), w) == known.end())
         found = w;
     return found != nullptr;
   });
@@ -26,16 +28,41 @@ HWND MemoWindow(DWORD pid, HWND main, const std::vector<HWND>& known = {}) {
 
 // The driver's own window in front, with the keyboard focus.
 HWND OwnWindowInFront() {
-  HWND own = CreateWindowExW(0, L"EDIT", L"driver", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 500,
-                             300, 150, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND own = CreateWindowExW(0, L"EDIT", L"driver", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 500, 300,
+                             150, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetForegroundWindow(own);
   SetFocus(own);
-  WaitFor([&] {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    return GetForegroundWindow() == own;
-  }, 3000);
+  WaitFor(
+      [&] {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        return GetForegroundWindow() == own;
+      },
+      3000);
   return own;
+}
+
+// A top-level window of the process with this caption.
+HWND WindowTitled(DWORD pid, const std::wstring& caption) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    for (HWND w : ProcessWindows(pid, L"QuillpadForm"))
+      if (IsWindowVisible(w) && TextOf(w) == caption) found = w;
+    return found != nullptr;
+  });
+  return found;
+}
+
+HWND ChildTitled(HWND parent, const std::wstring& cls, const std::wstring& caption) {
+  for (HWND child : ChildWindows(parent, cls))
+    if (TextOf(child) == caption) return child;
+  return nullptr;
+}
+
+void PressKeys(std::initializer_list<BYTE> keys) {
+  for (BYTE key : keys) keybd_event(key, 0, 0, 0);
+  for (auto it = std::rbegin(keys); it != std::rend(keys); ++it)
+    keybd_event(*it, 0, KEYEVENTF_KEYUP, 0);
 }
 
 void CheckTextPixels(const Shot& shot, HWND memo, const char* what) {
@@ -53,7 +80,7 @@ int main() {
   const std::wstring exe = argc >= 2 ? argv[1] : L"";
   const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
   const std::string keyList =
-      "[Key]\r\nShowNewMemo=^q\r\nNoSuchCommand=Ctrl+W\r\n"
+      "[Key]\r\nShowNewMemo=^q\r\nNoSuchCommand=Ctrl+W\r\nSetShortCutKey=Ctrl+F12\r\n"
       "[GlobalKey]\r\nClipNewMemoAtEndClick=Ctrl+Alt+M\r\n";
   if (exe.empty() || !WriteFileBytes(folder + L"\\KeyList.ini", keyList)) return 2;
   Process app;
@@ -87,12 +114,7 @@ int main() {
   HWND own = OwnWindowInFront();
   Check(GetForegroundWindow() == own, "the driver's window has the focus");
   PutClipboardText(L"hot key memo");
-  keybd_event(VK_CONTROL, 0, 0, 0);
-  keybd_event(VK_MENU, 0, 0, 0);
-  keybd_event('M', 0, 0, 0);
-  keybd_event('M', 0, KEYEVENTF_KEYUP, 0);
-  keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
-  keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+  PressKeys({VK_CONTROL, VK_MENU, 'M'});
   HWND clipMemo = MemoWindow(pid, main, {memo});
   Check(clipMemo != nullptr, "Ctrl+Alt+M makes a memo while another program has the focus");
   Sleep(500);
@@ -100,6 +122,50 @@ int main() {
   hotShot.Save(BesideSelf(L"-global.bmp"));
   if (clipMemo) CheckTextPixels(hotShot, clipMemo, "the clipboard memo shows its text");
   DestroyWindow(own);
+
+  // Ctrl+F12 (from KeyList.ini) opens the key assignment; its button opens the hot-key dialog.
+  TrayClick(pid);
+  WaitFor([&] { return IsWindowVisible(main) != 0; });
+  SetForegroundWindow(main);
+  SetFocus(editors[0]);
+  Sleep(300);
+  PressKeys({VK_CONTROL, VK_F12});
+  HWND keyDialog = WindowTitled(pid, L"ショートカットの割り当て");
+  Check(keyDialog != nullptr, "Ctrl+F12 opens the key assignment");
+  if (!keyDialog) {
+    for (HWND w : ProcessWindows(pid, L"QuillpadForm"))
+      std::printf("  window %ls \"%ls\" visible=%d\n", ClassOf(w).c_str(), TextOf(w).c_str(),
+                  IsWindowVisible(w) ? 1 : 0);
+  }
+  HWND globalButton = keyDialog ? ChildTitled(keyDialog, L"Button", L"ホットキー(&G)...") : nullptr;
+  Check(globalButton != nullptr, "the key assignment has the hot-key button");
+  if (globalButton) PostMessageW(globalButton, BM_CLICK, 0, 0);
+  HWND globalDialog = WindowTitled(pid, L"システム全体のホットキー");
+  Check(globalDialog != nullptr, "the button opens the hot-key dialog");
+  if (globalDialog) {
+    Sleep(500);
+    const Shot dialogShot = Shot::Take();
+    dialogShot.Save(BesideSelf(L"-dialog.bmp"));
+    const auto fields = ChildWindows(globalDialog, L"Edit");
+    Check(fields.size() == 3, "the dialog has a key field for each command");
+    if (!fields.empty()) {
+      RECT r;
+      GetWindowRect(fields[0], &r);
+      Check(dialogShot.CountOther(r, dialogShot.Dominant(r)) >= 40,
+            "the first key field shows the key from the file");
+      Check(TextOf(fields[0]) == L"Ctrl+Alt+M", "the first key field reads Ctrl+Alt+M");
+    }
+    HWND clipRow = ChildTitled(globalDialog, L"Button", L"クリップボードから新規メモ(&C)");
+    Check(clipRow && SendMessageW(clipRow, BM_GETCHECK, 0, 0) == BST_CHECKED,
+          "the clipboard row is on");
+    if (HWND cancel = ChildTitled(globalDialog, L"Button", L"ｷｬﾝｾﾙ"))
+      PostMessageW(cancel, BM_CLICK, 0, 0);
+    Check(WaitFor([&] { return !IsWindowVisible(globalDialog); }), "Cancel closes the dialog");
+  }
+  if (HWND close = keyDialog ? ChildTitled(keyDialog, L"Button", L"閉じる") : nullptr)
+    PostMessageW(close, BM_CLICK, 0, 0);
+  if (keyDialog)
+    Check(WaitFor([&] { return !IsWindowVisible(keyDialog); }), "the key assignment closes");
   PostMessageW(main, WM_CLOSE, 0, 0);
   Check(app.Wait() == 0, "the program ends with exit code 0");
   Check(ReadFileBytes(folder + L"\\MemoData.dat").find("key memo") != std::string::npos,
