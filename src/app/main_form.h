@@ -12,6 +12,7 @@
 #include "app/menu_table.h"
 #include "app/settings.h"
 #include "base/date_time.h"
+#include "calc/calculator_host.h"
 #include "calendar/calendar_host.h"
 #include "clipboard/clipboard_host.h"
 #include "calc/evaluator.h"
@@ -40,6 +41,7 @@ class TTaskBar;
 class TMemoForm;
 class TCalendarForm;
 class TClipboardForm;
+class TCalculatorDlg;
 
 // The fixed file and folder names of the program.
 struct FileNames {
@@ -69,7 +71,8 @@ class TMainForm : public ui::Form,
                   public MemoHost,
                   public MemoListHost,
                   public StyleTemplateHost,
-                  public KeysHost {
+                  public KeysHost,
+                  public CalculatorHost {
  public:
   // Builds the window (hidden) and runs FormCreate.
   explicit TMainForm(ui::Application& application);
@@ -451,6 +454,21 @@ class TMainForm : public ui::Form,
   void ShowEditorAsNewMemo() override { ShowNewMemoClick(nullptr); }
   void OpenOptionsFromClipboard() override;
   void ClipboardClosed() override { IdleDone = false; }
+
+  // The calculator pad (main_form_calculator.cpp): at most one, owned here.
+  TCalculatorDlg* CalculatorDlg = nullptr;
+  void ShowCalculatorClick(ui::Component* sender);
+  void ShowCalculator() override { ShowCalculatorClick(nullptr); }
+  // Closes it when shown, then destroys it.
+  void DestroyCalculator();
+  // Against the main window's right edge, tops level.
+  void DockCalculator();
+  // CalculatorHost.
+  ui::CustomEdit& PadEditor() override { return *RichEdit1; }
+  platform::Size PadScreenExtent() const override;
+  platform::Rect HostBounds() const override { return BoundsRect(); }
+  void MoveHost(int left, int top) override { SetBounds(left, top, Width(), Height()); }
+  void CalculatorShown(bool shown) override;
 
  private:
   void BuildMenus();
