@@ -5,6 +5,7 @@
 //   e2e_pads.exe QUILLPAD_EXE EMPTY_EXE
 // clang-format off
 #include "e2e_support.h"  // <windows.h> before the shell header
+#include <commctrl.h>
 #include <shellapi.h>
 // clang-format on
 
@@ -41,15 +42,17 @@ HWND ButtonOf(HWND pad, const std::wstring& caption) {
   return nullptr;
 }
 
-// The mouse moved to the middle of the button and pressed there, as a user clicks.
+// The cursor over the middle of the button and the press and release there, as the messages of
+// a user's click arrive at it.
 void ClickWithMouse(HWND button) {
-  RECT r = WindowRect(button);
-  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-  INPUT input[2]{};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof(INPUT));
+  RECT r{};
+  GetClientRect(button, &r);
+  const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+  POINT screen{x, y};
+  ClientToScreen(button, &screen);
+  SetCursorPos(screen.x, screen.y);
+  PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
   Sleep(150);
 }
 
