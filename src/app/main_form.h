@@ -12,6 +12,7 @@
 #include "app/menu_table.h"
 #include "app/settings.h"
 #include "base/date_time.h"
+#include "calc/calculator_host.h"
 #include "calendar/calendar_host.h"
 #include "capture/capture_host.h"
 #include "clipboard/clipboard_host.h"
@@ -42,6 +43,7 @@ class TMemoForm;
 class TCalendarForm;
 class TClipboardForm;
 class CaptureCommands;
+class TCalculatorDlg;
 
 // The fixed file and folder names of the program.
 struct FileNames {
@@ -72,7 +74,8 @@ class TMainForm : public ui::Form,
                   public MemoHost,
                   public MemoListHost,
                   public StyleTemplateHost,
-                  public KeysHost {
+                  public KeysHost,
+                  public CalculatorHost {
  public:
   // Builds the window (hidden) and runs FormCreate.
   explicit TMainForm(ui::Application& application);
@@ -485,6 +488,20 @@ class TMainForm : public ui::Form,
   void ShowCountdownMemo(const std::string& text) override;
   void SetCountdownText(const std::string& text) override;
   void RemoveCountdownMemo() override;
+  // The calculator pad (main_form_calculator.cpp): at most one, owned here.
+  TCalculatorDlg* CalculatorDlg = nullptr;
+  void ShowCalculatorClick(ui::Component* sender);
+  void ShowCalculator() override { ShowCalculatorClick(nullptr); }
+  // Closes it when shown, then destroys it.
+  void DestroyCalculator();
+  // Against the main window's right edge, tops level.
+  void DockCalculator();
+  // CalculatorHost.
+  ui::CustomEdit& PadEditor() override { return *RichEdit1; }
+  platform::Size PadScreenExtent() const override;
+  platform::Rect HostBounds() const override { return BoundsRect(); }
+  void MoveHost(int left, int top) override { SetBounds(left, top, Width(), Height()); }
+  void CalculatorShown(bool shown) override;
 
  private:
   void BuildMenus();

@@ -2,6 +2,7 @@
 #include "app/main_form.h"
 #include "app/window_placement.h"
 #include "base/path.h"
+#include "calc/calculator_dlg.h"
 #include "calendar/calendar_form.h"
 #include "capture/capture_commands.h"
 #include "clipboard/clipboard_form.h"
@@ -18,6 +19,8 @@ void TMainForm::ApplicationIdle(bool& done) {
     SaveAllPending = false;
     SaveAllMemoClick(nullptr);
   }
+  // A pad closed from its title bar only hid itself.
+  if (CalculatorDlg && !CalculatorDlg->Visible()) DestroyCalculator();
   // A calendar that closed itself goes now; one replaced after its settings comes back new.
   if (CalendarForm && CalendarForm->Tag < 0) DestroyCalendar();
   if (CalendarRecreatePending) {
@@ -65,6 +68,9 @@ void TMainForm::RunTrayAction(int action) {
     case 7:
       ShowCalendarClick(nullptr);
       break;
+    case 8:
+      ShowCalculatorClick(nullptr);
+      break;
     case 9:
       if (LastBulkSizeDefault()) {
         SetAutoSizeClick(nullptr);
@@ -89,6 +95,7 @@ void TMainForm::FormCloseQuery(bool& canClose) {
     canClose = false;
     return;
   }
+  DestroyCalculator();
   DestroyCalendar();
   DestroyClipboardViewer();
   canClose = true;
@@ -97,6 +104,7 @@ void TMainForm::FormCloseQuery(bool& canClose) {
 
 int TMainForm::QueryEndSession() {
   Capture->EndCapture();
+  DestroyCalculator();
   SaveSettings();
   // Written from the windows as they stand: the logon may go on after all, and a memo's own
   // handler (its message box) may be running under this message.
@@ -111,13 +119,9 @@ void TMainForm::ExitApplicationClick(ui::Component*) {
   Close();
 }
 
-void TMainForm::FormHide() {
-  // The calculator pad closes with the main window; it arrives with its own piece.
-}
+void TMainForm::FormHide() { DestroyCalculator(); }
 
-void TMainForm::FormMove() {
-  // The calculator pad docks against the right edge; it arrives with its own piece.
-}
+void TMainForm::FormMove() { DockCalculator(); }
 
 void TMainForm::FormDropFiles(const std::vector<std::string>& paths) {
   std::string path;

@@ -75,6 +75,7 @@ void TMainForm::SimplestFormClick(ui::Component*) {
   if (Item("ShowEditorToolBar")->Checked()) ShowEditorToolBarClick(nullptr);
   if (Item("ShowLeftPanel")->Checked()) ShowLeftPanelClick(nullptr);
   if (Item("ShowOutputMemo")->Checked()) ShowOutputMemoClick(nullptr);
+  if (CalculatorDlg) ShowCalculatorClick(nullptr);
 }
 
 void TMainForm::FullFormClick(ui::Component*) {
@@ -90,6 +91,7 @@ void TMainForm::EditorLayout() {
   if (Item("ShowLeftPanel")->Checked()) ShowLeftPanelClick(nullptr);
   // The results pane stays as the user left it: hiding it here would put every result of a new
   // sheet off screen.
+  if (CalculatorDlg) ShowCalculatorClick(nullptr);
 }
 
 void TMainForm::SetFormSizeClick(ui::Component*) {

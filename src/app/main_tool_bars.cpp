@@ -23,7 +23,7 @@ const ToolRow kBasic[] = {
     {"Sep3", "", None, TfSeparator},
     {"SimplestFormBtn", "最もシンプルなウインドウ表示", &M::SimplestFormClick},
     {"FullFormBtn", "すべて表示したウインドウ", &M::FullFormClick},
-    {"ShowCalculatorBtn", "電卓計算用ウインドウ", None},
+    {"ShowCalculatorBtn", "電卓計算用ウインドウ", &M::ShowCalculatorClick, TfCheck},
     {"Sep4", "", None, TfSeparator},
     {"ShowClipboardViewerBtn", "クリップボードビューア表示", &M::ShowClipboardViewerClick, TfCheck},
     {"ShowCalendarBtn", "カレンダー表示", &M::ShowCalendarClick, TfCheck},

@@ -488,4 +488,8 @@ void TMemoForm::ShowClipboardViewer1Click() {
   if (host_) host_->ShowClipboardViewer();
 }
 
+void TMemoForm::ShowCalculatorDlgClick() {
+  if (host_) host_->ShowCalculator();
+}
+
 }  // namespace quillpad

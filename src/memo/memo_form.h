@@ -113,6 +113,7 @@ class TMemoForm : public ui::Form {
   void ListAllMemoClick();
   void ShowCalendarClick();
   void ShowClipboardViewer1Click();
+  void ShowCalculatorDlgClick();
   void TextFindClick();
   void TextReplaceClick();
   void PrintMemoClick();

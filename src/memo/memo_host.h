@@ -116,6 +116,7 @@ class MemoHost {
   virtual void ListAllMemos() = 0;  // and shows the main window
   virtual void ShowCalendar() = 0;
   virtual void ShowClipboardViewer() = 0;
+  virtual void ShowCalculator() = 0;
   virtual void ShowAllMemos() = 0;
   virtual void HideAllMemos() = 0;
   // The main window's find (false) or replace (true) dialog over the memos of the category.

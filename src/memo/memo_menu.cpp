@@ -96,7 +96,7 @@ const MemoMenuRow kMemoMenu[] = {
     {0, "N7", "-", "", None},
     {0, "ShowClipboardViewer1", "クリップボードビューアの表示(&H)", "", &F::ShowClipboardViewer1Click},
     {0, "ShowCalendar", "カレンダーの表示(&K)", "", &F::ShowCalendarClick},
-    {0, "ShowCalculatorDlg", "電卓計算(&J)", "", None},
+    {0, "ShowCalculatorDlg", "電卓計算(&J)", "", &F::ShowCalculatorDlgClick},
     {0, "N8", "-", "", None},
     {0, "Exit", "Quillpadの終了(&X)", "", &F::ExitClick},
 };

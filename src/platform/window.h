@@ -198,6 +198,10 @@ class Window {
   virtual void Cut() = 0;
   virtual void Copy() = 0;
   virtual void Paste() = 0;
+  // A key-down message and a character message, as the keyboard sends them to the control
+  // (buttons that stand for keys).
+  virtual void SendKeyDown(int virtualKey) = 0;
+  virtual void SendChar(int code) = 0;
 
   // List boxes.
   virtual void SetItems(const std::vector<std::string>& items) = 0;

@@ -35,6 +35,10 @@ class CustomEdit : public Control {
   std::string SelText() const;
   void SetSelText(const std::string& text) { P().ReplaceSelection(text); }
   void SelectAll() { P().SetSelection(0, -1); }
+  // As the keyboard sends them: a key-down (backspace deletes before the caret) and a character
+  // (13 starts a new line).
+  void SendKeyDown(int virtualKey) { P().SendKeyDown(virtualKey); }
+  void SendChar(int code) { P().SendChar(code); }
   // Caret to the start and the view scrolled to it.
   void CaretToStart();
   void ScrollToCaret() { P().ScrollToCaret(); }

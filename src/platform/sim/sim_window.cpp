@@ -231,6 +231,40 @@ void SimWindow::Paste() {
   ReplaceSelection(desktop_.GetText());
 }
 
+void SimWindow::SendKeyDown(int virtualKey) {
+  if (events_.OnKeyDown(virtualKey, 0)) return;
+  constexpr int kBack = 0x08, kDelete = 0x2E;
+  if (!IsTextControl() || style_.ReadOnly || (virtualKey != kBack && virtualKey != kDelete)) return;
+  if (selLength_ > 0) return ReplaceSelection("");
+  const auto caret = static_cast<std::size_t>(selStart_);
+  std::size_t from = caret, to = caret;
+  if (virtualKey == kBack) {
+    if (caret == 0) return;
+    if (caret >= 2 && text_.compare(caret - 2, 2, "\r\n") == 0) {
+      from = caret - 2;
+    } else {
+      // A trail byte is never a line feed, so the line's start is a character boundary.
+      const std::size_t lf = text_.rfind('\n', caret - 1);
+      for (std::size_t i = lf == std::string::npos ? 0 : lf + 1; i < caret; i += CharLength(text_, i))
+        from = i;
+      if (from == caret) from = caret - 1;  // a lone line feed
+    }
+  } else {
+    if (caret >= text_.size()) return;
+    to = caret + (text_.compare(caret, 2, "\r\n") == 0 ? 2 : CharLength(text_, caret));
+  }
+  ReplaceText(from, to - from, "", true);
+}
+
+void SimWindow::SendChar(int code) {
+  if (!IsTextControl() || style_.ReadOnly) return;
+  if (code == '\r') {
+    if (class_ != WindowClass::Edit) ReplaceSelection("\r\n");
+  } else if (code >= 0x20 && code < 0x7F) {
+    ReplaceSelection(std::string(1, static_cast<char>(code)));
+  }
+}
+
 void SimWindow::SetItems(const std::vector<std::string>& items) {
   items_ = items;
   selected_.clear();

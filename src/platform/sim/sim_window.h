@@ -59,6 +59,10 @@ class SimWindow : public Window {
   void Cut() override;
   void Copy() override;
   void Paste() override;
+  // Text controls answer backspace, delete, Enter and typed characters as the edit controls do;
+  // any key reaches the key-down event first.
+  void SendKeyDown(int virtualKey) override;
+  void SendChar(int code) override;
 
   void SetItems(const std::vector<std::string>& items) override;
   void SetItemSelected(int index, bool selected) override;

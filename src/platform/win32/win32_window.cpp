@@ -565,6 +565,15 @@ void Win32Window::ReplaceSelection(const std::string& text) {
   FireEdited();
 }
 
+// Through the control's own procedure as a key would arrive: the control edits, and reports the
+// change as after typing.
+void Win32Window::SendKeyDown(int virtualKey) {
+  if (hwnd_) SendMessageW(hwnd_, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1);
+}
+void Win32Window::SendChar(int code) {
+  if (hwnd_) SendMessageW(hwnd_, WM_CHAR, static_cast<WPARAM>(code), 1);
+}
+
 bool Win32Window::CanUndo() {
   return hwnd_ && SendMessageW(hwnd_, EM_CANUNDO, 0, 0);
 }

@@ -73,6 +73,8 @@ class Win32Window : public Window {
   void Cut() override;
   void Copy() override;
   void Paste() override;
+  void SendKeyDown(int virtualKey) override;
+  void SendChar(int code) override;
 
   // List boxes; a check box also answers ItemSelected(0) with its mark.
   void SetItems(const std::vector<std::string>& items) override;
