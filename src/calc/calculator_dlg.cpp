@@ -21,7 +21,7 @@ const PadKey kKeys[] = {
     {"6", "|'6'の入力"},
     {"*", "|'*'の入力"},
     {"1", "|'1'の入力"},
-    {"2", "|'2の入力"},
+    {"2", "|'2'の入力"},
     {"3", "|'3'の入力"},
     {"-", "|'-'の入力"},
     {"0", "|'0'の入力"},
@@ -133,26 +133,24 @@ void TCalculatorDlg::SelectAllBtnClick() {
   editor.SetFocus();
 }
 
-void TCalculatorDlg::ShowFunctionBtnClick() {
-  if (FunctionDlg) {
-    delete FunctionDlg;
-    FunctionDlg = nullptr;
+template <class Pad>
+void TCalculatorDlg::TogglePad(Pad*& pad) {
+  if (pad) {
+    delete pad;
+    pad = nullptr;
   } else {
-    FunctionDlg = new TFunctionDlg(*this);
-    FunctionDlg->Show();
+    pad = new Pad(*this);
+    pad->Show();
   }
   host_.PadEditor().SetFocus();
 }
 
+void TCalculatorDlg::ShowFunctionBtnClick() {
+  TogglePad(FunctionDlg);
+}
+
 void TCalculatorDlg::ShowAlphabetBtnClick() {
-  if (AlphabetDlg) {
-    delete AlphabetDlg;
-    AlphabetDlg = nullptr;
-  } else {
-    AlphabetDlg = new TAlphabetDlg(*this);
-    AlphabetDlg->Show();
-  }
-  host_.PadEditor().SetFocus();
+  TogglePad(AlphabetDlg);
 }
 
 }  // namespace quillpad

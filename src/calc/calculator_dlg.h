@@ -39,6 +39,9 @@ class TCalculatorDlg : public ui::Form {
 
  private:
   void DestroySubPads();
+  // Destroys the pad when it exists, else makes and shows it.
+  template <class Pad>
+  void TogglePad(Pad*& pad);
   CalculatorHost& host_;
 };
 

@@ -72,7 +72,7 @@ TEST_F(CalculatorPadsTest, ButtonsTypeAtTheCaretAndTheSheetRecalculates) {
   Press({" CL "});
   EXPECT_EQ(f.RichEdit1->Text(), "");
   EXPECT_EQ(Result(), "");
-  EXPECT_EQ(pad.Key("2")->Hint(), "|'2の入力");
+  EXPECT_EQ(pad.Key("2")->Hint(), "|'2'の入力");  // quoted as every other key
   EXPECT_EQ(pad.Key("Func")->Hint(), "関数入力ボタンの表示");
 }
 
@@ -96,7 +96,7 @@ TEST_F(CalculatorPadsTest, FunctionsWrapTheSelectionAndLettersType) {
   Click(pad.AlphabetDlg->Key("a"));
   Click(pad.AlphabetDlg->Key("Z"));
   EXPECT_EQ(f.RichEdit1->Text(), "(aZ)");
-  EXPECT_EQ(pad.FunctionDlg->Key("atan()")->Hint(), "逆正弦|逆正接関数");
+  EXPECT_EQ(pad.FunctionDlg->Key("atan()")->Hint(), "逆正接|逆正接関数");  // not arcsine
   EXPECT_EQ(pad.FunctionDlg->ToolBar1->Hint(), "|関数の入力");
 
   // Each toggle destroys its own pad.
