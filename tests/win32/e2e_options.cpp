@@ -1,6 +1,6 @@
-// The options dialog under Wine: opened from the main menu, each page shown by a click on its
-// tab, two pages photographed and checked in the pixels, a folder registered in the tool list,
-// OK; ToolList.txt then holds the folder and the memos are as they were.
+// The options dialog under Wine: opened from the main menu by its access keys, each page shown by a
+// click on its tab, two pages photographed and checked in the pixels, a folder registered in the
+// tool list, OK; ToolList.txt then holds the folder and the memos are as they were.
 //   e2e_options.exe QUILLPAD_EXE
 // clang-format off
 #include "e2e_support.h"  // <windows.h> before the shell and common-control headers
@@ -82,6 +82,14 @@ int DarkPixels(const Shot& shot, const RECT& r) {
   return n;
 }
 
+void PressKey(WORD key, bool alt = false) {
+  if (alt) keybd_event(VK_MENU, 0, 0, 0);
+  keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+  keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+  if (alt) keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
+  Sleep(150);
+}
+
 std::wstring BesideShot(const wchar_t* page) {
   std::wstring p = BesideSelf(L"");
   return p + L"-" + page + L".bmp";
@@ -105,9 +113,13 @@ int main() {
   HWND main = StartWithEditor(app, exe, folder);
   if (!main) return 1;
   const DWORD pid = app.Info.dwProcessId;
-  const int command = FindMenuCommand(GetMenu(main), L"オプション設定(&O)");
-  Check(command != 0, "the settings menu holds the options command");
-  PostMessageW(main, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  // The settings menu's options item by its access keys, as the keyboard reaches it.
+  const auto editors = ChildWindows(main, L"RICHEDIT");
+  SetForegroundWindow(main);
+  if (!editors.empty()) SetFocus(editors[0]);
+  Sleep(200);
+  PressKey('O', true);
+  PressKey('O');
   HWND dlg = FindDialog(pid);
   Check(dlg != nullptr, "the options dialog opens");
   if (!dlg) return 1;
@@ -174,7 +186,9 @@ int main() {
         "the folder is in the registered list");
   if (HWND ok = ChildWithText(dlg, L"Button", L"&OK")) PostMessageW(ok, BM_CLICK, 0, 0);
   Check(WaitFor([&] { return !IsWindow(dlg) || !IsWindowVisible(dlg); }), "OK closes the dialog");
-  CheckBytes(ReadFileBytes(folder + L"\\ToolList.txt"), ToCp932(folder) + "\r\n",
+  const std::string wantList = ToCp932(folder) + "\r\n";
+  WaitFor([&] { return ReadFileBytes(folder + L"\\ToolList.txt") == wantList; });
+  CheckBytes(ReadFileBytes(folder + L"\\ToolList.txt"), wantList,
              "ToolList.txt holds the registered folder");
 
   PostMessageW(main, WM_CLOSE, 0, 0);

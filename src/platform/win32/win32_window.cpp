@@ -1185,7 +1185,8 @@ void Win32Window::DrawItem(const DRAWITEMSTRUCT& item) {
   ClientToScreen(hwnd_, &origin);
   Win32Canvas canvas(item.hDC, {client.right, client.bottom}, {origin.x, origin.y});
   const Rect r{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
-  events_.OnDrawItem(static_cast<int>(item.itemID), canvas, r, (item.itemState & ODS_SELECTED) != 0);
+  events_.OnDrawItem(static_cast<int>(item.itemID), canvas, r,
+                     (item.itemState & ODS_SELECTED) != 0);
   RestoreDC(item.hDC, saved);
 }
 
@@ -1345,6 +1346,17 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       result = 0;
       return true;
     case WM_ERASEBKGND: {
+      if (cls_ == WindowClass::GroupBox) {
+        // The frame control draws only its line and caption; what showed there before would
+        // stay inside it.
+        RECT client{};
+        GetClientRect(hwnd_, &client);
+        HBRUSH brush = CreateSolidBrush(ToColorRef(PaintedBackground()));
+        ::FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
+        DeleteObject(brush);
+        result = 1;
+        return true;
+      }
       if (!IsCustom()) return false;
       // Our own WM_PAINT fills everything; but tool bars and other see-through children ask
       // their parent to erase under them with their own device context.
