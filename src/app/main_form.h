@@ -371,6 +371,7 @@ class TMainForm : public ui::Form,
   void ExecExplorerClick(ui::Component* sender);
   // ToolList.txt from the list; a failure raises the error.
   void SaveToolList();
+  void RegisterDroppedTools(const std::vector<std::string>& paths) override;
 
   // --- Options and the screen saver (main_form_options.cpp) -----------------------------
   void SetOptionClick(ui::Component* sender);

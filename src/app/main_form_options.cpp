@@ -19,6 +19,13 @@ void TMainForm::SaveToolList() {
   WriteOwnFile(ProgramPath(FileNames::kToolList), WriteToolListFile(ToolList));
 }
 
+void TMainForm::RegisterDroppedTools(const std::vector<std::string>& paths) {
+  SortToolEntries(ToolList);
+  AddDroppedEntries(ToolList, paths);
+  BuildToolMenu();
+  SaveToolList();
+}
+
 void TMainForm::SetOptionClick(ui::Component*) {
   OptionInputs inputs;
   for (std::size_t i = 0; i < 3; ++i)

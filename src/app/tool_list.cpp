@@ -44,10 +44,16 @@ int AddDroppedEntries(std::vector<std::string>& sorted, const std::vector<std::s
 }
 
 std::vector<std::string> ReadToolListFile(std::string_view bytes) {
+  // Line by line: a file of empty lines must not cost a string for each.
   std::vector<std::string> entries;
-  for (std::string& line : SplitLines(bytes)) {
-    if (!Trim(line).empty() && line.find('\0') == std::string::npos)
-      entries.push_back(std::move(line));
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = bytes.size();
+    const std::string_view line = bytes.substr(start, end - start);
+    if (!Trim(line).empty() && line.find('\0') == std::string_view::npos)
+      entries.emplace_back(line);
+    start = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
   }
   return entries;
 }

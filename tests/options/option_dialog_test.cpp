@@ -247,6 +247,20 @@ TEST_F(OptionDialogTest, ADamagedToolListKeepsItsBytesBeforeTheFirstRewrite) {
   EXPECT_EQ(Read(ProgramFolder() / "ToolList.txt"), "C:\\a\r\n");
 }
 
+TEST_F(OptionDialogTest, FilesDroppedOnAMemoInToolModeAreRegisteredAndWritten) {
+  std::filesystem::create_directories(ProgramFolder() / "Drop");
+  WriteMemoData("MemoData.dat", {Memo("a", 100, 50)});
+  WriteIni("[FORM]\r\niDragDrop=2\r\n");
+  testing::WriteHostFile(ProgramFolder() / "ToolList.txt", "mailto:x\r\nhttp://z\r\n");
+  TMainForm& f = Start();
+  TMemoForm& memo = *f.MemoList[0];
+  Sim(memo).UserDropFiles({"C:\\Quillpad\\Drop", "HTTP://Z"});
+  EXPECT_EQ(Read(ProgramFolder() / "ToolList.txt"),
+            "C:\\Quillpad\\Drop\r\nhttp://z\r\nmailto:x\r\n");
+  EXPECT_EQ(f.Item("RegisteredTool1")->Count(), 3);
+  EXPECT_EQ(memo.Left(), 100);  // no arrangement follows
+}
+
 TEST_F(OptionDialogTest, ScreenSaverCommandsReachTheSystem) {
   TMainForm& f = Start();
   f.Item("ExecScreenSaver")->Click();
