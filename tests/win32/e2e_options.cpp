@@ -82,14 +82,6 @@ int DarkPixels(const Shot& shot, const RECT& r) {
   return n;
 }
 
-void PressKey(WORD key, bool alt = false) {
-  if (alt) keybd_event(VK_MENU, 0, 0, 0);
-  keybd_event(static_cast<BYTE>(key), 0, 0, 0);
-  keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
-  if (alt) keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
-  Sleep(150);
-}
-
 std::wstring BesideShot(const wchar_t* page) {
   std::wstring p = BesideSelf(L"");
   return p + L"-" + page + L".bmp";
