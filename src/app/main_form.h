@@ -44,6 +44,7 @@ class TCalendarForm;
 class TClipboardForm;
 class CaptureCommands;
 class TCalculatorDlg;
+class TOptionDlg;
 
 // The fixed file and folder names of the program.
 struct FileNames {
@@ -296,9 +297,9 @@ class TMainForm : public ui::Form,
   // damaged files (the user is told in the general error box); returns the bytes an append
   // builds on.
   std::string ReadOwnedMemoFile(const std::string& path, std::vector<MemoRecord>& records);
-  // Writes the whole list to the work-folder file and destroys every memo window. A failed
-  // write keeps the memos and the old file, and raises the error.
-  void SaveMemoList(const std::string& fileName);
+  // Writes the whole list to the work-folder file (unless write is false) and destroys every
+  // memo window. A failed write keeps the memos and the old file, and raises the error.
+  void SaveMemoList(const std::string& fileName, bool write = true);
   // Writes the memo file from the memo windows and leaves them as they are (not in read-only
   // mode); memos marked for deletion are left out.
   void WriteLiveMemos(const std::string& fileName);
@@ -379,6 +380,23 @@ class TMainForm : public ui::Form,
   void BuildToolMenu();
   void LaunchTool(int index);
   void ExecExplorerClick(ui::Component* sender);
+  // ToolList.txt from the list; a failure raises the error.
+  void SaveToolList();
+  void RegisterDroppedTools(const std::vector<std::string>& paths) override;
+
+  // --- Options and the screen saver (main_form_options.cpp) -----------------------------
+  void SetOptionClick(ui::Component* sender);
+  // What an OK of the dialog changes, in order: the memo file names, the tool list, the work
+  // folder, the four folder keys, the clipboard history's limits.
+  void ApplyOptions(TOptionDlg& dlg);
+  // Saves (after the question) or drops the memos and loads the memo file of the new folder;
+  // a text that names no existing folder, or the present one's text, changes nothing.
+  void ChangeWorkDir(const std::string& folder);
+  // The display name from the caption of the current memo file's item, into the tray tip.
+  void RefreshMemoFileDisplayName();
+  void ExecScreenSaverClick(ui::Component* sender);
+  void ActivateScreenSaverClick(ui::Component* sender);
+  void DeactivateScreenSaverClick(ui::Component* sender);
 
   // --- The memo list organiser (memo_list_edit.cpp) --------------------------------------
   void MemoListEditClick(ui::Component* sender);

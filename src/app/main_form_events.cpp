@@ -62,6 +62,9 @@ void TMainForm::RunTrayAction(int action) {
     case 4:
       ChangeMemoFileClick(nullptr);
       break;
+    case 5:
+      ExecScreenSaverClick(nullptr);
+      break;
     case 6:
       ShowClipboardViewerClick(nullptr);
       break;

@@ -1,27 +1,19 @@
 // TMainForm: the registered tools of "ToolList.txt", their menu and the Explorer command.
 #include "app/main_form.h"
+#include "app/tool_list.h"
 #include "base/path.h"
 #include "base/text.h"
 
 namespace quillpad {
 
-namespace {
-// One path or address a line: a list bigger than this is not ours.
-constexpr std::uint64_t kMaxToolListBytes = 1ull << 20;
-}  // namespace
-
 void TMainForm::LoadToolList() {
-  platform::FileSystem& files = system_.Files();
-  const std::string path = ProgramPath(FileNames::kToolList);
-  ToolList.clear();
   std::string bytes;
-  if (files.FileExists(path) && files.ReadFile(path, bytes, kMaxToolListBytes)) {
-    for (std::string& line : SplitLines(bytes)) {
-      // A NUL would end the entry at the shell; such a line names nothing we can open.
-      if (!Trim(line).empty() && line.find('\0') == std::string::npos)
-        ToolList.push_back(std::move(line));
-    }
-  }
+  // A list that would not come back whole from a rewrite keeps a copy first.
+  platform::ReadOwnedTextFile(system_, ProgramPath(FileNames::kToolList), bytes,
+                              [](const std::string& b) { return IsSoundToolListFile(b); });
+  // A list larger than ours is no list of ours; its copy keeps it.
+  ToolList =
+      bytes.size() <= kMaxToolListBytes ? ReadToolListFile(bytes) : std::vector<std::string>();
   BuildToolMenu();
 }
 

@@ -68,9 +68,9 @@ void TMainForm::WriteLiveMemos(const std::string& fileName) {
   WriteOwnFile(WorkPath(fileName), WriteMemoFile(RecordsOf(kept)));
 }
 
-void TMainForm::SaveMemoList(const std::string& fileName) {
+void TMainForm::SaveMemoList(const std::string& fileName, bool write) {
   CurrentMemo = nullptr;
-  WriteLiveMemos(fileName);
+  if (write) WriteLiveMemos(fileName);
   // The windows wait, as they are, for the next load: a switch or a reload restyles and moves
   // them instead of making new ones (every window costs tens of milliseconds under Wine).
   std::vector<TMemoForm*> deleted;

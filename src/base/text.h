@@ -52,4 +52,9 @@ std::string IntToStr(long long value);
 bool TryStrToInt(std::string_view text, long long& value);
 int StrToIntDef(std::string_view text, int fallback);
 
+// True when the bytes are text in code page 932 that comes back unchanged once split into lines
+// and joined again: no NUL, every lead byte with a trail byte, no byte the code page leaves
+// unused, no UTF-8 signature. Files of anything else are kept as a copy before a rewrite.
+bool IsSoundCp932Text(std::string_view bytes);
+
 }  // namespace quillpad

@@ -113,18 +113,11 @@ platform::Profile TClipboardForm::Ini() {
 }
 
 void TClipboardForm::LoadHistory() {
-  platform::FileSystem& files = system_.Files();
   const std::string path = JoinPath(host_.ClipboardProgramDir(), kHistoryFile);
   std::string bytes;
-  const platform::FileSystem::Owned read = files.ReadOwned(path, bytes);
-  if (read == platform::FileSystem::Owned::Unreadable) {
-    system_.ShowError(HeldFileMessage(files, path, "を開くことに失敗しました。"));
-  } else if (read == platform::FileSystem::Owned::Whole && !IsSoundHistoryText(bytes) &&
-             !platform::KeepDamagedCopy(files, path, bytes)) {
-    // Lines of another encoding or of a binary file do not come back as they were.
-    files.Hold(path);
-    system_.ShowError(HeldFileMessage(files, path, "は壊れていて、控えを作れませんでした。"));
-  }
+  // Lines of another encoding or of a binary file do not come back as they were.
+  platform::ReadOwnedTextFile(system_, path, bytes,
+                              [](const std::string& b) { return IsSoundHistoryText(b); });
   History.Assign(ReadHistoryFile(bytes, kHistoryMaxCountLimit));
 }
 

@@ -24,18 +24,4 @@ std::vector<std::string> ReadHistoryFile(std::string_view bytes, std::size_t max
 
 std::string WriteHistoryFile(const std::vector<std::string>& entries) { return JoinLines(entries); }
 
-bool IsSoundHistoryText(std::string_view bytes) {
-  // A UTF-8 signature reads as two valid characters, but the file is not ours.
-  if (bytes.starts_with("\xEF\xBB\xBF")) return false;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const auto c = static_cast<unsigned char>(bytes[i]);
-    if (c == 0 || c == 0x80 || c == 0xA0 || c >= 0xFD) return false;
-    if (!IsLeadByte(c)) continue;
-    if (i + 1 >= bytes.size()) return false;
-    const auto trail = static_cast<unsigned char>(bytes[++i]);
-    if (trail < 0x40 || trail == 0x7F || trail > 0xFC) return false;
-  }
-  return true;
-}
-
 }  // namespace quillpad

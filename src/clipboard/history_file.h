@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text.h"
+
 namespace quillpad {
 
 // The entries of a history file: its lines (CR LF, CR or LF end one), at most maxEntries of
@@ -12,9 +14,7 @@ namespace quillpad {
 std::vector<std::string> ReadHistoryFile(std::string_view bytes, std::size_t maxEntries);
 std::string WriteHistoryFile(const std::vector<std::string>& entries);
 
-// True when the bytes are text in code page 932 that the file gives back unchanged once read
-// and written: no NUL, every lead byte with a trail byte, no byte the code page leaves unused.
-// Anything else (another encoding, a binary file) is kept as a copy before it is rewritten.
-bool IsSoundHistoryText(std::string_view bytes);
+// The file gives its text back unchanged once read and written (base's sound CP932 text).
+inline bool IsSoundHistoryText(std::string_view bytes) { return IsSoundCp932Text(bytes); }
 
 }  // namespace quillpad

@@ -198,7 +198,8 @@ void TMemoForm::DoDropFiles(const std::vector<std::string>& paths) {
       // The explorer on the archive's folder is the drop's last word.
       if (host->ArchiveDropped(paths)) return;
       break;
-    case 2:  // the tool list arrives with the tools menu; no re-arrangement after it
+    case 2:  // no re-arrangement after it
+      host->RegisterDroppedTools(paths);
       return;
     case 3: {
       if (memo_.Kind == MemoKind::mkImage) break;

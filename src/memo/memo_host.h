@@ -124,6 +124,8 @@ class MemoHost {
   // Files dropped in archive mode into an archive the user chooses; true when the explorer
   // was started on the archive's folder.
   virtual bool ArchiveDropped(const std::vector<std::string>& paths) = 0;
+  // Files dropped in tool mode: registered in the tool list, which is written at once.
+  virtual void RegisterDroppedTools(const std::vector<std::string>& paths) = 0;
   // The main window's arrangement and bulk sizing of all memos: the four arrange
   // commands, the arrangement iAfterSizeChange names, SetDefaultSizeClick and SetAutoSizeClick.
   virtual void ArrangeMemos(ArrangeKind kind) = 0;

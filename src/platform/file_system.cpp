@@ -75,4 +75,18 @@ bool KeepDamagedCopy(FileSystem& files, const std::string& path, const std::stri
   return false;
 }
 
+bool ReadOwnedTextFile(System& system, const std::string& path, std::string& bytes,
+                       const std::function<bool(const std::string&)>& sound) {
+  FileSystem& files = system.Files();
+  const FileSystem::Owned read = files.ReadOwned(path, bytes);
+  if (read == FileSystem::Owned::Unreadable) {
+    system.ShowError(HeldFileMessage(files, path, "を開くことに失敗しました。"));
+  } else if (read == FileSystem::Owned::Whole && !sound(bytes) &&
+             !KeepDamagedCopy(files, path, bytes)) {
+    files.Hold(path);
+    system.ShowError(HeldFileMessage(files, path, "は壊れていて、控えを作れませんでした。"));
+  }
+  return !bytes.empty();
+}
+
 }  // namespace quillpad::platform

@@ -186,6 +186,15 @@ class System {
   // in them; false when cancelled. customColors holds the colour dialog's 16 custom colours.
   virtual bool PickFont(FontSpec& /*font*/) { return false; }
   virtual bool PickColor(Color& /*color*/, std::vector<Color>& /*customColors*/) { return false; }
+  // The shell's folder browser owned by a window, rooted at the desktop, file-system folders
+  // only; the chosen folder's path, or empty when cancelled.
+  virtual std::string BrowseForFolder(Window* /*owner*/, const std::string& /*title*/) {
+    return {};
+  }
+  // Starts the screen saver now (the desktop window's screen-save command).
+  virtual void StartScreenSaver() {}
+  // Switches the screen saver on or off for the session and tells the other programs.
+  virtual bool SetScreenSaverActive(bool /*active*/) { return false; }
   // Whether a mouse button is down now (GetKeyState), for hit tests that depend on it.
   virtual bool MouseButtonDown(MouseButton /*button*/) { return false; }
 
@@ -201,6 +210,11 @@ class System {
 // general error box names the file and the sibling that takes its writes. True when bytes hold
 // something to go on.
 bool ReadOwnedFile(System& system, const std::string& path, std::string& bytes);
+// The same for a file whose bytes `sound` judges: one that reads but is not sound keeps a
+// verified copy before anything is written over it, or is held (and the user told) when no copy
+// can be made.
+bool ReadOwnedTextFile(System& system, const std::string& path, std::string& bytes,
+                       const std::function<bool(const std::string&)>& sound);
 // A damaged file stays readable beside the one written in its place: "<path>.damaged", or with a
 // number added when that name is taken by other bytes. True once a copy with exactly these
 // bytes is there; a copy that came out different is removed again.

@@ -28,6 +28,10 @@ enum class WindowClass {
   ToolBar,
   StatusBar,
   DatePicker,
+  TabControl,   // the tab strip of a page control; tab captions as items, the shown one as index
+  GroupBox,     // a frame with a caption around other controls
+  RadioButton,  // one choice of a group; the ui sets the mark
+  UpDown,       // a pair of arrow buttons; OnClick(0) for up (right), OnClick(1) for down (left)
 };
 
 enum class BorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWindow };
@@ -49,6 +53,7 @@ struct WindowStyle {
   int Arrow = 0;                   // buttons: 1 up, 2 down, drawn as a triangle, not as text
   bool Transparent = false;        // labels: the parent's background shows around the text
   bool OwnerDraw = false;          // list boxes: items of their own heights, drawn by OnDrawItem
+  bool Horizontal = false;         // up-downs: left and right arrows
   friend bool operator==(const WindowStyle&, const WindowStyle&) = default;
 };
 
@@ -227,6 +232,9 @@ class Window {
 
   // Check boxes: the mark shown. A click is only reported (OnClick); the ui decides the mark.
   virtual void SetChecked(bool /*checked*/) {}
+
+  // Up-downs: the range and the position the arrows show (the ui moves the position).
+  virtual void SetUpDown(int /*min*/, int /*max*/, int /*position*/) {}
 };
 
 

@@ -4,6 +4,7 @@
 
 #include "base/bmp_image.h"
 #include "app/main_form_fixture.h"
+#include "app/option_dlg.h"
 #include "calendar/calendar_form.h"
 #include "clipboard/clipboard_form.h"
 #include "memo/memo_form.h"
@@ -179,6 +180,16 @@ TEST_F(FileSafetyTest, EveryOtherFileKeepsItsOldBytesThroughAFailedWrite) {
        [this](TMainForm& f, int v) {
          SetPicture(*f.MemoList[0], v);
          f.MemoList[0]->SendMemoToApplicationClick();
+       }},
+      {"C:\\Quillpad\\ToolList.txt",
+       [this](TMainForm& f, int v) {
+         desk.SetModalScript("オプション設定", [this, v](platform::sim::SimWindow& w) {
+           auto& d = *dynamic_cast<TOptionDlg*>(ui::Control::FromEvents(w.Events()));
+           d.edTool->SetText("http://example.com/" + std::to_string(v));
+           Sim(*d.ToolRegBtn).UserClick();
+           Sim(*d.OKBtn).UserClick();
+         });
+         f.SetOptionClick(nullptr);
        }},
       {"C:\\Quillpad\\KeyList.ini",
        [](TMainForm& f, int v) { f.WriteKeyText(false, "SetFont", "Ctrl+F" + std::to_string(v + 1)); }},

@@ -65,14 +65,6 @@ void CheckDialogShows(const Shot& shot, HWND dialog, const char* what) {
         std::to_string(marks) + " pixels of captions and fields on " + ColourText(face));
 }
 
-void PressKey(WORD key, bool alt = false) {
-  if (alt) keybd_event(VK_MENU, 0, 0, 0);
-  keybd_event(static_cast<BYTE>(key), 0, 0, 0);
-  keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
-  if (alt) keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
-  Sleep(150);
-}
-
 }  // namespace
 
 int main() {

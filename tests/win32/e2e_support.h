@@ -362,6 +362,15 @@ inline void Type(HWND edit, const std::wstring& text) {
   }
 }
 
+// A key on the keyboard (with Alt held for a menu's access key), as the focused window gets it.
+inline void PressKey(WORD key, bool alt = false) {
+  if (alt) keybd_event(VK_MENU, 0, 0, 0);
+  keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+  keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+  if (alt) keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
+  Sleep(150);
+}
+
 // Starts the program and shows its editor with a tray click; its main window, or null.
 inline HWND StartWithEditor(Process& app, const std::wstring& exe, const std::wstring& folder) {
   if (!Start(app, exe, folder)) return nullptr;

@@ -198,7 +198,7 @@ bool SimDesktop::AllAnswersUsed() const {
   return boxAnswers_.empty() && expectedErrors_ == 0 && openAnswers_.empty() &&
          saveAnswers_.empty() && popupAnswers_.empty() && modalQueue_.empty() &&
          loopActions_.empty() && fontAnswers_.empty() && colorAnswers_.empty() &&
-         printAnswers_.empty();
+         printAnswers_.empty() && folderAnswers_.empty();
 }
 
 // --- Outside --------------------------------------------------------------------------------
@@ -231,6 +231,12 @@ bool SimDesktop::PickFont(FontSpec& font) {
   if (!answer) return false;
   font = *answer;
   return true;
+}
+
+std::string SimDesktop::BrowseForFolder(Window* owner, const std::string& title) {
+  if (!owner) Unexpected("folder browser without an owner window");
+  folderBrowses_.push_back(title);
+  return NextAnswer(folderAnswers_, "folder browser").value_or(std::string());
 }
 
 bool SimDesktop::PickColor(Color& color, std::vector<Color>& /*customColors*/) {

@@ -170,6 +170,10 @@ class SimDesktop : public System, public Clipboard {
     archiverAvailability_ = availability;
     archiverRun_ = std::move(run);
   }
+  // The folder browser: each call takes the next answer (nullopt: Cancel), or is unexpected.
+  void ExpectFolderBrowse(std::optional<std::string> folder) {
+    folderAnswers_.push_back(std::move(folder));
+  }
   void SetMouseButtonDown(MouseButton button, bool down) {
     buttonsDown_[static_cast<int>(button)] = down;
   }
@@ -195,6 +199,10 @@ class SimDesktop : public System, public Clipboard {
   // Command lines that reached the archiver's entry.
   const std::vector<std::string>& ArchiverCommands() const { return archiverCommands_; }
   int LibraryLoads() const { return libraryLoads_; }
+  // The titles the folder browser was shown with, and whether its owner was a window of ours.
+  const std::vector<std::string>& FolderBrowses() const { return folderBrowses_; }
+  // "start" for each screen saver start, "on" / "off" for each switch.
+  const std::vector<std::string>& ScreenSaverLog() const { return screenSaverLog_; }
   std::vector<WindowClass> CreatedWindows() const { return created_; }
   void SetShellOpenResult(bool ok) { shellOpenResult_ = ok; }
   // One target (or program) the shell refuses to open, whatever the general result.
@@ -254,6 +262,12 @@ class SimDesktop : public System, public Clipboard {
     return buttonsDown_[static_cast<int>(button)];
   }
   std::unique_ptr<PrintJob> StartPrint(const std::string& title) override;
+  std::string BrowseForFolder(Window* owner, const std::string& title) override;
+  void StartScreenSaver() override { screenSaverLog_.push_back("start"); }
+  bool SetScreenSaverActive(bool active) override {
+    screenSaverLog_.push_back(active ? "on" : "off");
+    return true;
+  }
   Size ScreenPixelsPerInch() override { return screenPpi_; }
   void ShowFindDialog(bool replace, const std::string& findText,
                       std::function<void(FindAction, const FindRequest&)> onAction) override;
@@ -381,6 +395,9 @@ class SimDesktop : public System, public Clipboard {
   SimScreen simScreen_{*this};
   SimClipboardChain chain_;
   std::deque<std::optional<Size>> printAnswers_;
+  std::deque<std::optional<std::string>> folderAnswers_;
+  std::vector<std::string> folderBrowses_;
+  std::vector<std::string> screenSaverLog_;
   std::vector<PrintRecord> printed_;
   Size screenPpi_{96, 96};
   std::function<void(FindAction, const FindRequest&)> findAction_;

@@ -388,6 +388,12 @@ void SimWindow::UserClick() {
   desktop_.Dispatch([&] { events_.OnClick(0); });
 }
 
+void SimWindow::UserClickArrow(bool up) {
+  if (class_ != WindowClass::UpDown) return desktop_.Unexpected("arrow click on no up-down");
+  if (!enabled_) return desktop_.Unexpected("click on a disabled window");
+  desktop_.Dispatch([&] { events_.OnClick(up ? 0 : 1); });
+}
+
 void SimWindow::UserDblClick() {
   desktop_.Dispatch([&] { events_.OnDblClick(); });
 }

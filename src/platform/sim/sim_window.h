@@ -80,6 +80,11 @@ class SimWindow : public Window {
   void SetDate(DateTime date) override { date_ = date; }
   DateTime Date() override { return date_; }
   void SetChecked(bool checked) override { checked_ = checked; }
+  void SetUpDown(int min, int max, int position) override {
+    upDownMin_ = min;
+    upDownMax_ = max;
+    itemIndex_ = position;
+  }
 
   // What a test may look at.
   WindowEvents& Events() { return events_; }
@@ -100,6 +105,10 @@ class SimWindow : public Window {
   const std::vector<ToolButtonSpec>& Buttons() const { return buttons_; }
   int CaretScrolls() const { return caretScrolls_; }
   bool Checked() const { return checked_; }
+  // Up-downs: the range and position the peer was given.
+  int UpDownMin() const { return upDownMin_; }
+  int UpDownMax() const { return upDownMax_; }
+  int UpDownPosition() const { return itemIndex_; }
   int Invalidations() const { return invalidations_; }
   // Runs OnPaint on a recording canvas of the client size and returns what was drawn.
   std::vector<std::string> Paint();
@@ -118,6 +127,7 @@ class SimWindow : public Window {
   void UserNcLeftButtonUp();  // the end of a drag by the frame or the caption
   void UserClickItem(int index, bool doubleClick = false);  // list boxes: select only this one
   void UserClickButton(int index);                          // tool bars
+  void UserClickArrow(bool up);  // up-downs: the up (right) or the down (left) arrow
   void UserClickDropDown(int index);                        // the arrow of a drop-down tool button
   bool UserChooseMenu(const std::string& captionPath);  // menu bar; "ファイル(&F) > 開く(&O)"
   void UserContextMenu(Point screen);
@@ -176,6 +186,8 @@ class SimWindow : public Window {
   std::vector<ToolButtonSpec> buttons_;
   DateTime date_;
   bool checked_ = false;
+  int upDownMin_ = 0;
+  int upDownMax_ = 0;
 };
 
 // An item by caption path ("ファイル(&F) > 開く(&O)", parts as platform/menu_caption.h matches

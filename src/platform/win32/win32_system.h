@@ -93,6 +93,9 @@ class Win32System : public System {
   void ShowFindDialog(bool replace, const std::string& findText,
                       std::function<void(FindAction, const FindRequest&)> onAction) override;
   bool RunProgram(const std::string& commandLine, int showState) override;
+  std::string BrowseForFolder(Window* owner, const std::string& title) override;
+  void StartScreenSaver() override;
+  bool SetScreenSaverActive(bool active) override;
   LibraryCall CallArchiver(const std::string& commandLine) override;
   bool RegisterHotKey(int id, unsigned shortCut, std::function<void()> pressed) override;
   void UnregisterHotKey(int id) override;

@@ -187,6 +187,14 @@ DWORD Win32Window::ControlStyle() const {
       return s | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
     case WindowClass::DatePicker:
       return s | WS_TABSTOP | DTS_SHORTDATEFORMAT;
+    case WindowClass::TabControl:
+      return s | WS_TABSTOP | WS_CLIPCHILDREN;
+    case WindowClass::GroupBox:
+      return s | BS_GROUPBOX;
+    case WindowClass::RadioButton:
+      return s | WS_TABSTOP | BS_RADIOBUTTON;  // the toolkit sets the mark
+    case WindowClass::UpDown:
+      return s | (style_.Horizontal ? UDS_HORZ : 0);
     case WindowClass::Form:
       break;
   }
@@ -216,7 +224,15 @@ void Win32Window::Create() {
   switch (cls_) {
     case WindowClass::Button:
     case WindowClass::CheckBox:
+    case WindowClass::GroupBox:
+    case WindowClass::RadioButton:
       className = L"BUTTON";
+      break;
+    case WindowClass::TabControl:
+      className = WC_TABCONTROLW;
+      break;
+    case WindowClass::UpDown:
+      className = UPDOWN_CLASSW;
       break;
     case WindowClass::Edit:
     case WindowClass::Memo:
@@ -307,6 +323,7 @@ void Win32Window::Recreate() {
     const auto items = items_;
     SetItems(items);
   }
+  if (cls_ == WindowClass::UpDown) SetUpDown(upDown_[0], upDown_[1], upDown_[2]);
 }
 
 void Win32Window::ApplyFormStyle() {
@@ -366,7 +383,8 @@ void Win32Window::SetStyle(const WindowStyle& style) {
   if (!hwnd_) return;
   if (cls_ == WindowClass::Form) {
     ApplyFormStyle();
-  } else if ((cls_ == WindowClass::ListBox &&
+  } else if ((cls_ == WindowClass::UpDown && old.Horizontal != style.Horizontal) ||
+             (cls_ == WindowClass::ListBox &&
               (old.MultiSelect != style.MultiSelect || old.OwnerDraw != style.OwnerDraw)) ||
              (cls_ == WindowClass::Memo &&
               (old.WordWrap != style.WordWrap || old.ScrollBars != style.ScrollBars))) {
@@ -799,6 +817,7 @@ void Win32Window::SetMenuBar(const std::vector<MenuItemSpec>* items) {
 // --- list boxes and check boxes ---
 
 void Win32Window::SetItems(const std::vector<std::string>& items) {
+  if (cls_ == WindowClass::TabControl) return SetTabs(items);
   if (cls_ != WindowClass::ListBox) return;
   items_ = items;
   if (!hwnd_) return;
@@ -839,7 +858,30 @@ bool Win32Window::ItemSelected(int index) {
   return false;
 }
 
+void Win32Window::SetTabs(const std::vector<std::string>& captions) {
+  if (!hwnd_) return;
+  SendMessageW(hwnd_, TCM_DELETEALLITEMS, 0, 0);
+  for (std::size_t i = 0; i < captions.size(); ++i) {
+    std::wstring text = Wide(captions[i]);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text.data();
+    SendMessageW(hwnd_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+void Win32Window::SetUpDown(int min, int max, int position) {
+  upDown_[0] = min;
+  upDown_[1] = max;
+  upDown_[2] = position;
+  if (!hwnd_ || cls_ != WindowClass::UpDown) return;
+  SendMessageW(hwnd_, UDM_SETRANGE32, static_cast<WPARAM>(min), static_cast<LPARAM>(max));
+  SendMessageW(hwnd_, UDM_SETPOS32, 0, static_cast<LPARAM>(position));
+}
+
 int Win32Window::ItemIndex() {
+  if (hwnd_ && cls_ == WindowClass::TabControl)
+    return static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0));
   if (!hwnd_ || cls_ != WindowClass::ListBox) return -1;
   if (style_.MultiSelect) {
     if (SendMessageW(hwnd_, LB_GETCOUNT, 0, 0) <= 0) return -1;
@@ -849,6 +891,10 @@ int Win32Window::ItemIndex() {
 }
 
 void Win32Window::SetItemIndex(int index) {
+  if (hwnd_ && cls_ == WindowClass::TabControl) {
+    SendMessageW(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    return;
+  }
   if (!hwnd_ || cls_ != WindowClass::ListBox) return;
   if (style_.MultiSelect) {
     SendMessageW(hwnd_, LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
@@ -858,7 +904,7 @@ void Win32Window::SetItemIndex(int index) {
 }
 
 void Win32Window::SetChecked(bool checked) {
-  if (hwnd_ && cls_ == WindowClass::CheckBox)
+  if (hwnd_ && (cls_ == WindowClass::CheckBox || cls_ == WindowClass::RadioButton))
     SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
@@ -1124,7 +1170,8 @@ void Win32Window::DrawItem(const DRAWITEMSTRUCT& item) {
   ClientToScreen(hwnd_, &origin);
   Win32Canvas canvas(item.hDC, {client.right, client.bottom}, {origin.x, origin.y});
   const Rect r{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
-  events_.OnDrawItem(static_cast<int>(item.itemID), canvas, r, (item.itemState & ODS_SELECTED) != 0);
+  events_.OnDrawItem(static_cast<int>(item.itemID), canvas, r,
+                     (item.itemState & ODS_SELECTED) != 0);
   RestoreDC(item.hDC, saved);
 }
 
@@ -1132,6 +1179,7 @@ void Win32Window::HandleCommandFromChild(int code, int id) {
   switch (cls_) {
     case WindowClass::Button:
     case WindowClass::CheckBox:
+    case WindowClass::RadioButton:
       if (code == BN_CLICKED) events_.OnClick(0);
       break;
     case WindowClass::Label:
@@ -1174,6 +1222,18 @@ bool Win32Window::HandleNotifyFromChild(NMHDR* header, LRESULT& result) {
     case WindowClass::DatePicker:
       if (header->code == DTN_DATETIMECHANGE) events_.OnDateChange();
       if (header->code == DTN_CLOSEUP) events_.OnDateCloseUp();
+      return false;
+    case WindowClass::TabControl:
+      if (header->code == TCN_SELCHANGE) events_.OnSelectionChange();
+      return false;
+    case WindowClass::UpDown:
+      if (header->code == UDN_DELTAPOS) {
+        // The toolkit moves the position itself; the control's own step is refused.
+        const auto* change = reinterpret_cast<NMUPDOWN*>(header);
+        if (change->iDelta != 0) events_.OnClick(change->iDelta > 0 ? 0 : 1);
+        result = 1;
+        return true;
+      }
       return false;
     default:
       return false;
@@ -1271,6 +1331,17 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       result = 0;
       return true;
     case WM_ERASEBKGND: {
+      if (cls_ == WindowClass::GroupBox) {
+        // The frame control draws only its line and caption; what showed there before would
+        // stay inside it.
+        RECT client{};
+        GetClientRect(hwnd_, &client);
+        HBRUSH brush = CreateSolidBrush(ToColorRef(PaintedBackground()));
+        ::FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
+        DeleteObject(brush);
+        result = 1;
+        return true;
+      }
       if (!IsCustom()) return false;
       // Our own WM_PAINT fills everything; but tool bars and other see-through children ask
       // their parent to erase under them with their own device context.

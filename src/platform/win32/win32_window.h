@@ -91,6 +91,7 @@ class Win32Window : public Window {
   void SetDate(DateTime date) override;
   DateTime Date() override;
   void SetChecked(bool checked) override;
+  void SetUpDown(int min, int max, int position) override;
 
   // Tool bars: the tool tip window that asks for hints, and the hint for a command id.
   HWND ToolTipWindow() const;
@@ -146,6 +147,8 @@ class Win32Window : public Window {
   std::wstring toolTipText_;
   int silentChange_ = 0;
   std::vector<std::string> items_;
+  int upDown_[3] = {0, 0, 0};  // range and position, kept for a re-creation
+  void SetTabs(const std::vector<std::string>& captions);
   std::vector<int> itemHeights_;  // owner-drawn list boxes, for WM_MEASUREITEM
   bool heldByToolkit_ = false;    // the toolkit captured the mouse
   std::vector<ToolButtonSpec> buttons_;  // as the control holds them
