@@ -4,6 +4,7 @@
 #include "app/main_texts.h"
 #include "base/path.h"
 #include "base/text.h"
+#include "plugins/picture_plugins.h"
 #include "tray/task_bar.h"
 
 namespace quillpad {
@@ -95,6 +96,8 @@ void TMainForm::FormCreate() {
   RefreshWorkArea();
 
   LoadSettings();
+  PluginManager = std::make_unique<PicturePlugins>(system_.Plugins());
+  SupportedExtensionList = PluginManager->SupportedExtensions();
   platform::FileSystem& files = system_.Files();
   WorkDir = asWorkDir;
   if (WorkDir.empty() || !files.FolderExists(WorkDir)) {

@@ -12,6 +12,7 @@
 // clang-format on
 #include "platform/win32/win32_desktop_windows.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_plugins.h"
 
 namespace quillpad::platform::win32 {
 
@@ -89,6 +90,7 @@ class Win32System : public System {
                       std::function<void(FindAction, const FindRequest&)> onAction) override;
   bool RunProgram(const std::string& commandLine, int showState) override;
   LibraryCall CallArchiver(const std::string& commandLine) override;
+  PluginLoader& Plugins() override { return plugins_; }
 
   // Backend internals shared by the window peers.
   HINSTANCE Instance() const { return instance_; }
@@ -113,6 +115,7 @@ class Win32System : public System {
   Win32DesktopWindows desktop_;
   std::unique_ptr<Win32WindowSystem> windows_;
   Win32Clipboard clipboard_;
+  Win32PluginLoader plugins_;
   std::map<UINT_PTR, std::function<void()>> timers_;
   UINT_PTR nextTimer_ = 1;
   std::function<bool()> idle_;
