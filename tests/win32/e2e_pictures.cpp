@@ -1,4 +1,4 @@
-// End-to-end check of picture plug-ins under Wine: the main menu's picture command opens the
+// End-to-end check of picture plug-ins under Wine: the tray menu's picture command opens the
 // picture dialog, whose filter comes from the plug-ins beside the program; a PNG file of four
 // coloured blocks chosen there is decoded by our ifpng.spi and shows as a picture memo, block by
 // block in the screenshot; MemoData.dat holds the picture memo after exit, and the memo that was
@@ -18,7 +18,7 @@ using namespace quillpad::e2e;
 
 namespace {
 
-constexpr int kWidth = 80, kHeight = 60;
+constexpr int kWidth = 160, kHeight = 60;  // wider than the smallest window Wine allows
 // Top left, top right, bottom left, bottom right.
 constexpr COLORREF kBlocks[4] = {RGB(220, 30, 30), RGB(30, 200, 60), RGB(40, 60, 230),
                                  RGB(240, 220, 20)};
@@ -112,9 +112,22 @@ int main() {
   HWND main = MainWindow(pid);
   Check(main != nullptr, "the main window exists");
   if (!main) return 1;
-  const int command = FindMenuCommand(GetMenu(main), L"画像(&B)");
-  Check(command != 0, "the main menu has the picture command");
-  PostMessageW(main, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  // The tray menu's picture command by its access keys: データを使って新規メモ作成(&M) >
+  // ファイルを開いて(&F) > 画像(&B).
+  const auto trays = ProcessWindows(pid, L"QuillpadTray");
+  Check(!trays.empty(), "the tray icon's window exists");
+  if (trays.empty()) return 1;
+  PostMessageW(trays[0], 0x8064, 1, WM_RBUTTONDOWN);
+  PostMessageW(trays[0], 0x8064, 1, WM_RBUTTONUP);
+  for (wchar_t key : {L'm', L'f', L'b'}) {
+    HWND popup = nullptr;
+    Check(WaitFor([&] {
+            return (popup = FindWindowW(L"#32768", nullptr)) != nullptr && IsWindowVisible(popup);
+          }),
+          "the tray menu shows");
+    Sleep(300);
+    PostMessageW(popup, WM_CHAR, key, 0);
+  }
   HWND dialog = VisibleDialog(pid, L"画像ファイルを開く");
   Check(dialog != nullptr, "the picture dialog shows");
   if (!dialog) return 1;
@@ -141,7 +154,18 @@ int main() {
   HWND memo = nullptr;
   Check(WaitFor([&] { return (memo = PictureMemo(pid)) != nullptr; }),
         "a memo of the picture's size shows");
-  if (!memo) return 1;
+  if (!memo) {
+    for (HWND w : ProcessWindows(pid, L"#32770"))
+      if (IsWindowVisible(w)) Check(false, "a box shows instead", ToCp932(TextOf(w)));
+    for (HWND w : ProcessWindows(pid, L"QuillpadForm")) {
+      RECT r{};
+      GetClientRect(w, &r);
+      std::printf("window %s %ldx%ld %d\n", ToCp932(TextOf(w)).c_str(), r.right, r.bottom,
+                  IsWindowVisible(w));
+    }
+    Shot::Take().Save(BesideSelf(L".bmp"));
+    return 1;
+  }
   SetWindowPos(memo, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   Sleep(800);
   const Shot shot = Shot::Take();
