@@ -5,11 +5,8 @@
 #include <vector>
 
 #include "base/bmp_image.h"
+#include "base/jpeg_errors.h"
 #include "plugins/codecs/picture_codecs.h"
-
-extern "C" {
-#include <jpeglib.h>
-}
 
 namespace quillpad {
 
@@ -25,26 +22,15 @@ bool SniffJpeg(std::string_view head) {
          static_cast<unsigned char>(head[1]) == 0xD8 && static_cast<unsigned char>(head[2]) == 0xFF;
 }
 
-struct ErrorJump {
-  jpeg_error_mgr manager;
-  std::jmp_buf jump;
-};
-
-void ErrorExit(j_common_ptr info) {
-  std::longjmp(reinterpret_cast<ErrorJump*>(info->err)->jump, 1);
-}
-void NoMessage(j_common_ptr) {}
-void NoMessageLevel(j_common_ptr, int) {}
-
 void LimitScans(j_common_ptr info) {
   auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
-  if (decompress->input_scan_number > kMaxScans) ErrorExit(info);
+  if (decompress->input_scan_number > kMaxScans) JpegErrorExit(info);
 }
 
 // Everything the jump may skip lives outside the function that calls setjmp.
 struct Decoding {
   jpeg_decompress_struct cinfo{};
-  ErrorJump error{};
+  JpegErrorJump error{};
   jpeg_progress_mgr progress{};
   RgbPicture picture;
   std::vector<JSAMPLE> row;
@@ -105,10 +91,7 @@ std::optional<DecodedPicture> DecodeJpeg(std::string_view file, bool sizeOnly,
                                          std::uint64_t maxPixels) {
   if (!SniffJpeg(file)) return std::nullopt;
   Decoding d;
-  d.cinfo.err = jpeg_std_error(&d.error.manager);
-  d.error.manager.error_exit = ErrorExit;
-  d.error.manager.output_message = NoMessage;
-  d.error.manager.emit_message = NoMessageLevel;
+  d.cinfo.err = QuietJpegErrors(d.error);
   if (!Read(d, file, sizeOnly, maxPixels)) return std::nullopt;
   DecodedPicture decoded{d.picture.Width, d.picture.Height, {}};
   if (sizeOnly) return decoded;
