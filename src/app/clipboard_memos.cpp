@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "base/text.h"
 #include "memo/memo_form.h"
+#include "plugins/picture_plugins.h"
 
 namespace quillpad {
 
@@ -98,14 +99,25 @@ bool TMainForm::OpenPictureAsMemo(TMemoForm* after, const std::string& path) {
     system_.MessageBox(path + "を開くことに失敗しました。", application_.Title, platform::MbOk);
     return false;
   }
+  PictureAfter(after, bytes);
+  return true;
+}
+
+bool TMainForm::OpenPluginPictureAsMemo(TMemoForm* after, const std::string& path) {
+  std::string bytes;
+  if (PluginManager->LoadPictureToBitmap(path, bytes) == 0) return false;
+  PictureAfter(after, bytes);
+  return true;
+}
+
+void TMainForm::PictureAfter(TMemoForm* after, const std::string& bmp) {
   // Every picture memo is made through the clipboard, as the user's own pastes are.
-  system_.GetClipboard().SetPicture(bytes);
+  system_.GetClipboard().SetPicture(bmp);
   if (std::find(MemoList.begin(), MemoList.end(), after) == MemoList.end()) {
     ClipNewMemoAtEndClick(nullptr);
   } else {
     ClipNewHere(after);
   }
-  return true;
 }
 
 }  // namespace quillpad

@@ -5,6 +5,7 @@
 #include "base/path.h"
 #include "base/text.h"
 #include "capture/capture_commands.h"
+#include "plugins/picture_plugins.h"
 #include "tray/task_bar.h"
 
 namespace quillpad {
@@ -97,6 +98,8 @@ void TMainForm::FormCreate() {
   RefreshWorkArea();
 
   LoadSettings();
+  PluginManager = std::make_unique<PicturePlugins>(system_.Plugins());
+  SupportedExtensionList = PluginManager->SupportedExtensions();
   platform::FileSystem& files = system_.Files();
   WorkDir = asWorkDir;
   if (WorkDir.empty() || !files.FolderExists(WorkDir)) {

@@ -13,10 +13,10 @@
 #include "app/settings.h"
 #include "base/date_time.h"
 #include "calc/calculator_host.h"
+#include "calc/evaluator.h"
 #include "calendar/calendar_host.h"
 #include "capture/capture_host.h"
 #include "clipboard/clipboard_host.h"
-#include "calc/evaluator.h"
 #include "keys/keys_host.h"
 #include "memo/memo_host.h"
 #include "memo/memo_list_host.h"
@@ -24,16 +24,16 @@
 #include "memo/templates/style_template_host.h"
 #include "platform/profile.h"
 #include "ui/application.h"
+#include "ui/cool_bar.h"
+#include "ui/date_time_picker.h"
 #include "ui/edit_controls.h"
 #include "ui/form.h"
+#include "ui/list_box.h"
 #include "ui/menu_item.h"
+#include "ui/splitter.h"
 #include "ui/status_bar.h"
 #include "ui/std_controls.h"
 #include "ui/timer.h"
-#include "ui/cool_bar.h"
-#include "ui/date_time_picker.h"
-#include "ui/list_box.h"
-#include "ui/splitter.h"
 #include "ui/tool_bar.h"
 
 namespace quillpad {
@@ -45,6 +45,7 @@ class TClipboardForm;
 class CaptureCommands;
 class TCalculatorDlg;
 class TOptionDlg;
+class PicturePlugins;
 
 // The fixed file and folder names of the program.
 struct FileNames {
@@ -97,8 +98,9 @@ class TMainForm : public ui::Form,
   platform::Rect WorkArea;
   platform::Size FullScreen;
   Evaluator Calculator;
-  platform::FontSpec FontDialog1Font{"ＭＳ Ｐゴシック", -12, 0xFFFFFF, 128, 0};  // default memo font
-  platform::Color ColorDialog1Color = 0x00FFFF;  // the colour dialog's current colour
+  platform::FontSpec FontDialog1Font{"ＭＳ Ｐゴシック", -12, 0xFFFFFF, 128,
+                                     0};          // default memo font
+  platform::Color ColorDialog1Color = 0x00FFFF;   // the colour dialog's current colour
   std::vector<platform::Color> MemoCustomColors;  // the colour dialog's custom colours, for the run
   // The memos of the current memo file, in file order, and the one the editor holds.
   std::vector<TMemoForm*> MemoList;
@@ -135,7 +137,7 @@ class TMainForm : public ui::Form,
   ui::Timer* Timer1 = nullptr;
   ui::Timer* Timer2 = nullptr;
   ui::Timer* Timer3 = nullptr;
-  TCalendarForm* CalendarForm = nullptr;  // at most one; owned here
+  TCalendarForm* CalendarForm = nullptr;    // at most one; owned here
   TClipboardForm* ClipboardForm = nullptr;  // at most one; owned here
 
   ui::MenuItem* Item(const char* name) const;
@@ -332,6 +334,10 @@ class TMainForm : public ui::Form,
   // The picture into the target memo, or into a new memo at the end of the list.
   void PictureToMemo(TMemoForm* target, const platform::ClipboardPicture& picture);
   bool OpenPictureAsMemo(TMemoForm* after, const std::string& path) override;
+  bool OpenPluginPictureAsMemo(TMemoForm* after, const std::string& path) override;
+  // A picture (BMP file image) through the clipboard into a new memo right after this one, or
+  // at the end of the list when that memo is gone.
+  void PictureAfter(TMemoForm* after, const std::string& bmp);
   // --- Picture files (picture_memos.cpp) -------------------------------------------------
   void BitmapOpenAndShowClick(ui::Component* sender);
   // A picture file as a BMP file image: exactly ".bmp" read as one, anything else through
@@ -342,6 +348,9 @@ class TMainForm : public ui::Form,
   void SetJpegDir(const std::string& folder) override;
   bool PictureSaveDialog(platform::FileDialogOptions& options) override;
   std::string JpegDir;  // the last JPEG save's folder, for this run only
+  // The picture plug-ins for the whole run, and the extensions they reported at start.
+  std::unique_ptr<PicturePlugins> PluginManager;
+  std::string SupportedExtensionList;
   void SetDefaultStyleFrom(TMemoForm* memo) override;
   void ClampMemo(TMemoForm* memo) override;
   bool OpenFileAsMemo(const std::string& path) override;

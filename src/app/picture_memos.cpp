@@ -2,6 +2,7 @@
 #include "app/main_form.h"
 #include "base/path.h"
 #include "memo/memo_form.h"
+#include "plugins/picture_plugins.h"
 
 namespace quillpad {
 
@@ -20,9 +21,9 @@ bool TMainForm::PictureSaveDialog(platform::FileDialogOptions& options) {
 }
 
 bool TMainForm::ReadPictureFile(const std::string& path, std::string& bmp) {
-  std::string bytes;
   // Exactly ".bmp": other spellings are offered to the plug-ins with every other format.
-  if (ExtractFileExt(path) != ".bmp") return false;
+  if (ExtractFileExt(path) != ".bmp") return PluginManager->LoadPictureToBitmap(path, bmp) != 0;
+  std::string bytes;
   if (!system_.Files().ReadFile(path, bytes) || !ReadBmpInfo(bytes)) return false;
   bmp = std::move(bytes);
   return true;
@@ -34,7 +35,7 @@ void TMainForm::BitmapOpenAndShowClick(ui::Component*) {
   if (!files.FolderExists(own)) files.CreateFolder(own);
   platform::FileDialogOptions options;
   options.Title = "画像ファイルを開く";
-  options.Filter = "ビットマップファイル(*.bmp)|*.bmp|すべてのファイル(*.*)|*.*";
+  options.Filter = PluginManager->BuildPictureFilter();
   options.InitialDir = !asBitmapDir.empty() && files.FolderExists(asBitmapDir) ? asBitmapDir : own;
   if (!system_.OpenFileDialog(options)) return;
   const std::string& path = options.FileName;

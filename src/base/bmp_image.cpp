@@ -77,7 +77,8 @@ std::optional<BmpInfo> ReadDibInfo(std::string_view dib, std::uint64_t pixelsAt,
   info.ColorCount = static_cast<int>(colors);
   if (bitFields) {
     const std::size_t at = kInfoHeader;  // after a version 1 header, or inside a later one
-    for (int i = 0; i < 3; ++i) info.Masks[i] = at + 4 * i + 4 <= dib.size() ? U32(dib, at + 4 * i) : 0;
+    for (int i = 0; i < 3; ++i)
+      info.Masks[i] = at + 4 * i + 4 <= dib.size() ? U32(dib, at + 4 * i) : 0;
   } else if (bitCount == 16) {
     info.Masks[0] = 0x7C00, info.Masks[1] = 0x03E0, info.Masks[2] = 0x001F;
   } else if (bitCount == 32) {
@@ -134,8 +135,9 @@ std::string BmpFileFromDib(std::string_view dib) {
 }
 
 std::string BmpFileFromParts(std::string_view header, std::string_view pixels) {
-  // The largest header with masks and a full colour table is 124 + 12 + 1024 bytes.
-  if (header.size() > 4096) return {};
+  // The largest header with masks and a full colour table is 124 + 12 + 1024 bytes; a decoder's
+  // block may be longer than what it describes, and the rest is none of the picture's.
+  header = header.substr(0, 4096);
   std::string dib;
   dib.reserve(header.size() + pixels.size());
   dib.append(header);
@@ -143,14 +145,17 @@ std::string BmpFileFromParts(std::string_view header, std::string_view pixels) {
   const std::optional<BmpInfo> info = ReadDibInfo(dib, header.size(), true);
   if (!info) return {};
   const std::size_t stride = (static_cast<std::size_t>(info->Width) * info->BitCount + 31) / 32 * 4;
-  dib.resize(header.size() + stride * info->Height);
+  const std::size_t tableEnd =
+      info->ColorTableOffset + static_cast<std::size_t>(info->ColorCount) * 4;
+  const std::size_t rows = stride * info->Height;
   std::string file;
-  file.reserve(kFileHeader + dib.size());
+  file.reserve(kFileHeader + tableEnd + rows);
   file += "BM";
-  Put32(file, static_cast<std::uint32_t>(kFileHeader + dib.size()));
+  Put32(file, static_cast<std::uint32_t>(kFileHeader + tableEnd + rows));
   Put32(file, 0);
-  Put32(file, static_cast<std::uint32_t>(kFileHeader + header.size()));
-  file.append(dib);
+  Put32(file, static_cast<std::uint32_t>(kFileHeader + tableEnd));
+  file.append(dib, 0, tableEnd);
+  file.append(dib, header.size(), rows);
   return file;
 }
 

@@ -21,7 +21,7 @@ struct BmpInfo {
   bool TopDown = false;
   int BitCount = 0;  // 1, 4, 8, 16, 24 or 32
   PixelFormat Format = PixelFormat::Bits24;
-  std::uint32_t PixelOffset = 0;  // from the start of the file image
+  std::uint32_t PixelOffset = 0;       // from the start of the file image
   std::uint32_t ColorTableOffset = 0;  // from the start of the file image
   int ColorCount = 0;                  // entries of the colour table (pictures of 8 bits or fewer)
   std::uint32_t Masks[3] = {};         // red, green, blue bits of 16- and 32-bit pixels
@@ -61,7 +61,8 @@ std::string EncodeBmp(const RgbPicture& picture, int bitCount,
 
 // A BMP file image from a header (BITMAPINFO: header, masks, colour table, maybe more) and a
 // separate buffer of pixels, as a picture decoder hands them over: empty unless every row the
-// header claims lies inside the pixel bytes. Pixel bytes past the last row are left out.
+// header claims lies inside the pixel bytes. Header bytes past the colour table and pixel bytes
+// past the last row are left out.
 std::string BmpFileFromParts(std::string_view header, std::string_view pixels);
 
 // A 24-bit picture of one colour (0x00BBGGRR), bottom-up.

@@ -7,30 +7,16 @@
 #include <vector>
 
 #include "base/bmp_image.h"
-
-extern "C" {
-#include <jpeglib.h>
-}
+#include "base/jpeg_errors.h"
 
 namespace quillpad {
 
 namespace {
 
-// The library reports failures by calling error_exit, which must not return; we jump back out.
-struct ErrorJump {
-  jpeg_error_mgr manager;
-  std::jmp_buf jump;
-};
-
-void ErrorExit(j_common_ptr info) {
-  std::longjmp(reinterpret_cast<ErrorJump*>(info->err)->jump, 1);
-}
-void NoMessage(j_common_ptr) {}
-
 // Everything the jump may skip lives outside the function that calls setjmp.
 struct Encoding {
   jpeg_compress_struct cinfo{};
-  ErrorJump error{};
+  JpegErrorJump error{};
   unsigned char* out = nullptr;
   unsigned long size = 0;
   ~Encoding() {
@@ -70,9 +56,7 @@ std::string EncodeJpeg(std::string_view bmpFile) {
   const std::optional<RgbPicture> picture = DecodeBmp(bmpFile);
   if (!picture) return {};
   Encoding e;
-  e.cinfo.err = jpeg_std_error(&e.error.manager);
-  e.error.manager.error_exit = ErrorExit;
-  e.error.manager.output_message = NoMessage;
+  e.cinfo.err = QuietJpegErrors(e.error);
   std::vector<JSAMPLE> row(static_cast<std::size_t>(picture->Width) * 3);
   if (!Compress(e, *picture, row) || !e.out) return {};
   return std::string(reinterpret_cast<const char*>(e.out), e.size);

@@ -5,10 +5,10 @@
 #include "base/path.h"
 #include "base/text.h"
 #include "memo/marquee_control.h"
+#include "memo/memo_commands_support.h"
 #include "memo/memo_form.h"
 #include "memo/memo_menu.h"
 #include "memo/memo_paint.h"
-#include "memo/memo_commands_support.h"
 #include "ui/application.h"
 
 namespace quillpad {
@@ -215,10 +215,10 @@ void TMemoForm::DoDropFiles(const std::vector<std::string>& paths) {
       for (const std::string& path : paths) CollectDropped(path, found);
       // The host checks this memo is still there before putting a picture after it.
       for (const std::string& file : found) {
-        // Exactly ".bmp": other spellings and formats are left to the picture readers.
+        // Exactly ".bmp": other spellings and formats go to the plug-ins, then as text.
         if (ExtractFileExt(file) == ".bmp") {
           host->OpenPictureAsMemo(this, file);
-        } else {
+        } else if (!host->OpenPluginPictureAsMemo(this, file)) {
           host->OpenFileAsMemo(file);
         }
       }

@@ -106,6 +106,9 @@ class MemoHost {
   // A dropped BMP file as a new picture memo right after this memo (at the end of the list when
   // that memo is gone). False (after telling the user) when it is no picture this program reads.
   virtual bool OpenPictureAsMemo(TMemoForm* after, const std::string& path) = 0;
+  // A dropped file of any other kind, the same way when a picture plug-in reads it; false,
+  // with nothing said, when none does.
+  virtual bool OpenPluginPictureAsMemo(TMemoForm* after, const std::string& path) = 0;
   virtual void NewMemo() = 0;
   // The main window's picture open command: a picture file as a new memo at the end.
   virtual void OpenPictureFile() = 0;

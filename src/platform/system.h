@@ -14,6 +14,7 @@
 #include "platform/desktop_windows.h"
 #include "platform/file_system.h"
 #include "platform/screen.h"
+#include "platform/picture_plugins.h"
 #include "platform/types.h"
 #include "platform/window.h"
 
@@ -38,7 +39,7 @@ class Clipboard {
  public:
   virtual ~Clipboard() = default;
   virtual bool HasText() = 0;
-  virtual std::string GetText() = 0;  // CP932; empty when there is none
+  virtual std::string GetText() = 0;                  // CP932; empty when there is none
   virtual void SetText(const std::string& text) = 0;  // replaces everything on the clipboard
   // A picture in the bitmap formats. GetPicture is false when there is none or it cannot be read.
   virtual bool HasPicture() = 0;
@@ -181,6 +182,8 @@ class System {
   // "Unlha" with the command line (window 0, a 10-byte output buffer) and releases it. The
   // entry's status and output are the library's own business.
   virtual LibraryCall CallArchiver(const std::string& commandLine) = 0;
+  // The picture plug-in libraries.
+  virtual PluginLoader& Plugins() = 0;
 
   // The font and colour dialogs: they start from the values given and return the user's choice
   // in them; false when cancelled. customColors holds the colour dialog's 16 custom colours.

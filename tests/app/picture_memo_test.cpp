@@ -4,6 +4,7 @@
 #include "base/bmp_image.h"
 #include "memo/memo_form.h"
 #include "memo/memo_record.h"
+#include "support/fake_plugins.h"
 
 namespace quillpad {
 namespace {
@@ -273,6 +274,37 @@ TEST_F(PictureMemoTest, OpeningAPictureFileMakesAMemoAtTheEndAndRemembersItsFold
   EXPECT_EQ(desk.FileDialogs().back().Options.InitialDir, "C:\\Quillpad\\Pics");
   EXPECT_TRUE(desk.AllAnswersUsed());
   EXPECT_EQ(Saved(f, 0).Text, "first");
+}
+
+// With a plug-in at hand: the dialog offers its files, capitals and other formats go through it,
+// and a drop tries it before taking a file as text.
+TEST_F(PictureMemoTest, PicturesThatAreNotExactlyBmpGoThroughThePlugins) {
+  desk.SimPlugins().Register("ifgif.spi", testing::BmpPlugin());
+  std::filesystem::create_directories(ProgramFolder() / "Drop");
+  const std::string blue = SolidBmpFile(4, 6, 0xFF0000);
+  testing::WriteHostFile(ProgramFolder() / "b.BMP", picture);
+  testing::WriteHostFile(ProgramFolder() / "Drop" / "c.qpx", blue);
+  testing::WriteHostFile(ProgramFolder() / "Drop" / "d.qpx", "not a picture");
+  WriteIni("[FORM]\r\niDragDrop=1\r\niAfterSizeChange=0\r\n");
+  TMainForm& f = StartWith({Memo("first", 600, 100), Memo("last", 100, 400)});
+  EXPECT_EQ(f.SupportedExtensionList, ".qpx");
+
+  desk.ExpectOpenFile({true, {"C:\\Quillpad\\b.BMP"}});
+  f.BitmapOpenAndShowClick(nullptr);
+  EXPECT_EQ(desk.FileDialogs().back().Options.Filter,
+            "QPX file(*.qpx),ビットマップファイル(*.bmp)|*.qpx;*.bmp|すべてのファイル(*.*)|*.*");
+  ASSERT_EQ(f.MemoCount(), 3);
+  EXPECT_EQ(f.MemoList[2]->Picture(), picture);
+
+  Sim(*f.MemoList[0]).UserDropFiles({"C:\\Quillpad\\Drop"});
+  ASSERT_EQ(f.MemoCount(), 5);
+  EXPECT_EQ(f.MemoList[1]->Kind(), MemoKind::mkImage);  // right after the memo it was dropped on
+  EXPECT_EQ(f.MemoList[1]->Picture(), blue);
+  EXPECT_EQ(f.MemoList[4]->MemoText(), "not a picture");
+  EXPECT_EQ(desk.SimPlugins().LoadedNow(), 0);
+  EXPECT_TRUE(desk.AllAnswersUsed());
+  EXPECT_EQ(Saved(f, 0).Text, "first");
+  EXPECT_EQ(Saved(f, 1).Picture, blue);
 }
 
 }  // namespace

@@ -16,9 +16,10 @@
 #include <vector>
 
 #include "platform/sim/sim_clipboard_chain.h"
-#include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_screen.h"
 #include "platform/sim/sim_desktop_windows.h"
+#include "platform/sim/sim_file_system.h"
+#include "platform/sim/sim_plugins.h"
 #include "platform/sim/sim_window.h"
 #include "platform/system.h"
 
@@ -61,7 +62,7 @@ struct PrintRecord {
   std::string Title;
   Size PixelsPerInch;
   std::vector<PrintedBitmap> Bitmaps;
-  std::string RichText;  // the text of rich edit windows printed into the job
+  std::string RichText;   // the text of rich edit windows printed into the job
   bool Finished = false;  // false: abandoned before Finish
 };
 
@@ -278,6 +279,9 @@ class SimDesktop : public System, public Clipboard {
   LibraryCall CallArchiver(const std::string& commandLine) override;
   bool RegisterHotKey(int id, unsigned shortCut, std::function<void()> pressed) override;
   void UnregisterHotKey(int id) override { hotKeys_.erase(id); }
+  PluginLoader& Plugins() override { return plugins_; }
+  // Fake picture plug-ins, and the log of their loads.
+  SimPluginLoader& SimPlugins() { return plugins_; }
 
   // --- Clipboard --------------------------------------------------------------------------
   bool HasText() override { return hasText_; }
@@ -407,6 +411,7 @@ class SimDesktop : public System, public Clipboard {
   std::function<void(const std::string&)> archiverRun_;
   std::vector<std::string> archiverCommands_;
   int libraryLoads_ = 0;
+  SimPluginLoader plugins_{files_};
   // Windows: top-level ones in Z order (front first), the foreground, focus and capture.
   std::vector<SimWindow*> zOrder_;
   SimWindow* foreground_ = nullptr;

@@ -13,6 +13,7 @@
 #include "platform/win32/win32_desktop_windows.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_screen.h"
+#include "platform/win32/win32_plugins.h"
 
 namespace quillpad::platform::win32 {
 
@@ -99,6 +100,7 @@ class Win32System : public System {
   LibraryCall CallArchiver(const std::string& commandLine) override;
   bool RegisterHotKey(int id, unsigned shortCut, std::function<void()> pressed) override;
   void UnregisterHotKey(int id) override;
+  PluginLoader& Plugins() override { return plugins_; }
 
   // Backend internals shared by the window peers.
   HINSTANCE Instance() const { return instance_; }
@@ -124,6 +126,7 @@ class Win32System : public System {
   Win32Screen screen_{instance_, desktop_};
   std::unique_ptr<Win32WindowSystem> windows_;
   Win32Clipboard clipboard_;
+  Win32PluginLoader plugins_;
   std::map<UINT_PTR, std::function<void()>> timers_;
   UINT_PTR nextTimer_ = 1;
   std::function<bool()> idle_;
