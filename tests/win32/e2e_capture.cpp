@@ -119,17 +119,6 @@ HWND WaitForWindowAt(DWORD pid, HWND main, const RECT& want) {
   return found;
 }
 
-// The program's window with this caption, once it shows.
-HWND WaitForCaption(DWORD pid, const std::wstring& caption) {
-  HWND found = nullptr;
-  WaitFor([&] {
-    for (HWND w : ProcessWindows(pid, L"QuillpadForm"))
-      if (IsWindowVisible(w) && TextOf(w) == caption) found = w;
-    return found != nullptr;
-  });
-  return found;
-}
-
 // Dark pixels (text) inside r.
 int DarkPixels(const Shot& shot, const RECT& r) {
   int dark = 0;

@@ -42,17 +42,6 @@ HWND OwnWindowInFront() {
   return own;
 }
 
-// A top-level window of the process with this caption.
-HWND WindowTitled(DWORD pid, const std::wstring& caption) {
-  HWND found = nullptr;
-  WaitFor([&] {
-    for (HWND w : ProcessWindows(pid, L"QuillpadForm"))
-      if (IsWindowVisible(w) && TextOf(w) == caption) found = w;
-    return found != nullptr;
-  });
-  return found;
-}
-
 HWND ChildTitled(HWND parent, const std::wstring& cls, const std::wstring& caption) {
   for (HWND child : ChildWindows(parent, cls))
     if (TextOf(child) == caption) return child;
@@ -130,7 +119,7 @@ int main() {
   SetFocus(editors[0]);
   Sleep(300);
   PressKeys({VK_CONTROL, VK_F12});
-  HWND keyDialog = WindowTitled(pid, L"ショートカットの割り当て");
+  HWND keyDialog = WaitForCaption(pid, L"ショートカットの割り当て");
   Check(keyDialog != nullptr, "Ctrl+F12 opens the key assignment");
   if (!keyDialog) {
     for (HWND w : ProcessWindows(pid, L"QuillpadForm"))
@@ -140,7 +129,7 @@ int main() {
   HWND globalButton = keyDialog ? ChildTitled(keyDialog, L"Button", L"ホットキー(&G)...") : nullptr;
   Check(globalButton != nullptr, "the key assignment has the hot-key button");
   if (globalButton) PostMessageW(globalButton, BM_CLICK, 0, 0);
-  HWND globalDialog = WindowTitled(pid, L"システム全体のホットキー");
+  HWND globalDialog = WaitForCaption(pid, L"システム全体のホットキー");
   Check(globalDialog != nullptr, "the button opens the hot-key dialog");
   if (globalDialog) {
     Sleep(500);

@@ -173,6 +173,17 @@ inline bool Start(Process& process, const std::wstring& exe, const std::wstring&
   return process.Started;
 }
 
+// The program's visible window with this caption, once it shows; null after the wait.
+inline HWND WaitForCaption(DWORD pid, const std::wstring& caption) {
+  HWND found = nullptr;
+  WaitFor([&] {
+    for (HWND w : ProcessWindows(pid, L"QuillpadForm"))
+      if (IsWindowVisible(w) && TextOf(w) == caption) found = w;
+    return found != nullptr;
+  });
+  return found;
+}
+
 // Text put on the clipboard as another program puts it.
 inline bool PutClipboardText(const std::wstring& text) {
   for (int attempt = 0; attempt < 20; ++attempt) {
