@@ -117,7 +117,7 @@ void TMainForm::FormCreate() {
   LoadToolList();
   if (bShowCalendar) CreateCalendar();
   ApplyKeyList();
-  RegisterGlobalKeys(true);
+  RegisterGlobalKeys();
   if (bShowClipboardViewer) CreateClipboardViewer();
 
   LoadMemoList(CurMemoFileName);

@@ -376,9 +376,9 @@ class TMainForm : public ui::Form,
   void ApplyKeyList() override;
   void WriteKeyText(bool onMemo, const std::string& name,
                     const std::optional<std::string>& text) override;
-  // The system-wide keys of KeyList.ini registered afresh; report: keys the system refused
-  // are named in a box.
-  void RegisterGlobalKeys(bool report);
+  // The system-wide keys of KeyList.ini registered afresh; keys the system refused are named
+  // in a box.
+  void RegisterGlobalKeys();
   void EditGlobalKeys() override;
   void ShowHideAllMemoClick(ui::Component* sender);
 

@@ -12,6 +12,12 @@
 
 namespace quillpad {
 
+namespace {
+keys::GlobalKeys GlobalKeysIn(platform::FileSystem& files, const std::string& path) {
+  return keys::ReadGlobalKeys(keys::ReadKeyList(files, path, keys::kGlobalKeySection));
+}
+}  // namespace
+
 void TMainForm::ApplyKeyList() {
   keys::ApplyKeyList(*this, keys::ReadKeyList(system_.Files(), ProgramPath(FileNames::kKeyList)));
 }
@@ -26,9 +32,8 @@ void TMainForm::WriteKeyText(bool onMemo, const std::string& name,
   if (!written) throw AppError(WriteFailureText(path));
 }
 
-void TMainForm::RegisterGlobalKeys(bool report) {
-  const keys::GlobalKeys chosen = keys::ReadGlobalKeys(keys::ReadKeyList(
-      system_.Files(), ProgramPath(FileNames::kKeyList), keys::kGlobalKeySection));
+void TMainForm::RegisterGlobalKeys() {
+  const keys::GlobalKeys chosen = GlobalKeysIn(system_.Files(), ProgramPath(FileNames::kKeyList));
   using Command = void (TMainForm::*)(ui::Component*);
   static constexpr Command kCommands[keys::kGlobalCommandCount] = {
       &TMainForm::ClipNewMemoAtEndClick, &TMainForm::ShowHideAllMemoClick,
@@ -46,7 +51,7 @@ void TMainForm::RegisterGlobalKeys(bool report) {
     });
     if (!registered) refused.push_back(chosen[i]);
   }
-  if (report && !refused.empty()) {
+  if (!refused.empty()) {
     system_.MessageBox(keys::HotKeyFailureText(refused), application_.Title,
                        platform::MbOk | platform::MbIconWarning);
   }
@@ -54,8 +59,7 @@ void TMainForm::RegisterGlobalKeys(bool report) {
 
 void TMainForm::EditGlobalKeys() {
   const std::string path = ProgramPath(FileNames::kKeyList);
-  TGlobalKeyDlg dialog(this, keys::ReadGlobalKeys(keys::ReadKeyList(system_.Files(), path,
-                                                                    keys::kGlobalKeySection)));
+  TGlobalKeyDlg dialog(this, GlobalKeysIn(system_.Files(), path));
   if (dialog.ShowModal() != ui::MrOk) return;
   const keys::GlobalKeys chosen = dialog.Keys();
   platform::Profile file(system_.Files(), path);
@@ -65,7 +69,7 @@ void TMainForm::EditGlobalKeys() {
       throw AppError(WriteFailureText(path));
     }
   }
-  RegisterGlobalKeys(true);
+  RegisterGlobalKeys();
 }
 
 void TMainForm::SetShortCutKeyClick(ui::Component*) {
