@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "capture/capture_commands.h"
 #include "plugins/picture_plugins.h"
+#include "plugins/picture_preview.h"
 #include "tray/task_bar.h"
 
 namespace quillpad {
@@ -100,6 +101,7 @@ void TMainForm::FormCreate() {
   LoadSettings();
   PluginManager = std::make_unique<PicturePlugins>(system_.Plugins());
   SupportedExtensionList = PluginManager->SupportedExtensions();
+  PreviewOfPictureDialogs = std::make_unique<PicturePreview>(*PluginManager, system_);
   platform::FileSystem& files = system_.Files();
   WorkDir = asWorkDir;
   if (WorkDir.empty() || !files.FolderExists(WorkDir)) {

@@ -46,6 +46,7 @@ class CaptureCommands;
 class TCalculatorDlg;
 class TOptionDlg;
 class PicturePlugins;
+class PicturePreview;
 
 // The fixed file and folder names of the program.
 struct FileNames {
@@ -351,6 +352,12 @@ class TMainForm : public ui::Form,
   // The picture plug-ins for the whole run, and the extensions they reported at start.
   std::unique_ptr<PicturePlugins> PluginManager;
   std::string SupportedExtensionList;
+  // The picture dialogs' preview; the save dialog's handler is the open one's twin.
+  std::unique_ptr<PicturePreview> PreviewOfPictureDialogs;
+  void OpenPictureDialog1SelectionChange(const platform::FileDialogSelection& selection);
+  void SavePictureDialog1SelectionChange(const platform::FileDialogSelection& selection);
+  void OpenPictureDialog1Close();
+  void WithPreview(platform::FileDialogOptions& options, bool save);
   void SetDefaultStyleFrom(TMemoForm* memo) override;
   void ClampMemo(TMemoForm* memo) override;
   bool OpenFileAsMemo(const std::string& path) override;

@@ -3,6 +3,7 @@
 #include "base/path.h"
 #include "memo/memo_form.h"
 #include "plugins/picture_plugins.h"
+#include "plugins/picture_preview.h"
 
 namespace quillpad {
 
@@ -16,7 +17,29 @@ void TMainForm::OpenPictureFile() {
   BitmapOpenAndShowClick(nullptr);
 }
 
+void TMainForm::OpenPictureDialog1SelectionChange(const platform::FileDialogSelection& selection) {
+  PreviewOfPictureDialogs->SelectionChange(selection, SupportedExtensionList);
+}
+void TMainForm::SavePictureDialog1SelectionChange(const platform::FileDialogSelection& selection) {
+  OpenPictureDialog1SelectionChange(selection);
+}
+void TMainForm::OpenPictureDialog1Close() {
+  PreviewOfPictureDialogs->DialogClose();
+}
+
+void TMainForm::WithPreview(platform::FileDialogOptions& options, bool save) {
+  options.OnSelectionChange = [this, save](const platform::FileDialogSelection& selection) {
+    if (save) {
+      SavePictureDialog1SelectionChange(selection);
+    } else {
+      OpenPictureDialog1SelectionChange(selection);
+    }
+  };
+  options.OnClose = [this] { OpenPictureDialog1Close(); };
+}
+
 bool TMainForm::PictureSaveDialog(platform::FileDialogOptions& options) {
+  WithPreview(options, true);
   return system_.SaveFileDialog(options);
 }
 
@@ -37,6 +60,7 @@ void TMainForm::BitmapOpenAndShowClick(ui::Component*) {
   options.Title = "画像ファイルを開く";
   options.Filter = PluginManager->BuildPictureFilter();
   options.InitialDir = !asBitmapDir.empty() && files.FolderExists(asBitmapDir) ? asBitmapDir : own;
+  WithPreview(options, false);
   if (!system_.OpenFileDialog(options)) return;
   const std::string& path = options.FileName;
   std::string bmp;

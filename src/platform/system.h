@@ -99,6 +99,14 @@ class TrayIcon {
   std::function<void(unsigned mouseMessage, Point cursor)> OnCallback;
 };
 
+// What an open file dialog shows as chosen: the full path (a folder, or nothing chosen, as the
+// dialog gives it) and the dialog's window, for a window placed beside it.
+struct FileDialogSelection {
+  std::string Path;
+  Rect DialogBounds;  // screen
+  WindowHandle Dialog = 0;
+};
+
 struct FileDialogOptions {
   std::string Title;
   std::string Filter;  // "テキスト (*.txt)|*.txt|すべて (*.*)|*.*"
@@ -109,6 +117,10 @@ struct FileDialogOptions {
   bool AllowMultiSelect = false;
   std::vector<std::string> FileNames;  // out, with AllowMultiSelect
   bool OverwritePrompt = false;
+  // While the dialog is open: each change of the chosen file. After it closes, however it closed
+  // and before the dialog call returns: OnClose.
+  std::function<void(const FileDialogSelection&)> OnSelectionChange;
+  std::function<void()> OnClose;
 };
 
 class System {

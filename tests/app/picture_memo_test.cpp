@@ -4,6 +4,7 @@
 #include "base/bmp_image.h"
 #include "memo/memo_form.h"
 #include "memo/memo_record.h"
+#include "plugins/picture_preview.h"
 #include "support/fake_plugins.h"
 
 namespace quillpad {
@@ -305,6 +306,73 @@ TEST_F(PictureMemoTest, PicturesThatAreNotExactlyBmpGoThroughThePlugins) {
   EXPECT_TRUE(desk.AllAnswersUsed());
   EXPECT_EQ(Saved(f, 0).Text, "first");
   EXPECT_EQ(Saved(f, 1).Picture, blue);
+}
+
+
+// The picture dialogs' preview: a file the plug-ins read stands at the dialog's left at its own
+// size and the dialog keeps the keyboard; anything else, and the dialog's close, take it away.
+TEST_F(PictureMemoTest, ThePictureDialogsPreviewFollowsTheChosenFile) {
+  desk.SimPlugins().Register("ifgif.spi", testing::BmpPlugin());
+  const std::string green = SolidBmpFile(40, 30, 0x00FF00);
+  testing::WriteHostFile(ProgramFolder() / "g.qpx", green);
+  testing::WriteHostFile(ProgramFolder() / "G2.QPX", SolidBmpFile(8, 9, 0xFF0000));
+  testing::WriteHostFile(ProgramFolder() / "b.BMP", picture);
+  testing::WriteHostFile(ProgramFolder() / "bad.qpx", "not a picture");
+  TMainForm& f = StartWith({Memo("first", 600, 100)});
+  f.SetForeground();
+  const auto preview = [&f] { return f.PreviewOfPictureDialogs->Form(); };
+
+  std::vector<std::string> seen;
+  desk.ExpectOpenFile({.Ok = false,
+                       .Files = {},
+                       .Selections = {"C:\\Quillpad\\g.qpx", "C:\\Quillpad\\b.BMP",
+                                      "C:\\Quillpad\\G2.QPX", "C:\\Quillpad\\bad.qpx",
+                                      "C:\\Quillpad\\gone.qpx", "C:\\Quillpad\\g.qpx"},
+                       .WhileOpen = [&](const std::string& path) {
+                         TImageViewForm* form = preview();
+                         if (!form) {
+                           seen.push_back("none");
+                           return;
+                         }
+                         seen.push_back(form->Hint());
+                         EXPECT_TRUE(form->Visible()) << path;
+                         EXPECT_EQ(form->BorderStyle(), platform::BorderStyle::None);
+                         EXPECT_EQ(Sim(*form).Text(), "イメージビューア");
+                         // The dialog, not the preview, has the keyboard.
+                         const platform::WindowHandle front = desk.Others().ForeignForeground();
+                         ASSERT_NE(front, 0u);
+                         EXPECT_EQ(desk.Others().Foreign(front).Text, "画像ファイルを開く");
+                         if (path != "C:\\Quillpad\\g.qpx") return;
+                         const platform::Rect d = platform::sim::kFileDialogBounds;
+                         EXPECT_EQ(form->BoundsRect(), (platform::Rect{d.Left - 40, d.Top, d.Left, d.Top + 30}));
+                         EXPECT_EQ(DecodeBmp(form->Picture())->Pixels, DecodeBmp(green)->Pixels);
+                         EXPECT_EQ(Sim(*form->Image1).Paint().at(0),
+                                   "DrawBitmap 0,0,40,30 " + std::to_string(form->Picture().size()) + " bytes");
+                         EXPECT_EQ(Sim(*form->Image1).ToolTip(), "高さ:30 幅:40");
+                       }});
+  f.BitmapOpenAndShowClick(nullptr);
+  EXPECT_EQ(seen, (std::vector<std::string>{"高さ:30 幅:40", "none", "高さ:9 幅:8", "none", "none",
+                                            "高さ:30 幅:40"}));
+  EXPECT_EQ(preview(), nullptr);
+  EXPECT_TRUE(f.Active());  // the owner is in front again
+  EXPECT_EQ(f.MemoCount(), 1);
+
+  // The memo's picture save dialog has the same preview, and a click on it hides it.
+  desk.SetPicture(picture);
+  f.ClipNewMemoAtEndClick(nullptr);
+  desk.ExpectSaveFile({.Ok = false,
+                       .Files = {},
+                       .Selections = {"C:\\Quillpad\\g.qpx"},
+                       .WhileOpen = [&](const std::string&) {
+                         ASSERT_NE(preview(), nullptr);
+                         Sim(*preview()->Image1).UserMouseDown(platform::MouseButton::Left, {3, 3});
+                         Sim(*preview()->Image1).UserMouseUp(platform::MouseButton::Left, {3, 3});
+                         EXPECT_FALSE(preview()->Visible());
+                       }});
+  f.MemoList[1]->MemoSaveClick();
+  EXPECT_EQ(preview(), nullptr);
+  EXPECT_TRUE(desk.AllAnswersUsed());
+  EXPECT_EQ(Saved(f, 0).Text, "first");
 }
 
 }  // namespace

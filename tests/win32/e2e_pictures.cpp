@@ -1,11 +1,12 @@
 // End-to-end check of picture plug-ins under Wine: the tray menu's picture command opens the
-// picture dialog, whose filter comes from the plug-ins beside the program; a PNG file of four
-// coloured blocks chosen there is decoded by our ifpng.spi and shows as a picture memo, block by
-// block in the screenshot; MemoData.dat holds the picture memo after exit, and the memo that was
+// picture dialog, whose filter comes from the plug-ins beside the program; choosing a PNG file of
+// four coloured blocks in its list brings up the preview beside it; opened, the file is decoded by
+// our ifpng.spi and shows as a picture memo, block by block in the screenshots; MemoData.dat holds the picture memo after exit, and the memo that was
 // there before is unchanged.
 //   e2e_pictures.exe QUILLPAD_EXE
 // clang-format off
 #include "e2e_support.h"  // <windows.h> before the shell header
+#include <commctrl.h>
 #include <shellapi.h>
 // clang-format on
 
@@ -83,6 +84,62 @@ HWND PictureMemo(DWORD pid) {
   return nullptr;
 }
 
+void CheckBlocks(const Shot& shot, HWND window, const char* what) {
+  const RECT client = ScreenClientRect(window);
+  for (int block = 0; block < 4; ++block) {
+    const int x0 = client.left + (block % 2) * kWidth / 2,
+              y0 = client.top + (block / 2) * kHeight / 2;
+    const RECT inner{x0 + 4, y0 + 4, x0 + kWidth / 2 - 4, y0 + kHeight / 2 - 4};
+    const COLORREF seen = shot.Dominant(inner);
+    Check(seen == kBlocks[block] && shot.CountOther(inner, seen) == 0, what,
+          "block " + std::to_string(block) + ": " + ColourText(seen) + " want " +
+              ColourText(kBlocks[block]));
+  }
+}
+
+// The dialog goes to the Pics folder and its file list's first file (the PNG) is chosen from the
+// keyboard: the preview stands at the dialog's left showing the picture, and the dialog keeps
+// the activation.
+void CheckPreview(DWORD pid, HWND dialog, HWND name, const std::wstring& pics) {
+  SetWindowPos(dialog, nullptr, 600, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pics.c_str()));
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+  HWND list = nullptr;
+  Check(WaitFor([&] {
+          const auto lists = ChildWindows(dialog, L"SysListView32");
+          list = lists.empty() ? nullptr : lists[0];
+          return list && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 1;
+        }),
+        "the dialog lists the Pics folder's one picture");
+  if (!list) return;
+  SetFocus(list);
+  PostMessageW(list, WM_KEYDOWN, VK_HOME, 0);
+  PostMessageW(list, WM_KEYUP, VK_HOME, 0);
+  HWND preview = nullptr;
+  WaitFor([&] {
+    for (HWND w : ProcessWindows(pid, L"QuillpadForm"))
+      if (IsWindowVisible(w) && TextOf(w) == L"イメージビューア") preview = w;
+    return preview != nullptr;
+  });
+  Check(preview != nullptr, "the preview shows");
+  if (!preview) return;
+  RECT d{}, p{};
+  GetWindowRect(dialog, &d);
+  GetWindowRect(preview, &p);
+  Check(p.right == d.left && p.top == d.top && p.right - p.left == kWidth &&
+            p.bottom - p.top == kHeight,
+        "the preview stands at the dialog's left at the picture's size",
+        std::to_string(p.left) + "," + std::to_string(p.top) + " " +
+            std::to_string(p.right - p.left) + "x" + std::to_string(p.bottom - p.top));
+  Check(WaitFor([&] { return GetForegroundWindow() == dialog; }, 3000),
+        "the dialog keeps the activation");
+  Sleep(500);
+  const Shot shot = Shot::Take();
+  Check(shot.Save(BesideSelf(L"-preview.bmp")), "screenshot saved");
+  CheckBlocks(shot, preview, "the preview shows each block's colour");
+}
+
 }  // namespace
 
 int main() {
@@ -146,6 +203,7 @@ int main() {
         "the filter names the plug-ins' types", ToCp932(first));
   HWND name = GetDlgItem(dialog, 0x47C);
   if (!name) name = GetDlgItem(dialog, 0x480);
+  CheckPreview(pid, dialog, name, folder + L"\\Pics");
   const std::wstring path = folder + L"\\Pics\\blocks.png";
   SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
@@ -170,16 +228,11 @@ int main() {
   Sleep(800);
   const Shot shot = Shot::Take();
   Check(shot.Save(BesideSelf(L".bmp")), "screenshot saved");
-  const RECT client = ScreenClientRect(memo);
-  for (int block = 0; block < 4; ++block) {
-    const int x0 = client.left + (block % 2) * kWidth / 2,
-              y0 = client.top + (block / 2) * kHeight / 2;
-    const RECT inner{x0 + 4, y0 + 4, x0 + kWidth / 2 - 4, y0 + kHeight / 2 - 4};
-    const COLORREF seen = shot.Dominant(inner);
-    Check(seen == kBlocks[block] && shot.CountOther(inner, seen) == 0, "a block shows its colour",
-          "block " + std::to_string(block) + ": " + ColourText(seen) + " want " +
-              ColourText(kBlocks[block]));
-  }
+  CheckBlocks(shot, memo, "a block shows its colour");
+  bool previewGone = true;
+  for (HWND w : ProcessWindows(pid, L"QuillpadForm"))
+    if (IsWindowVisible(w) && TextOf(w) == L"イメージビューア") previewGone = false;
+  Check(previewGone, "the preview went with the dialog");
 
   PostMessageW(main, WM_CLOSE, 0, 0);
   Check(app.Wait() == 0, "the program ends with exit code 0");

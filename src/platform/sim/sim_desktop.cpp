@@ -174,6 +174,22 @@ bool SimDesktop::FileDialog(bool save, FileDialogOptions& options) {
   }
   FileDialogAnswer answer = std::move(queue.front());
   queue.pop_front();
+  if (!answer.Selections.empty()) {
+    SimWindow* owner = foreground_;
+    ForeignWindow window;
+    window.Text = options.Title;
+    window.Bounds = kFileDialogBounds;
+    const WindowHandle dialog = desktopWindows_.AddForeignWindow(std::move(window));
+    desktopWindows_.SetForeground(dialog);
+    for (const std::string& path : answer.Selections) {
+      if (options.OnSelectionChange) options.OnSelectionChange({path, kFileDialogBounds, dialog});
+      if (answer.WhileOpen) answer.WhileOpen(path);
+    }
+    desktopWindows_.RemoveForeignWindow(dialog);
+    // The dialog's owner takes the activation back, as it does when a modal dialog closes.
+    if (owner) owner->SetForeground();
+  }
+  if (options.OnClose) options.OnClose();
   if (!answer.Ok || answer.Files.empty()) return false;
   options.FileName = answer.Files.front();
   options.FileNames =

@@ -40,7 +40,13 @@ struct FileDialogAnswer {
   bool Ok = false;
   std::vector<std::string> Files;  // full paths
   int FilterIndex = 0;             // 0 keeps the program's choice
+  // Files the user points at before answering, each reported as a selection change while the
+  // dialog stands at kFileDialogBounds as a window of its own; after each one, WhileOpen (when
+  // set) looks at what the program made of it.
+  std::vector<std::string> Selections{};
+  std::function<void(const std::string& path)> WhileOpen{};
 };
+inline constexpr Rect kFileDialogBounds{400, 200, 960, 620};
 
 struct FileDialogRecord {
   bool Save = false;

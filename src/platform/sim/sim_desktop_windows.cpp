@@ -26,6 +26,13 @@ WindowHandle SimDesktopWindows::AddForeignWindow(ForeignWindow window) {
   return handle;
 }
 
+void SimDesktopWindows::RemoveForeignWindow(WindowHandle topLevel) {
+  std::erase(topLevel_, topLevel);
+  for (WindowHandle child : at(topLevel).Children) windows_.erase(child);
+  windows_.erase(topLevel);
+  if (foreground_ == topLevel) foreground_ = 0;
+}
+
 WindowHandle SimDesktopWindows::HandleOf(Window& window) {
   return HandleOfSim(&SimDesktop::Sim(&window));
 }

@@ -36,6 +36,8 @@ class SimDesktopWindows : public DesktopWindows {
   // A window of another program: top-level ones go below every window there is, children after
   // their siblings. Focus: the control that has the focus in a top-level window.
   WindowHandle AddForeignWindow(ForeignWindow window);
+  // A top-level window closes; when it was in front, ours are next.
+  void RemoveForeignWindow(WindowHandle topLevel);
   void SetForeignFocus(WindowHandle topLevel, WindowHandle control) { at(topLevel).Focus = control; }
   // Attaching to the other program's input fails (GetFocus then answers unattached: nothing).
   void SetAttachFails(bool fails) { attachFails_ = fails; }

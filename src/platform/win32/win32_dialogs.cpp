@@ -24,6 +24,35 @@ std::wstring FilterList(const std::string& filter) {
   return list;
 }
 
+// The explorer-style dialog's hook: a child dialog of the real one, told of its notifications.
+UINT_PTR CALLBACK SelectionHook(HWND hook, UINT message, WPARAM, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    const auto* ofn = reinterpret_cast<const OPENFILENAMEW*>(lParam);
+    SetWindowLongPtrW(hook, GWLP_USERDATA, static_cast<LONG_PTR>(ofn->lCustData));
+    return 0;
+  }
+  if (message != WM_NOTIFY || reinterpret_cast<NMHDR*>(lParam)->code != CDN_SELCHANGE) return 0;
+  auto* options = reinterpret_cast<FileDialogOptions*>(GetWindowLongPtrW(hook, GWLP_USERDATA));
+  if (!options || !options->OnSelectionChange) return 0;
+  HWND dialog = GetParent(hook);
+  std::wstring path(MAX_PATH, L'\0');
+  LRESULT n = SendMessageW(dialog, CDM_GETFILEPATH, path.size(), reinterpret_cast<LPARAM>(path.data()));
+  if (n > static_cast<LRESULT>(path.size())) {
+    path.assign(static_cast<std::size_t>(n), L'\0');
+    n = SendMessageW(dialog, CDM_GETFILEPATH, path.size(), reinterpret_cast<LPARAM>(path.data()));
+  }
+  path.resize(n > 0 ? wcsnlen(path.c_str(), static_cast<std::size_t>(n)) : 0);
+  RECT r{};
+  GetWindowRect(dialog, &r);
+  // Nothing may unwind through the system's dialog code; a preview that failed shows nothing.
+  try {
+    options->OnSelectionChange(
+        {Narrow(path), {r.left, r.top, r.right, r.bottom}, reinterpret_cast<WindowHandle>(dialog)});
+  } catch (...) {
+  }
+  return 0;
+}
+
 bool RunDialog(FileDialogOptions& options, bool save) {
   const std::wstring filter = FilterList(options.Filter);
   const std::wstring title = Wide(options.Title);
@@ -49,7 +78,14 @@ bool RunDialog(FileDialogOptions& options, bool save) {
   if (options.AllowMultiSelect && !save) ofn.Flags |= OFN_ALLOWMULTISELECT;
   if (options.OverwritePrompt && save) ofn.Flags |= OFN_OVERWRITEPROMPT;
 
+  if (options.OnSelectionChange) {
+    ofn.Flags |= OFN_ENABLEHOOK;
+    ofn.lpfnHook = SelectionHook;
+    ofn.lCustData = reinterpret_cast<LPARAM>(&options);
+  }
+
   const BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  if (options.OnClose) options.OnClose();
   if (!ok) return false;
   options.FilterIndex = static_cast<int>(ofn.nFilterIndex);
   options.FileNames.clear();
