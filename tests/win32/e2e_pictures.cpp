@@ -77,9 +77,11 @@ HWND VisibleDialog(DWORD pid, const std::wstring& title) {
 // The memo window whose client area is the picture's size.
 HWND PictureMemo(DWORD pid) {
   for (HWND w : ProcessWindows(pid, L"QuillpadForm")) {
+    // The caption first: a preview going away in between answers with none.
+    if (TextOf(w) == L"イメージビューア") continue;
     RECT r{};
-    GetClientRect(w, &r);
-    if (IsWindowVisible(w) && r.right == kWidth && r.bottom == kHeight) return w;
+    if (IsWindowVisible(w) && GetClientRect(w, &r) && r.right == kWidth && r.bottom == kHeight)
+      return w;
   }
   return nullptr;
 }
@@ -101,7 +103,7 @@ void CheckBlocks(const Shot& shot, HWND window, const char* what) {
 // keyboard: the preview stands at the dialog's left showing the picture, and the dialog keeps
 // the activation.
 void CheckPreview(DWORD pid, HWND dialog, HWND name, const std::wstring& pics) {
-  SetWindowPos(dialog, nullptr, 600, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SetWindowPos(dialog, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pics.c_str()));
   PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
@@ -138,6 +140,11 @@ void CheckPreview(DWORD pid, HWND dialog, HWND name, const std::wstring& pics) {
   const Shot shot = Shot::Take();
   Check(shot.Save(BesideSelf(L"-preview.bmp")), "screenshot saved");
   CheckBlocks(shot, preview, "the preview shows each block's colour");
+  const int captionY = d.top + GetSystemMetrics(SM_CYFRAME) + 2;
+  const COLORREF caption = shot.Dominant({d.right - 120, captionY, d.right - 40, captionY + 4});
+  Check(caption == GetSysColor(COLOR_ACTIVECAPTION) ||
+            caption == GetSysColor(COLOR_GRADIENTACTIVECAPTION),
+        "the dialog's title bar is drawn active", ColourText(caption));
 }
 
 }  // namespace
