@@ -56,10 +56,7 @@ int main() {
   const int right = work.left + GetSystemMetrics(SM_CXFULLSCREEN) - 2;
 
   Process app;
-  Check(Start(app, exe, folder), "Quillpad.exe starts");
-  WaitForInputIdle(app.Info.hProcess, 20000);
-  HWND main = MainWindow(app.Info.dwProcessId);
-  Check(main != nullptr, "the main window exists");
+  HWND main = StartQuillpad(app, exe, folder);
   std::vector<HWND> memos;
   WaitFor([&] {
     memos.clear();

@@ -77,12 +77,9 @@ int main() {
   const std::wstring exe = argv[1];
   const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
   Process app;
-  if (!Start(app, exe, folder)) return 1;
-  WaitForInputIdle(app.Info.hProcess, 20000);
+  HWND main = StartWithEditor(app, exe, folder);
+  if (!main) return 1;
   const DWORD pid = app.Info.dwProcessId;
-  HWND main = MainWindow(pid);
-  TrayClick(pid);
-  Check(WaitFor([&] { return main && IsWindowVisible(main); }), "a tray click shows the editor");
   const auto editors = ChildWindows(main, L"RICHEDIT");
   const auto toolBars = ChildWindows(main, L"ToolbarWindow32");
   if (editors.empty() || toolBars.size() < 2) {

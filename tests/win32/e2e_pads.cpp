@@ -96,12 +96,9 @@ int main() {
         "MemoData.dat written");
 
   Process app;
-  Check(Start(app, exe, folder), "Quillpad.exe starts");
-  WaitForInputIdle(app.Info.hProcess, 20000);
-  const DWORD pid = app.Info.dwProcessId;
-  HWND main = MainWindow(pid);
-  Check(main != nullptr, "the main window exists");
+  HWND main = StartQuillpad(app, exe, folder);
   if (!main) return 1;
+  const DWORD pid = app.Info.dwProcessId;
   const auto toolBars = ChildWindows(main, L"ToolbarWindow32");
   Check(!toolBars.empty(), "the basic tool bar exists");
   if (toolBars.empty()) return 1;

@@ -170,12 +170,9 @@ int main() {
   WriteFileBytes(folder + L"\\MemoData.dat", memoFile);
 
   Process app;
-  Check(Start(app, exe, folder), "Quillpad starts");
-  WaitForInputIdle(app.Info.hProcess, 20000);
-  const DWORD pid = app.Info.dwProcessId;
-  HWND main = MainWindow(pid);
-  Check(main != nullptr, "the main window exists");
+  HWND main = StartQuillpad(app, exe, folder);
   if (!main) return 1;
+  const DWORD pid = app.Info.dwProcessId;
   // The tray menu's picture command by its access keys: データを使って新規メモ作成(&M) >
   // ファイルを開いて(&F) > 画像(&B).
   const auto trays = ProcessWindows(pid, L"QuillpadTray");

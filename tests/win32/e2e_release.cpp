@@ -88,12 +88,9 @@ int main() {
         "the version resource holds the copyright");
 
   Process app;
-  Check(Start(app, exe, folder), "Quillpad starts from the unpacked folder");
-  WaitForInputIdle(app.Info.hProcess, 20000);
-  const DWORD pid = app.Info.dwProcessId;
-  HWND main = MainWindow(pid);
-  Check(main != nullptr, "the main window exists");
+  HWND main = StartQuillpad(app, exe, folder);
   if (!main) return 1;
+  const DWORD pid = app.Info.dwProcessId;
   const auto toolBars = ChildWindows(main, L"ToolbarWindow32");
   Check(!toolBars.empty(), "the main window has its tool bar");
   if (toolBars.empty()) return 1;

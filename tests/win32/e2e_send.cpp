@@ -116,10 +116,7 @@ int main() {
   Check(before >= 0 && before < 4, "the edit box starts empty", std::to_string(before) + " pixels");
 
   Process app;
-  Check(Start(app, exe, folder), "Quillpad.exe starts");
-  WaitForInputIdle(app.Info.hProcess, 20000);
-  HWND main = MainWindow(app.Info.dwProcessId);
-  Check(main != nullptr, "the main window exists");
+  HWND main = StartQuillpad(app, exe, folder);
   HWND memoWindow = nullptr;
   WaitFor([&] {
     for (HWND w : ProcessWindows(app.Info.dwProcessId, L"QuillpadForm")) {

@@ -382,11 +382,21 @@ inline void PressKey(WORD key, bool alt = false) {
   Sleep(150);
 }
 
-// Starts the program and shows its editor with a tray click; its main window, or null.
-inline HWND StartWithEditor(Process& app, const std::wstring& exe, const std::wstring& folder) {
-  if (!Start(app, exe, folder)) return nullptr;
+// Starts the program and waits for it to settle; its main window, or null.
+inline HWND StartQuillpad(Process& app, const std::wstring& exe, const std::wstring& folder) {
+  const bool started = Start(app, exe, folder);
+  Check(started, "Quillpad starts");
+  if (!started) return nullptr;
   WaitForInputIdle(app.Info.hProcess, 20000);
   HWND main = MainWindow(app.Info.dwProcessId);
+  Check(main != nullptr, "the main window exists");
+  return main;
+}
+
+// Starts the program and shows its editor with a tray click; its main window, or null.
+inline HWND StartWithEditor(Process& app, const std::wstring& exe, const std::wstring& folder) {
+  HWND main = StartQuillpad(app, exe, folder);
+  if (!main) return nullptr;
   TrayClick(app.Info.dwProcessId);
   const bool shown = WaitFor([&] { return main && IsWindowVisible(main); });
   Check(shown, "a tray click shows the editor");
