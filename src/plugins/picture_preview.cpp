@@ -10,8 +10,6 @@ namespace quillpad {
 PicturePreview::PicturePreview(PicturePlugins& plugins, platform::System& system)
     : plugins_(plugins), system_(system) {}
 
-PicturePreview::~PicturePreview() = default;
-
 bool PicturePreview::Previewable(const std::string& path, std::string_view extensions) {
   const std::string ext = ExtractFileExt(path);
   if (ext.empty() || !system_.Files().FileExists(path)) return false;

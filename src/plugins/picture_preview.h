@@ -15,7 +15,6 @@ namespace quillpad {
 class PicturePreview {
  public:
   PicturePreview(PicturePlugins& plugins, platform::System& system);
-  ~PicturePreview();
 
   // extensions: the plug-ins' extension list, one per line (".png").
   void SelectionChange(const platform::FileDialogSelection& selection, std::string_view extensions);

@@ -308,7 +308,6 @@ TEST_F(PictureMemoTest, PicturesThatAreNotExactlyBmpGoThroughThePlugins) {
   EXPECT_EQ(Saved(f, 1).Picture, blue);
 }
 
-
 // The picture dialogs' preview: a file the plug-ins read stands at the dialog's left at its own
 // size and the dialog keeps the keyboard; anything else, and the dialog's close, take it away.
 TEST_F(PictureMemoTest, ThePictureDialogsPreviewFollowsTheChosenFile) {
@@ -323,33 +322,33 @@ TEST_F(PictureMemoTest, ThePictureDialogsPreviewFollowsTheChosenFile) {
   const auto preview = [&f] { return f.PreviewOfPictureDialogs->Form(); };
 
   std::vector<std::string> seen;
-  desk.ExpectOpenFile({.Ok = false,
-                       .Files = {},
-                       .Selections = {"C:\\Quillpad\\g.qpx", "C:\\Quillpad\\b.BMP",
-                                      "C:\\Quillpad\\G2.QPX", "C:\\Quillpad\\bad.qpx",
-                                      "C:\\Quillpad\\gone.qpx", "C:\\Quillpad\\g.qpx"},
-                       .WhileOpen = [&](const std::string& path) {
-                         TImageViewForm* form = preview();
-                         if (!form) {
-                           seen.push_back("none");
-                           return;
-                         }
-                         seen.push_back(form->Hint());
-                         EXPECT_TRUE(form->Visible()) << path;
-                         EXPECT_EQ(form->BorderStyle(), platform::BorderStyle::None);
-                         EXPECT_EQ(Sim(*form).Text(), "イメージビューア");
-                         // The dialog, not the preview, has the keyboard.
-                         const platform::WindowHandle front = desk.Others().ForeignForeground();
-                         ASSERT_NE(front, 0u);
-                         EXPECT_EQ(desk.Others().Foreign(front).Text, "画像ファイルを開く");
-                         if (path != "C:\\Quillpad\\g.qpx") return;
-                         const platform::Rect d = platform::sim::kFileDialogBounds;
-                         EXPECT_EQ(form->BoundsRect(), (platform::Rect{d.Left - 40, d.Top, d.Left, d.Top + 30}));
-                         EXPECT_EQ(DecodeBmp(form->Picture())->Pixels, DecodeBmp(green)->Pixels);
-                         EXPECT_EQ(Sim(*form->Image1).Paint().at(0),
-                                   "DrawBitmap 0,0,40,30 " + std::to_string(form->Picture().size()) + " bytes");
-                         EXPECT_EQ(Sim(*form->Image1).ToolTip(), "高さ:30 幅:40");
-                       }});
+  desk.ExpectOpenFile(
+      {.Ok = false,
+       .Files = {},
+       .Selections = {"C:\\Quillpad\\g.qpx", "C:\\Quillpad\\b.BMP", "C:\\Quillpad\\G2.QPX",
+                      "C:\\Quillpad\\bad.qpx", "C:\\Quillpad\\gone.qpx", "C:\\Quillpad\\g.qpx"},
+       .WhileOpen = [&](const std::string& path) {
+         TImageViewForm* form = preview();
+         if (!form) {
+           seen.push_back("none");
+           return;
+         }
+         seen.push_back(form->Hint());
+         EXPECT_TRUE(form->Visible()) << path;
+         EXPECT_EQ(form->BorderStyle(), platform::BorderStyle::None);
+         EXPECT_EQ(Sim(*form).Text(), "イメージビューア");
+         // The dialog, not the preview, has the keyboard.
+         const platform::WindowHandle front = desk.Others().ForeignForeground();
+         ASSERT_NE(front, 0u);
+         EXPECT_EQ(desk.Others().Foreign(front).Text, "画像ファイルを開く");
+         if (path != "C:\\Quillpad\\g.qpx") return;
+         const platform::Rect d = platform::sim::kFileDialogBounds;
+         EXPECT_EQ(form->BoundsRect(), (platform::Rect{d.Left - 40, d.Top, d.Left, d.Top + 30}));
+         EXPECT_EQ(DecodeBmp(form->Picture())->Pixels, DecodeBmp(green)->Pixels);
+         EXPECT_EQ(Sim(*form->Image1).Paint().at(0),
+                   "DrawBitmap 0,0,40,30 " + std::to_string(form->Picture().size()) + " bytes");
+         EXPECT_EQ(Sim(*form->Image1).ToolTip(), "高さ:30 幅:40");
+       }});
   f.BitmapOpenAndShowClick(nullptr);
   EXPECT_EQ(seen, (std::vector<std::string>{"高さ:30 幅:40", "none", "高さ:9 幅:8", "none", "none",
                                             "高さ:30 幅:40"}));

@@ -1,8 +1,8 @@
 // End-to-end check of picture plug-ins under Wine: the tray menu's picture command opens the
 // picture dialog, whose filter comes from the plug-ins beside the program; choosing a PNG file of
 // four coloured blocks in its list brings up the preview beside it; opened, the file is decoded by
-// our ifpng.spi and shows as a picture memo, block by block in the screenshots; MemoData.dat holds the picture memo after exit, and the memo that was
-// there before is unchanged.
+// our ifpng.spi and shows as a picture memo, block by block in the screenshots; MemoData.dat holds
+// the picture memo after exit, and the memo that was there before is unchanged.
 //   e2e_pictures.exe QUILLPAD_EXE
 // clang-format off
 #include "e2e_support.h"  // <windows.h> before the shell header

@@ -36,7 +36,8 @@ UINT_PTR CALLBACK SelectionHook(HWND hook, UINT message, WPARAM, LPARAM lParam) 
   if (!options || !options->OnSelectionChange) return 0;
   HWND dialog = GetParent(hook);
   std::wstring path(MAX_PATH, L'\0');
-  LRESULT n = SendMessageW(dialog, CDM_GETFILEPATH, path.size(), reinterpret_cast<LPARAM>(path.data()));
+  LRESULT n =
+      SendMessageW(dialog, CDM_GETFILEPATH, path.size(), reinterpret_cast<LPARAM>(path.data()));
   if (n > static_cast<LRESULT>(path.size())) {
     path.assign(static_cast<std::size_t>(n), L'\0');
     n = SendMessageW(dialog, CDM_GETFILEPATH, path.size(), reinterpret_cast<LPARAM>(path.data()));
@@ -160,6 +161,5 @@ bool Win32System::PickColor(Color& color, std::vector<Color>& customColors) {
   color = cc.rgbResult;
   return true;
 }
-
 
 }  // namespace quillpad::platform::win32
