@@ -206,10 +206,11 @@ void Win32Window::Create() {
   if (cls_ == WindowClass::Form) {
     // Owned by the hidden application window, so no form of the tray program gets a task bar
     // button of its own.
-    hwnd_ = CreateWindowExW(0, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 320, 240, system_.System().UtilityWindow(), nullptr,
-                            instance, this);
-    ApplyFormStyle();
+    // Made with its frame at once: a restyle afterwards is another round trip under Wine.
+    DWORD style, ex;
+    FormStyleBits(style, ex);
+    hwnd_ = CreateWindowExW(ex, kFormClass, L"", style, 0, 0, 320, 240,
+                            system_.System().UtilityWindow(), nullptr, instance, this);
     return;
   }
   controlId_ = system_.NextControlId();
@@ -326,12 +327,9 @@ void Win32Window::Recreate() {
   if (cls_ == WindowClass::UpDown) SetUpDown(upDown_[0], upDown_[1], upDown_[2]);
 }
 
-void Win32Window::ApplyFormStyle() {
-  const LONG_PTR current = GetWindowLongPtrW(hwnd_, GWL_STYLE);
-  DWORD style =
-      WS_CLIPCHILDREN |
-      static_cast<DWORD>(current & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE));
-  DWORD ex = 0;
+void Win32Window::FormStyleBits(DWORD& style, DWORD& ex) const {
+  style = WS_CLIPCHILDREN;
+  ex = 0;
   switch (style_.Border) {
     case BorderStyle::None:
       break;
@@ -365,6 +363,13 @@ void Win32Window::ApplyFormStyle() {
   if ((style & WS_CAPTION) != WS_CAPTION) style |= WS_POPUP;
   if (style_.ToolWindowExStyle) ex |= WS_EX_TOOLWINDOW;
   if (style_.AcceptFiles) ex |= WS_EX_ACCEPTFILES;
+}
+
+void Win32Window::ApplyFormStyle() {
+  DWORD style, ex;
+  FormStyleBits(style, ex);
+  const LONG_PTR current = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+  style |= static_cast<DWORD>(current & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE));
   SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(style));
   SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, static_cast<LONG_PTR>(ex));
   SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
@@ -444,7 +449,14 @@ Size Win32Window::NonClientExtent() {
 }
 
 void Win32Window::SetVisible(bool visible) {
-  if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+  if (!hwnd_) return;
+  if (!visible || !style_.ShowInactive) {
+    ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+    return;
+  }
+  // On top, as a shown window that took the activation would be.
+  ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+  SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 bool Win32Window::IsVisible() {

@@ -118,6 +118,8 @@ class Win32Window : public Window {
   void Create();
   void Recreate();
   DWORD ControlStyle() const;
+  // A form's native style and extended style for its border and options.
+  void FormStyleBits(DWORD& style, DWORD& ex) const;
   void ApplyFormStyle();
   bool IsCustom() const;
   bool IsTextControl() const;
