@@ -99,7 +99,6 @@ void TMainForm::FormCreate() {
 
   LoadSettings();
   PluginManager = std::make_unique<PicturePlugins>(system_.Plugins());
-  SupportedExtensionList = PluginManager->SupportedExtensions();
   platform::FileSystem& files = system_.Files();
   WorkDir = asWorkDir;
   if (WorkDir.empty() || !files.FolderExists(WorkDir)) {

@@ -348,9 +348,11 @@ class TMainForm : public ui::Form,
   void SetJpegDir(const std::string& folder) override;
   bool PictureSaveDialog(platform::FileDialogOptions& options) override;
   std::string JpegDir;  // the last JPEG save's folder, for this run only
-  // The picture plug-ins for the whole run, and the extensions they reported at start.
+  // The picture plug-ins for the whole run, and the extensions they report, asked once: loading
+  // the libraries waits for the first use instead of slowing the start.
   std::unique_ptr<PicturePlugins> PluginManager;
-  std::string SupportedExtensionList;
+  const std::string& SupportedExtensionList();
+  std::optional<std::string> supportedExtensions_;
   void SetDefaultStyleFrom(TMemoForm* memo) override;
   void ClampMemo(TMemoForm* memo) override;
   bool OpenFileAsMemo(const std::string& path) override;

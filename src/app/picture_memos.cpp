@@ -6,6 +6,11 @@
 
 namespace quillpad {
 
+const std::string& TMainForm::SupportedExtensionList() {
+  if (!supportedExtensions_) supportedExtensions_ = PluginManager->SupportedExtensions();
+  return *supportedExtensions_;
+}
+
 void TMainForm::SetBitmapDir(const std::string& folder) {
   asBitmapDir = folder;
 }
