@@ -668,25 +668,28 @@ void Win32Window::SetCursor(CursorKind cursor) {
   cursor_ = LoadCursorW(nullptr, CursorId(cursor));
 }
 
-void Win32Window::SetToolTip(const std::string& text) {
-  if (!hwnd_) return;
-  if (Wide(text) == toolTipText_ && (toolTip_ || text.empty())) return;
-  toolTipText_ = Wide(text);
+namespace {
+// The tip of a window: a form's own, a control's through its parent.
+TOOLINFOW ToolInfo(HWND hwnd, bool form, std::wstring& text) {
   TOOLINFOW info{};
   info.cbSize = sizeof(info);
   info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  info.hwnd = cls_ == WindowClass::Form ? hwnd_ : GetParent(hwnd_);
-  info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-  info.lpszText = toolTipText_.data();
-  if (!toolTip_) {
-    if (toolTipText_.empty()) return;
-    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                               system_.System().Instance(), nullptr);
-    SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    return;
-  }
+  info.hwnd = form ? hwnd : GetParent(hwnd);
+  info.uId = reinterpret_cast<UINT_PTR>(hwnd);
+  info.lpszText = text.data();
+  return info;
+}
+}  // namespace
+
+// The tip window is made on the first mouse move over the window (HoverToolTip): most hints are
+// never hovered in a run, and under Wine each tip window is a window of the X server.
+void Win32Window::SetToolTip(const std::string& text) {
+  if (!hwnd_) return;
+  std::wstring wide = Wide(text);
+  if (wide == toolTipText_) return;
+  toolTipText_ = std::move(wide);
+  if (!toolTip_) return;
+  TOOLINFOW info = ToolInfo(hwnd_, cls_ == WindowClass::Form, toolTipText_);
   if (toolTipText_.empty()) {
     SendMessageW(toolTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     DestroyWindow(toolTip_);
@@ -694,6 +697,23 @@ void Win32Window::SetToolTip(const std::string& text) {
   } else {
     SendMessageW(toolTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
   }
+}
+
+void Win32Window::HoverToolTip(WPARAM wParam, LPARAM lParam) {
+  if (toolTip_ || toolTipText_.empty()) return;
+  toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                             system_.System().Instance(), nullptr);
+  TOOLINFOW info = ToolInfo(hwnd_, cls_ == WindowClass::Form, toolTipText_);
+  SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  // The tip sees the moves that follow through its subclass; this one it is told of.
+  MSG move{};
+  move.hwnd = hwnd_;
+  move.message = WM_MOUSEMOVE;
+  move.wParam = wParam;
+  move.lParam = lParam;
+  SendMessageW(toolTip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 void Win32Window::SetTopmost(bool topmost) {
@@ -1433,6 +1453,7 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
                         MouseShift(wParam));
       return false;
     case WM_MOUSEMOVE:
+      HoverToolTip(wParam, lParam);
       events_.OnMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, MouseShift(wParam));
       // While the toolkit holds the mouse (a drag), the list does not track a selection.
       if (heldByToolkit_ && cls_ == WindowClass::ListBox) {

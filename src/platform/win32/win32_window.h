@@ -129,6 +129,7 @@ class Win32Window : public Window {
   int CharToByte(const std::wstring& raw, int charPos);
   // A program's edit: native notifications are held back and reported once afterwards.
   void FireEdited();
+  void HoverToolTip(WPARAM wParam, LPARAM lParam);
   void ApplyRichEditColours();
 
   Win32WindowSystem& system_;
