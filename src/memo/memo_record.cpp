@@ -200,7 +200,9 @@ FontField FontFieldOf(std::string_view n) {
     case 9:
       return n == "Font.Name" ? FontField::Name : FontField::None;
     case 10:
-      return n == "Font.Color" ? FontField::Color : n == "Font.Style" ? FontField::Style : FontField::None;
+      return n == "Font.Color"   ? FontField::Color
+             : n == "Font.Style" ? FontField::Style
+                                 : FontField::None;
     case 11:
       return n == "Font.Height" ? FontField::Height : FontField::None;
     case 12:
@@ -221,7 +223,8 @@ void AssignText(const ValueRef& value, std::string& field) {
 
 // Applies one Font.* property; a value of the wrong kind gives the baseline's value, as if the
 // property were absent.
-void ApplyFontField(FontField field, const ValueRef& value, FontSpec& font, const FontSpec& baseline) {
+void ApplyFontField(FontField field, const ValueRef& value, FontSpec& font,
+                    const FontSpec& baseline) {
   switch (field) {
     case FontField::None:
       break;
@@ -238,11 +241,13 @@ void ApplyFontField(FontField field, const ValueRef& value, FontSpec& font, cons
       break;
     case FontField::Height: {
       auto v = value.AsInteger();
-      font.Height = v && *v >= INT32_MIN && *v <= INT32_MAX ? static_cast<int>(*v) : baseline.Height;
+      font.Height =
+          v && *v >= INT32_MIN && *v <= INT32_MAX ? static_cast<int>(*v) : baseline.Height;
       break;
     }
     case FontField::Name:
-      if (value.Tag == ValueTag::String || value.Tag == ValueTag::LString || value.Tag == ValueTag::WString) {
+      if (value.Tag == ValueTag::String || value.Tag == ValueTag::LString ||
+          value.Tag == ValueTag::WString) {
         AssignText(value, font.Name);
       } else {
         font.Name = baseline.Name;
@@ -338,7 +343,7 @@ class MemoRecordBuilder : public ObjectImageHandler {
       case 9:
         return n == "FormStyle" ? Field::FormStyle : n == "Font.Name" ? Field::Font : Field::Other;
       case 10:
-        return n == "ParentFont" ? Field::ParentFont
+        return n == "ParentFont"                   ? Field::ParentFont
                : FontFieldOf(n) != FontField::None ? Field::Font
                                                    : Field::Other;
       case 11:

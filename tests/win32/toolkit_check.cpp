@@ -140,13 +140,14 @@ void Drive(Seen& seen, int showCommand) {
   SetCursorPos((barRect.left + barRect.right) / 2, (barRect.top + barRect.bottom) / 2);
   Sleep(50);
   SetCursorPos((barRect.left + barRect.right) / 2 + 3, (barRect.top + barRect.bottom) / 2);
-  Check(WaitFor([] {
-          for (HWND tip : quillpad::e2e::ProcessWindows(GetCurrentProcessId(), L"tooltips_class32")) {
-            if (IsWindowVisible(tip) && quillpad::e2e::TextOf(tip) == L"状態") return true;
-          }
-          return false;
-        }),
-        "hovering the status bar shows its hint");
+  Check(
+      WaitFor([] {
+        for (HWND tip : quillpad::e2e::ProcessWindows(GetCurrentProcessId(), L"tooltips_class32")) {
+          if (IsWindowVisible(tip) && quillpad::e2e::TextOf(tip) == L"状態") return true;
+        }
+        return false;
+      }),
+      "hovering the status bar shows its hint");
   PostMessageW(form, WM_CLOSE, 0, 0);
 }
 
