@@ -21,9 +21,10 @@ TMainForm::TMainForm(ui::Application& application)
   application_.SetMainForm(this);
   SetBorderIcons(false, false, true);  // maximise only, no system menu
   BuildMenus();
+  // Sized before the panes are made, so they are laid out once in the final client area.
+  SetClientSize(438, 272);
   BuildPanes();
   BuildToolBars();
-  SetClientSize(438, 272);
 
   Timer1 = new ui::Timer(this, 1000, true);
   Timer1->Name = "Timer1";
@@ -100,7 +101,6 @@ void TMainForm::FormCreate() {
 
   LoadSettings();
   PluginManager = std::make_unique<PicturePlugins>(system_.Plugins());
-  SupportedExtensionList = PluginManager->SupportedExtensions();
   PreviewOfPictureDialogs = std::make_unique<PicturePreview>(*PluginManager, system_);
   platform::FileSystem& files = system_.Files();
   WorkDir = asWorkDir;

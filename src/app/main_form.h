@@ -349,9 +349,11 @@ class TMainForm : public ui::Form,
   void SetJpegDir(const std::string& folder) override;
   bool PictureSaveDialog(platform::FileDialogOptions& options) override;
   std::string JpegDir;  // the last JPEG save's folder, for this run only
-  // The picture plug-ins for the whole run, and the extensions they reported at start.
+  // The picture plug-ins for the whole run, and the extensions they report, asked once: loading
+  // the libraries waits for the first use instead of slowing the start.
   std::unique_ptr<PicturePlugins> PluginManager;
-  std::string SupportedExtensionList;
+  const std::string& SupportedExtensionList();
+  std::optional<std::string> supportedExtensions_;
   // The picture dialogs' preview; the save dialog's handler is the open one's twin.
   std::unique_ptr<PicturePreview> PreviewOfPictureDialogs;
   void OpenPictureDialog1SelectionChange(const platform::FileDialogSelection& selection);

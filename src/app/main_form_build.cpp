@@ -47,6 +47,7 @@ void TMainForm::BuildToolBar(ui::ToolBar& bar, std::span<const ToolRow> rows) {
   // The tool image list holds one picture per button of both bars, in row order.
   const int firstImage = bar.Name == "tbEdit" ? ToolButtonCount(BasicToolBarRows()) : 0;
   int image = firstImage;
+  bar.HoldUpdates(true);
   for (const ToolRow& row : rows) {
     const ui::ToolButtonStyle style = (row.Flags & TfSeparator)  ? ui::ToolButtonStyle::Separator
                                       : (row.Flags & TfCheck)    ? ui::ToolButtonStyle::Check
@@ -64,6 +65,7 @@ void TMainForm::BuildToolBar(ui::ToolBar& bar, std::span<const ToolRow> rows) {
       button->OnClick = [this, handler, button] { (this->*handler)(button); };
     }
   }
+  bar.HoldUpdates(false);
 }
 
 void TMainForm::BuildToolBars() {

@@ -7,6 +7,11 @@
 
 namespace quillpad {
 
+const std::string& TMainForm::SupportedExtensionList() {
+  if (!supportedExtensions_) supportedExtensions_ = PluginManager->SupportedExtensions();
+  return *supportedExtensions_;
+}
+
 void TMainForm::SetBitmapDir(const std::string& folder) {
   asBitmapDir = folder;
 }
@@ -18,7 +23,7 @@ void TMainForm::OpenPictureFile() {
 }
 
 void TMainForm::OpenPictureDialog1SelectionChange(const platform::FileDialogSelection& selection) {
-  PreviewOfPictureDialogs->SelectionChange(selection, SupportedExtensionList);
+  PreviewOfPictureDialogs->SelectionChange(selection, SupportedExtensionList());
 }
 void TMainForm::SavePictureDialog1SelectionChange(const platform::FileDialogSelection& selection) {
   OpenPictureDialog1SelectionChange(selection);

@@ -128,6 +128,12 @@ void TMemoForm::DoActivate(bool active) {
   if (active) UpdateActivation();
 }
 
+void TMemoForm::SetVisible(bool visible) {
+  ui::Form::SetVisible(visible);
+  // A window kept over a file switch shows another memo now.
+  if (visible) UpdateActivation();
+}
+
 bool TMemoForm::DoKeyDown(int key, unsigned shift) {
   if (!pmMemo) BuildMenu();
   if (pmMemo->DispatchShortCut(ui::MakeShortCut(key, shift))) return true;

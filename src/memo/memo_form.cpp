@@ -20,19 +20,26 @@ FontSpec FromPlatformFont(const platform::FontSpec& font) {
 
 TMemoForm::TMemoForm(ui::Component* owner, MemoHost* host) : ui::Form(owner), host_(host) {
   Name = "MemoForm";
+  HoldStyle(true);
   SetBorderIcons(false, false, false);
   SetToolWindowExStyle(true);
   SetAcceptFiles(true);
+  // Memos come up at start and with every file switch, hundreds at a time: none of them takes
+  // the activation from the window the user works in.
+  SetShowInactive(true);
   ApplyBorder();
+  HoldStyle(false);
   SetColor(static_cast<platform::Color>(memo_.Color));
   SetClientSize(memo_.ClientWidth, memo_.ClientHeight);
 }
 
 void TMemoForm::ApplyBorder() {
   // No caption whatever the border: the memo is moved by dragging its inside.
+  HoldStyle(true);
   SetBorderStyle(memo_.BorderStyle == MemoBorder::SizeToolWin ? platform::BorderStyle::SizeToolWindow
                                                                : platform::BorderStyle::None);
   SetCaptionBar(false);
+  HoldStyle(false);
 }
 
 void TMemoForm::SetRecord(const MemoRecord& record) {

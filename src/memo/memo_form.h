@@ -38,6 +38,9 @@ class TMemoForm : public ui::Form {
   // Before the window takes another memo's record: nothing of the memo it showed stays (its
   // scrolling text, deletion mark, tooltip).
   void PrepareForReuse();
+  // Coming up, the memo takes what activating it sets (tooltip, cursor, menu states), though it
+  // leaves the activation where it is.
+  void SetVisible(bool visible) override;
   // The record as it stands now, with the window's present place and size.
   MemoRecord Record() const;
 

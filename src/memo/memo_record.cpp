@@ -1,5 +1,6 @@
 #include "memo/memo_record.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -191,41 +192,81 @@ void EmitMemo(Sink& sink, const MemoRecord& record, std::string_view objectName)
   sink.EndObject();
 }
 
+enum class FontField { None, Charset, Color, Height, Name, Style };
+
+// The length sorts most names out before any comparison.
+FontField FontFieldOf(std::string_view n) {
+  switch (n.size()) {
+    case 9:
+      return n == "Font.Name" ? FontField::Name : FontField::None;
+    case 10:
+      return n == "Font.Color"   ? FontField::Color
+             : n == "Font.Style" ? FontField::Style
+                                 : FontField::None;
+    case 11:
+      return n == "Font.Height" ? FontField::Height : FontField::None;
+    case 12:
+      return n == "Font.Charset" ? FontField::Charset : FontField::None;
+    default:
+      return FontField::None;
+  }
+}
+
+// The text of a String or LString value goes straight into the field; other tags as AsText.
+void AssignText(const ValueRef& value, std::string& field) {
+  if (value.Tag == ValueTag::String || value.Tag == ValueTag::LString) {
+    field.assign(value.Bytes);
+  } else {
+    field = value.AsText().value_or(std::string());
+  }
+}
+
 // Applies one Font.* property; a value of the wrong kind gives the baseline's value, as if the
-// property were absent. False for other names.
-bool ApplyFontProperty(std::string_view name, const ValueRef& value, FontSpec& font,
-                       const FontSpec& baseline) {
-  if (name == "Font.Charset") {
-    font.Charset = baseline.Charset;
-    if (auto id = value.AsIdentifier()) {
-      if (auto charset = NameToCharset(*id)) font.Charset = *charset;
-    } else if (auto number = value.AsInteger(); number && *number >= 0 && *number <= 255) {
-      font.Charset = static_cast<int>(*number);
+// property were absent.
+void ApplyFontField(FontField field, const ValueRef& value, FontSpec& font,
+                    const FontSpec& baseline) {
+  switch (field) {
+    case FontField::None:
+      break;
+    case FontField::Charset:
+      font.Charset = baseline.Charset;
+      if (auto id = value.AsIdentifier()) {
+        if (auto charset = NameToCharset(*id)) font.Charset = *charset;
+      } else if (auto number = value.AsInteger(); number && *number >= 0 && *number <= 255) {
+        font.Charset = static_cast<int>(*number);
+      }
+      break;
+    case FontField::Color:
+      font.Color = value.AsColour().value_or(baseline.Color);
+      break;
+    case FontField::Height: {
+      auto v = value.AsInteger();
+      font.Height =
+          v && *v >= INT32_MIN && *v <= INT32_MAX ? static_cast<int>(*v) : baseline.Height;
+      break;
     }
-  } else if (name == "Font.Color") {
-    font.Color = value.AsColour().value_or(baseline.Color);
-  } else if (name == "Font.Height") {
-    auto v = value.AsInteger();
-    font.Height = v && *v >= INT32_MIN && *v <= INT32_MAX ? static_cast<int>(*v) : baseline.Height;
-  } else if (name == "Font.Name") {
-    auto text = value.AsText();
-    font.Name = text ? std::move(*text) : baseline.Name;
-  } else if (name == "Font.Style") {
-    font.Style = baseline.Style;
-    if (value.Tag == ValueTag::Set) {
-      font.Style = 0;
-      std::size_t pos = 0;
-      std::string_view item;
-      while (value.NextSetName(pos, item)) {
-        for (const auto& [flag, styleName] : kFontStyles) {
-          if (item == styleName) font.Style |= flag;
+    case FontField::Name:
+      if (value.Tag == ValueTag::String || value.Tag == ValueTag::LString ||
+          value.Tag == ValueTag::WString) {
+        AssignText(value, font.Name);
+      } else {
+        font.Name = baseline.Name;
+      }
+      break;
+    case FontField::Style:
+      font.Style = baseline.Style;
+      if (value.Tag == ValueTag::Set) {
+        font.Style = 0;
+        std::size_t pos = 0;
+        std::string_view item;
+        while (value.NextSetName(pos, item)) {
+          for (const auto& [flag, styleName] : kFontStyles) {
+            if (item == styleName) font.Style |= flag;
+          }
         }
       }
-    }
-  } else {
-    return false;
+      break;
   }
-  return true;
 }
 
 int IntOr(const ValueRef& value, int fallback) {
@@ -233,15 +274,13 @@ int IntOr(const ValueRef& value, int fallback) {
   return v && *v >= INT32_MIN && *v <= INT32_MAX ? static_cast<int>(*v) : fallback;
 }
 
-std::string TextOr(const ValueRef& value) {
-  return value.AsText().value_or(std::string());
-}
-
 // Fills a record from the reader's events. Each known property sets its field; the last one of
 // a name wins, and a value of the wrong kind leaves the field as if nothing were stored.
 class MemoRecordBuilder : public ObjectImageHandler {
  public:
-  MemoRecord Record = Absent();
+  // `record` starts as AbsentRecord().
+  explicit MemoRecordBuilder(MemoRecord& record) : Record(record) {}
+  MemoRecord& Record;
 
   void BeginObject(const ObjectHeader& header) override {
     ++depth_;
@@ -304,9 +343,9 @@ class MemoRecordBuilder : public ObjectImageHandler {
       case 9:
         return n == "FormStyle" ? Field::FormStyle : n == "Font.Name" ? Field::Font : Field::Other;
       case 10:
-        return n == "ParentFont"                        ? Field::ParentFont
-               : n == "Font.Color" || n == "Font.Style" ? Field::Font
-                                                        : Field::Other;
+        return n == "ParentFont"                   ? Field::ParentFont
+               : FontFieldOf(n) != FontField::None ? Field::Font
+                                                   : Field::Other;
       case 11:
         return n == "ClientWidth"   ? Field::ClientWidth
                : n == "BorderStyle" ? Field::BorderStyle
@@ -321,9 +360,15 @@ class MemoRecordBuilder : public ObjectImageHandler {
     }
   }
 
+  // Most window properties are not read: those leave before anything else is set up.
   void Window(std::string_view name, const ValueRef& value) {
+    const Field field = WindowField(name);
+    if (field != Field::Other) SetWindowField(field, name, value);
+  }
+
+  [[gnu::noinline]] void SetWindowField(Field field, std::string_view name, const ValueRef& value) {
     MemoRecord& r = Record;
-    switch (WindowField(name)) {
+    switch (field) {
       case Field::Other:
         break;
       case Field::Left:
@@ -346,7 +391,7 @@ class MemoRecordBuilder : public ObjectImageHandler {
         break;
       }
       case Field::Caption:
-        r.StampText = TextOr(value);
+        AssignText(value, r.StampText);
         break;
       case Field::Color:
         r.Color = value.AsColour().value_or(kClBtnFace);
@@ -370,41 +415,43 @@ class MemoRecordBuilder : public ObjectImageHandler {
         break;
       case Field::Font: {
         static const FontSpec baseline = DefaultMemoFont();
-        ApplyFontProperty(name, value, r.Font, baseline);
+        ApplyFontField(FontFieldOf(name), value, r.Font, baseline);
         break;
       }
     }
   }
 
-  void Label(std::string_view name, const ValueRef& value) {
+  [[gnu::noinline]] void Label(std::string_view name, const ValueRef& value) {
     MemoRecord& r = Record;
-    if (name == "Caption") {
-      r.Text = TextOr(value);
-    } else if (name == "Left") {
-      r.LabelLeft = IntOr(value, 0);
-    } else if (name == "Top") {
-      r.LabelTop = IntOr(value, 0);
-    } else if (name == "Width") {
-      r.LabelWidth = IntOr(value, 0);
-    } else if (name == "Height") {
-      r.LabelHeight = IntOr(value, 0);
-    } else if (name == "Tag") {
-      r.PositionFixed = IntOr(value, 0) == 1;
+    switch (name.size()) {
+      case 3:
+        if (name == "Top") r.LabelTop = IntOr(value, 0);
+        if (name == "Tag") r.PositionFixed = IntOr(value, 0) == 1;
+        break;
+      case 4:
+        if (name == "Left") r.LabelLeft = IntOr(value, 0);
+        break;
+      case 5:
+        if (name == "Width") r.LabelWidth = IntOr(value, 0);
+        break;
+      case 6:
+        if (name == "Height") r.LabelHeight = IntOr(value, 0);
+        break;
+      case 7:
+        if (name == "Caption") AssignText(value, r.Text);
+        break;
+      default:
+        break;
     }
   }
 
-  void Image(std::string_view name, const ValueRef& value) {
+  [[gnu::noinline]] void Image(std::string_view name, const ValueRef& value) {
     if (name == "Picture.Data") {
       Record.Picture =
           value.Tag == ValueTag::Binary ? BitmapFromPictureData(value.Bytes) : std::string();
     } else if (name == "Hint") {
-      Record.PictureHint = TextOr(value);
+      AssignText(value, Record.PictureHint);
     }
-  }
-
-  static const MemoRecord& Absent() {
-    static const MemoRecord absent = AbsentRecord();
-    return absent;
   }
 
   int depth_ = 0;
@@ -420,7 +467,7 @@ class FontBuilder : public ObjectImageHandler {
   FontSpec Font;
   void BeginObject(const ObjectHeader&) override { ++depth_; }
   void Property(std::string_view name, const ValueRef& value) override {
-    if (depth_ == 1) ApplyFontProperty(name, value, Font, baseline_);
+    if (depth_ == 1) ApplyFontField(FontFieldOf(name), value, Font, baseline_);
   }
   void EndObject() override { --depth_; }
 
@@ -514,9 +561,10 @@ ObjectNode MemoRecordToObject(const MemoRecord& record, std::string_view objectN
 }
 
 MemoRecord MemoRecordFromObject(const ObjectNode& object) {
-  MemoRecordBuilder builder;
+  MemoRecord record = AbsentRecord();
+  MemoRecordBuilder builder(record);
   ReplayObject(object, builder);
-  return std::move(builder.Record);
+  return record;
 }
 
 std::string WriteMemoRecord(const MemoRecord& record, std::string_view objectName) {
@@ -528,14 +576,20 @@ std::string WriteMemoRecord(const MemoRecord& record, std::string_view objectNam
 
 MemoFileContents ReadMemoFile(std::string_view bytes) {
   MemoFileContents contents;
+  static const MemoRecord absent = AbsentRecord();
   std::size_t pos = 0;
   while (pos < bytes.size()) {
-    MemoRecordBuilder builder;
+    // Filled where it stays in the list rather than moved there.
+    MemoRecordBuilder builder(contents.Records.emplace_back(absent));
     if (!ReadObjectImage(bytes, pos, builder)) {
+      contents.Records.pop_back();
       contents.Partial = true;
       break;
     }
-    contents.Records.push_back(std::move(builder.Record));
+    // The records of one file are alike: room for as many as the first one's size says, never
+    // more records than the file has bytes for one of them.
+    if (contents.Records.size() == 1 && pos < bytes.size())
+      contents.Records.reserve(1 + bytes.size() / std::max(pos, sizeof(MemoRecord)));
   }
   return contents;
 }

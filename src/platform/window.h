@@ -44,6 +44,7 @@ struct WindowStyle {
   bool MaximizeBox = true;
   bool ToolWindowExStyle = false;  // no task bar button
   bool AcceptFiles = false;
+  bool ShowInactive = false;       // forms: shown on top without taking the activation
   bool MultiSelect = false;        // list boxes
   bool ReadOnly = false;           // edits
   bool WordWrap = false;

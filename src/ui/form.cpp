@@ -19,7 +19,13 @@ Form::~Form() {
   if (Application::Exists()) Application::Instance().Forget(this);
 }
 
+void Form::HoldStyle(bool hold) {
+  styleHolds_ += hold ? 1 : -1;
+  if (!hold) PushStyle();
+}
+
 void Form::PushStyle() {
+  if (styleHolds_ > 0) return;
   P().SetStyle(style_);
   Realign();  // the frame, and so the client area, may have changed
 }
@@ -54,6 +60,11 @@ void Form::SetStayOnTop(bool on) {
 
 void Form::SetAcceptFiles(bool on) {
   style_.AcceptFiles = on;
+  PushStyle();
+}
+
+void Form::SetShowInactive(bool on) {
+  style_.ShowInactive = on;
   PushStyle();
 }
 

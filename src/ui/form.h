@@ -45,6 +45,11 @@ class Form : public Control {
   void SetStayOnTop(bool on);
   bool AcceptFiles() const { return style_.AcceptFiles; }
   void SetAcceptFiles(bool on);
+  // Showing puts the form on top but leaves the activation where it is.
+  void SetShowInactive(bool on);
+  // While held, style changes are collected and reach the native window once, at the release:
+  // under Wine every restyle of a top-level window costs a round trip to the X server. Holds nest.
+  void HoldStyle(bool hold);
 
   // Places the form in the middle of the screen, at its present size.
   void ScreenCentre();
@@ -95,6 +100,7 @@ class Form : public Control {
   void PushStyle();
 
   platform::WindowStyle style_;
+  int styleHolds_ = 0;
   bool stayOnTop_ = false;
   MainMenu* menu_ = nullptr;
   bool modal_ = false;

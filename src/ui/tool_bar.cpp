@@ -85,7 +85,14 @@ ToolBar::~ToolBar() {
   for (ToolButton* b : buttons_) b->bar_ = nullptr;
 }
 
+void ToolBar::HoldUpdates(bool hold) {
+  held_ = hold;
+  if (!hold && changedWhileHeld_) ButtonsChanged();
+}
+
 void ToolBar::ButtonsChanged() {
+  changedWhileHeld_ = held_;
+  if (held_) return;
   std::vector<platform::ToolButtonSpec> items;
   for (const ToolButton* b : buttons_) items.push_back(b->PeerItem());
   P().SetButtons(items);

@@ -81,6 +81,9 @@ class ToolBar : public Control {
   // the system sizes to their captions.
   bool ShowCaptions() const { return showCaptions_; }
   void SetShowCaptions(bool on);
+  // While held, button changes are collected and reach the native bar once, at the release:
+  // every change of a native bar lays all its buttons out again.
+  void HoldUpdates(bool hold);
 
  protected:
   void DoClick(int index) override;
@@ -96,6 +99,8 @@ class ToolBar : public Control {
   int buttonHeight_ = 22;
   bool flat_ = false;
   bool showCaptions_ = false;
+  bool held_ = false;
+  bool changedWhileHeld_ = false;
 };
 
 }  // namespace quillpad::ui

@@ -105,7 +105,8 @@ TEST_F(MemoSendTest, DoubleClickCopiesOrOpensEachNamedLine) {
   WriteMemoData("MemoData.dat",
                 {Memo("https://example.jp\r\nC:\\Quillpad\\list.txt\r\nno target\r\nhana@example.jp", 10, 10),
                  Memo("other", 10, 200)});
-  WriteIni("[FORM]\r\niMemoDblClick=2\r\n");
+  // The first line is an address: a double click would open it, whatever the setting.
+  WriteIni("[FORM]\r\niMemoDblClick=2\r\nbSendURLonDblClk=0\r\n");
   TMainForm& f = Start();
   const std::vector<MemoRecord> before = Held(f);
   TMemoForm& memo = *f.MemoList[0];

@@ -163,6 +163,33 @@ TEST_F(MemoWindowTest, ActivationSetsCursorTooltipAndMenuStates) {
   EXPECT_FALSE(text.Item("ToMemoFile2")->Enabled());
 }
 
+// Memos come up without the activation, yet with the tooltip and cursor they would get from it.
+TEST_F(MemoWindowTest, MemosShownWithoutTheActivationHaveTheirTooltipAndCursor) {
+  MemoRecord first = Memo("first", 100, 100);
+  first.StampText = "MemoForm";
+  WriteMemoData("MemoData.dat", {first, Memo("last", 100, 300)});
+  WriteIni("[FORM]\r\nbShowMemoAsHint=0\r\n");
+  TMainForm& f = Start();
+  EXPECT_EQ(f.MemoList[0]->Hint(), "メモ #1/2 in カテゴリ０");
+  EXPECT_EQ(f.MemoList[1]->Hint(), "メモ #2/2 in カテゴリ０： Last Modified at 2026/12/01 8:00:00");
+  TMemoForm& made0 = *f.MemoList[0];
+  f.SetForeground();
+  desk.SetText("http://example.jp/");
+  f.ClipNewMemoAtEndClick(nullptr);
+  TMemoForm& made = *f.MemoList[2];
+  EXPECT_FALSE(made.Active());
+  EXPECT_EQ(made.Cursor(), platform::CursorKind::Hand);
+  EXPECT_TRUE(made.Hint().starts_with("メモ #3/3 in カテゴリ０"));
+
+  // The next file's memo in a window kept over the switch.
+  WriteMemoData("MemoData1.dat", {Memo("mail@example.jp", 100, 100)});
+  f.ChangeMemoFileClick(nullptr);
+  ASSERT_EQ(f.MemoList.size(), 1u);
+  EXPECT_EQ(f.MemoList[0], &made0);
+  EXPECT_EQ(made0.Cursor(), platform::CursorKind::Hand);
+  EXPECT_TRUE(made0.Hint().starts_with("メモ #1/1 in カテゴリ１"));
+}
+
 TEST_F(MemoWindowTest, HitTestBandCornersDraggingAndClamping) {
   WriteMemoData("MemoData.dat", {Memo("a", 100, 50)});
   TMainForm& f = Start();

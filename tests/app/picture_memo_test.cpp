@@ -288,7 +288,7 @@ TEST_F(PictureMemoTest, PicturesThatAreNotExactlyBmpGoThroughThePlugins) {
   testing::WriteHostFile(ProgramFolder() / "Drop" / "d.qpx", "not a picture");
   WriteIni("[FORM]\r\niDragDrop=1\r\niAfterSizeChange=0\r\n");
   TMainForm& f = StartWith({Memo("first", 600, 100), Memo("last", 100, 400)});
-  EXPECT_EQ(f.SupportedExtensionList, ".qpx");
+  EXPECT_EQ(f.SupportedExtensionList(), ".qpx");
 
   desk.ExpectOpenFile({true, {"C:\\Quillpad\\b.BMP"}});
   f.BitmapOpenAndShowClick(nullptr);

@@ -60,6 +60,24 @@ TEST_F(FormTest, ClientSizeAddsTheFrameOfTheBorderAndMenu) {
   EXPECT_EQ(status->BoundsRect().Bottom, form.Height());
 }
 
+TEST_F(FormTest, HeldStyleReachesThePeerAtTheLastReleaseAndDocksAnew) {
+  form.SetBounds(0, 0, 200, 150);
+  auto* status = new StatusBar(&form, &form);
+  const int framedBottom = status->BoundsRect().Bottom;
+  form.HoldStyle(true);
+  form.HoldStyle(true);
+  form.SetBorderStyle(platform::BorderStyle::None);
+  form.SetToolWindowExStyle(true);
+  form.HoldStyle(false);
+  EXPECT_EQ(Sim(form).Style().Border, platform::BorderStyle::Sizeable);
+  EXPECT_EQ(status->BoundsRect().Bottom, framedBottom);
+  form.HoldStyle(false);
+  EXPECT_EQ(Sim(form).Style().Border, platform::BorderStyle::None);
+  EXPECT_TRUE(Sim(form).Style().ToolWindowExStyle);
+  EXPECT_GT(form.ClientHeight(), framedBottom);
+  EXPECT_EQ(status->BoundsRect().Bottom, form.ClientHeight());
+}
+
 TEST_F(FormTest, DockingFillsTheClientAreaInAlignOrder) {
   form.SetBorderStyle(platform::BorderStyle::None);
   form.SetBounds(0, 0, 400, 300);

@@ -50,6 +50,23 @@ TEST_F(ToolBarTest, ThePeerGetsButtonsWithTheShortHintAsToolTip) {
   EXPECT_EQ(main->ButtonRect(2), (Rect{31, 0, 31 + 23 + 12, 22}));
 }
 
+TEST_F(ToolBarTest, HeldChangesReachThePeerWholeAtTheRelease) {
+  edit->HoldUpdates(true);
+  auto* added = new ToolButton(&form, edit);
+  added->SetHint("追加|追加のボタン");
+  border->SetDown(true);
+  EXPECT_EQ(Sim(*edit).Buttons().size(), 1u);
+  EXPECT_FALSE(Sim(*edit).Buttons()[0].Down);
+  edit->HoldUpdates(false);
+  const auto& buttons = Sim(*edit).Buttons();
+  ASSERT_EQ(buttons.size(), 2u);
+  EXPECT_TRUE(buttons[0].Down);
+  EXPECT_EQ(buttons[1].Hint, "追加");
+  // Released, each change goes through at once again.
+  added->SetEnabled(false);
+  EXPECT_FALSE(Sim(*edit).Buttons()[1].Enabled);
+}
+
 TEST_F(ToolBarTest, ClicksReachTheButtonAndCheckButtonsStayDown) {
   int nextClicks = 0;
   next->OnClick = [&] { ++nextClicks; };

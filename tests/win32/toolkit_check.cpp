@@ -132,6 +132,22 @@ void Drive(Seen& seen, int showCommand) {
 
   Sleep(300);  // let the windows paint before the picture
   Check(quillpad::e2e::SaveScreenshot(quillpad::e2e::BesideSelf(L".bmp")), "screenshot saved");
+
+  // The status bar's hint: its tip window comes with the mouse over the bar, and shows.
+  HWND bar = FindWindowExW(form, nullptr, L"msctls_statusbar32", nullptr);
+  RECT barRect{};
+  if (bar) GetWindowRect(bar, &barRect);
+  SetCursorPos((barRect.left + barRect.right) / 2, (barRect.top + barRect.bottom) / 2);
+  Sleep(50);
+  SetCursorPos((barRect.left + barRect.right) / 2 + 3, (barRect.top + barRect.bottom) / 2);
+  Check(
+      WaitFor([] {
+        for (HWND tip : quillpad::e2e::ProcessWindows(GetCurrentProcessId(), L"tooltips_class32")) {
+          if (IsWindowVisible(tip) && quillpad::e2e::TextOf(tip) == L"状態") return true;
+        }
+        return false;
+      }),
+      "hovering the status bar shows its hint");
   PostMessageW(form, WM_CLOSE, 0, 0);
 }
 
@@ -161,6 +177,7 @@ int main() {
   status->SetPanels({140, -1});
   status->SetPanelText(0, "入力・修正待ち");
   status->SetPanelText(1, "表示ソ");
+  status->SetHint("状態|入力の状態");
 
   auto* rich = new ui::RichEdit(form.get(), form.get());
   rich->SetAlign(ui::Align::Client);

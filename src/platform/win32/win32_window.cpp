@@ -206,10 +206,11 @@ void Win32Window::Create() {
   if (cls_ == WindowClass::Form) {
     // Owned by the hidden application window, so no form of the tray program gets a task bar
     // button of its own.
-    hwnd_ = CreateWindowExW(0, kFormClass, L"", WS_POPUP | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 320, 240, system_.System().UtilityWindow(), nullptr,
-                            instance, this);
-    ApplyFormStyle();
+    // Made with its frame at once: a restyle afterwards is another round trip under Wine.
+    DWORD style, ex;
+    FormStyleBits(style, ex);
+    hwnd_ = CreateWindowExW(ex, kFormClass, L"", style, 0, 0, 320, 240,
+                            system_.System().UtilityWindow(), nullptr, instance, this);
     return;
   }
   controlId_ = system_.NextControlId();
@@ -326,12 +327,9 @@ void Win32Window::Recreate() {
   if (cls_ == WindowClass::UpDown) SetUpDown(upDown_[0], upDown_[1], upDown_[2]);
 }
 
-void Win32Window::ApplyFormStyle() {
-  const LONG_PTR current = GetWindowLongPtrW(hwnd_, GWL_STYLE);
-  DWORD style =
-      WS_CLIPCHILDREN |
-      static_cast<DWORD>(current & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE));
-  DWORD ex = 0;
+void Win32Window::FormStyleBits(DWORD& style, DWORD& ex) const {
+  style = WS_CLIPCHILDREN;
+  ex = 0;
   switch (style_.Border) {
     case BorderStyle::None:
       break;
@@ -365,6 +363,13 @@ void Win32Window::ApplyFormStyle() {
   if ((style & WS_CAPTION) != WS_CAPTION) style |= WS_POPUP;
   if (style_.ToolWindowExStyle) ex |= WS_EX_TOOLWINDOW;
   if (style_.AcceptFiles) ex |= WS_EX_ACCEPTFILES;
+}
+
+void Win32Window::ApplyFormStyle() {
+  DWORD style, ex;
+  FormStyleBits(style, ex);
+  const LONG_PTR current = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+  style |= static_cast<DWORD>(current & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE));
   SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(style));
   SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, static_cast<LONG_PTR>(ex));
   SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
@@ -444,7 +449,14 @@ Size Win32Window::NonClientExtent() {
 }
 
 void Win32Window::SetVisible(bool visible) {
-  if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+  if (!hwnd_) return;
+  if (!visible || !style_.ShowInactive) {
+    ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+    return;
+  }
+  // On top, as a shown window that took the activation would be.
+  ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+  SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 bool Win32Window::IsVisible() {
@@ -656,25 +668,28 @@ void Win32Window::SetCursor(CursorKind cursor) {
   cursor_ = LoadCursorW(nullptr, CursorId(cursor));
 }
 
-void Win32Window::SetToolTip(const std::string& text) {
-  if (!hwnd_) return;
-  if (Wide(text) == toolTipText_ && (toolTip_ || text.empty())) return;
-  toolTipText_ = Wide(text);
+namespace {
+// The tip of a window: a form's own, a control's through its parent.
+TOOLINFOW ToolInfo(HWND hwnd, bool form, std::wstring& text) {
   TOOLINFOW info{};
   info.cbSize = sizeof(info);
   info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  info.hwnd = cls_ == WindowClass::Form ? hwnd_ : GetParent(hwnd_);
-  info.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-  info.lpszText = toolTipText_.data();
-  if (!toolTip_) {
-    if (toolTipText_.empty()) return;
-    toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                               system_.System().Instance(), nullptr);
-    SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    return;
-  }
+  info.hwnd = form ? hwnd : GetParent(hwnd);
+  info.uId = reinterpret_cast<UINT_PTR>(hwnd);
+  info.lpszText = text.data();
+  return info;
+}
+}  // namespace
+
+// The tip window is made on the first mouse move over the window (HoverToolTip): most hints are
+// never hovered in a run, and under Wine each tip window is a window of the X server.
+void Win32Window::SetToolTip(const std::string& text) {
+  if (!hwnd_) return;
+  std::wstring wide = Wide(text);
+  if (wide == toolTipText_) return;
+  toolTipText_ = std::move(wide);
+  if (!toolTip_) return;
+  TOOLINFOW info = ToolInfo(hwnd_, cls_ == WindowClass::Form, toolTipText_);
   if (toolTipText_.empty()) {
     SendMessageW(toolTip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     DestroyWindow(toolTip_);
@@ -682,6 +697,23 @@ void Win32Window::SetToolTip(const std::string& text) {
   } else {
     SendMessageW(toolTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
   }
+}
+
+void Win32Window::HoverToolTip(WPARAM wParam, LPARAM lParam) {
+  if (toolTip_ || toolTipText_.empty()) return;
+  toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                             system_.System().Instance(), nullptr);
+  TOOLINFOW info = ToolInfo(hwnd_, cls_ == WindowClass::Form, toolTipText_);
+  SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  // The tip sees the moves that follow through its subclass; this one it is told of.
+  MSG move{};
+  move.hwnd = hwnd_;
+  move.message = WM_MOUSEMOVE;
+  move.wParam = wParam;
+  move.lParam = lParam;
+  SendMessageW(toolTip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 void Win32Window::SetTopmost(bool topmost) {
@@ -1421,6 +1453,7 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
                         MouseShift(wParam));
       return false;
     case WM_MOUSEMOVE:
+      HoverToolTip(wParam, lParam);
       events_.OnMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, MouseShift(wParam));
       // While the toolkit holds the mouse (a drag), the list does not track a selection.
       if (heldByToolkit_ && cls_ == WindowClass::ListBox) {

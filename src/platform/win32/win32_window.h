@@ -118,6 +118,8 @@ class Win32Window : public Window {
   void Create();
   void Recreate();
   DWORD ControlStyle() const;
+  // A form's native style and extended style for its border and options.
+  void FormStyleBits(DWORD& style, DWORD& ex) const;
   void ApplyFormStyle();
   bool IsCustom() const;
   bool IsTextControl() const;
@@ -127,6 +129,7 @@ class Win32Window : public Window {
   int CharToByte(const std::wstring& raw, int charPos);
   // A program's edit: native notifications are held back and reported once afterwards.
   void FireEdited();
+  void HoverToolTip(WPARAM wParam, LPARAM lParam);
   void ApplyRichEditColours();
 
   Win32WindowSystem& system_;
