@@ -97,10 +97,12 @@ void TMainForm::LoadMemoList(const std::string& fileName) {
     memo->SetRecord(record);
     MemoList.push_back(memo);
     memo->SetBoundsRect(quillpad::ClampToWorkArea(memo->BoundsRect(), WorkArea));
+    memo->SetVisible(record.Visible && bShowMemo);
   }
-  // Shown once the list is whole: each memo's tooltip counts them all.
-  for (std::size_t i = 0; i < records.size(); ++i)
-    MemoList[i]->SetVisible(records[i].Visible && bShowMemo);
+  // Each tooltip counts the memos, known only now. (Showing them all after the loop instead costs
+  // twice the time under Wine: every window shown on top passes all the hidden ones.)
+  for (TMemoForm* memo : MemoList)
+    if (memo->Visible()) memo->UpdateLooks();
   // Only the surplus goes.
   SpareMemos.erase(SpareMemos.begin(), SpareMemos.begin() + static_cast<std::ptrdiff_t>(spare));
   DestroyAll(SpareMemos);

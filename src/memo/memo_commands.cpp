@@ -78,9 +78,13 @@ void TMemoForm::DoContextMenu(platform::Point screen) {
 }
 
 void TMemoForm::UpdateActivation() {
+  SetAcceptFiles(true);
+  UpdateLooks();
+}
+
+void TMemoForm::UpdateLooks() {
   memo_.HandCursor = LooksLikeAddress(memo_.Text);
   SetCursor(memo_.HandCursor ? platform::CursorKind::Hand : platform::CursorKind::Arrow);
-  SetAcceptFiles(true);
   if (!host_) return;
   const MemoHostSettings s = host_->MemoSettings();
   if (s.bShowMemoAsHint) {
@@ -131,7 +135,7 @@ void TMemoForm::DoActivate(bool active) {
 void TMemoForm::SetVisible(bool visible) {
   ui::Form::SetVisible(visible);
   // A window kept over a file switch shows another memo now.
-  if (visible) UpdateActivation();
+  if (visible) UpdateLooks();
 }
 
 bool TMemoForm::DoKeyDown(int key, unsigned shift) {

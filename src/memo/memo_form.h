@@ -70,8 +70,10 @@ class TMemoForm : public ui::Form {
   // The user's keys of KeyListOnMemo.ini onto the menu, when it exists.
   void ApplyKeyList();
 
-  // Cursor, tooltip and menu states for the memo as it is now.
+  // Cursor, tooltip and menu states for the memo as it is now (UpdateLooks), and on activation
+  // the acceptance of dropped files too.
   void UpdateActivation();
+  void UpdateLooks();
   // The double-click action.
   void MemoDblClick();
 

@@ -278,6 +278,7 @@ void Control::SetColor(Color color) {
 }
 
 void Control::SetCursor(platform::CursorKind cursor) {
+  if (cursor == cursor_) return;  // asking the system for a cursor is a round trip under Wine
   cursor_ = cursor;
   peer_->SetCursor(cursor);
 }
