@@ -9,6 +9,8 @@ TImageViewForm::TImageViewForm(ui::Component* owner) : ui::Form(owner) {
   SetCaption("イメージビューア");
   SetBorderStyle(platform::BorderStyle::None);
   SetToolWindowExStyle(true);
+  // Coming up beside the dialog, it leaves the dialog's title bar lit.
+  SetShowInactive(true);
   Image1 = new ui::PaintBox(this, this);
   Image1->Name = "Image1";
   Image1->SetAlign(ui::Align::Client);
