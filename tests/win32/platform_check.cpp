@@ -745,6 +745,69 @@ void CheckRichEditPrinting(qp::System& system, qp::WindowSystem& windows) {
   DeleteObject(page);
 }
 
+// A hidden form keeps the place and frame it is given until it is shown, and reports them
+// meanwhile as the system will make them; the show puts it on top without the activation.
+void CheckHeldPlacement(qp::WindowSystem& windows) {
+  qp::WindowEvents plain;
+  auto below = windows.CreateWindow(qp::WindowClass::Form, nullptr, plain);
+  below->SetBounds({400, 280, 700, 500});
+  below->SetVisible(true);
+  const HWND active = GetActiveWindow();
+  auto form = windows.CreateWindow(qp::WindowClass::Form, nullptr, plain);
+  qp::WindowStyle style;
+  style.Border = qp::BorderStyle::Single;
+  style.Caption = false;
+  style.ToolWindowExStyle = true;
+  style.ShowInactive = true;
+  form->SetStyle(style);
+  form->SetBackground(0x0000FF);
+  const qp::Rect want{420, 300, 603, 397};
+  form->SetBounds(want);
+  const qp::Size client = form->ClientSize();
+  Check(form->Bounds() == want && client.Width > 170 && client.Width < 183,
+        "a hidden form reports the place and client it was given");
+  form->SetVisible(true);
+  const HWND hwnd = static_cast<w32::Win32Window*>(form.get())->Handle();
+  RECT w{}, c{};
+  GetWindowRect(hwnd, &w);
+  GetClientRect(hwnd, &c);
+  Check(qp::Rect{w.left, w.top, w.right, w.bottom} == want, "it comes up where it was placed",
+        std::to_string(w.left) + "," + std::to_string(w.top) + " " +
+            std::to_string(w.right - w.left) + "x" + std::to_string(w.bottom - w.top));
+  Check(c.right == client.Width && c.bottom == client.Height,
+        "its client size was known before the show",
+        std::to_string(c.right) + "x" + std::to_string(c.bottom) + " against " +
+            std::to_string(client.Width) + "x" + std::to_string(client.Height));
+  const HWND belowHwnd = static_cast<w32::Win32Window*>(below.get())->Handle();
+  HWND next = hwnd;
+  while (next && next != belowHwnd) next = GetWindow(next, GW_HWNDNEXT);
+  Check(next == belowHwnd && GetActiveWindow() == active,
+        "it comes up over the window shown before it, without the activation");
+  const std::string picture = form->CaptureClient();
+  const auto info = quillpad::ReadBmpInfo(picture);
+  Check(info && info->Width == client.Width && info->Height == client.Height &&
+            picture.substr(info->PixelOffset) ==
+                quillpad::SolidBmpFile(client.Width, client.Height, 0x0000FF).substr(54),
+        "it shows its background over the whole client");
+
+  // Moved while hidden, then handed out: whoever holds the handle sees the new place.
+  form->SetVisible(false);
+  const qp::Rect moved{450, 320, 600, 420};
+  form->SetBounds(moved);
+  GetWindowRect(static_cast<w32::Win32Window*>(form.get())->Handle(), &w);
+  Check(qp::Rect{w.left, w.top, w.right, w.bottom} == moved && !IsWindowVisible(hwnd),
+        "the handle of a hidden form shows its held place");
+
+  // The system fits a sizing border to its tracking limits: the form reports that at once.
+  style.Border = qp::BorderStyle::SizeToolWindow;
+  form->SetStyle(style);
+  form->SetBounds({450, 320, 480, 335});
+  const qp::Rect fitted = form->Bounds();
+  Check(fitted.Width() >= GetSystemMetrics(SM_CXMINTRACK) && !IsWindowVisible(hwnd),
+        "a hidden form with a sizing border reports the width the system gives it",
+        std::to_string(fitted.Width()));
+}
+
 // What a form shows, its children included: the form's background and a paint box's fill.
 void CheckCapture(qp::WindowSystem& windows) {
   struct Fill : qp::WindowEvents {
@@ -811,6 +874,7 @@ int main() {
   CheckPrintJobDrawing(system);
   CheckRichEditPrinting(system, windows);
   CheckCapture(windows);
+  CheckHeldPlacement(windows);
 
   FormEvents formEvents;
   formEvents.system = &system;

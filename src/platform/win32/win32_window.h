@@ -33,7 +33,8 @@ class Win32Window : public Window {
   static Win32Window* FromHandle(HWND hwnd);
   // Window procedure of the custom classes (forms, panels, paint boxes).
   static LRESULT CALLBACK CustomProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  HWND Handle() const { return hwnd_; }
+  // The native window with every held placement applied: whoever asks may talk to it directly.
+  HWND Handle();
   WindowEvents& Events() { return events_; }
 
   WindowClass Class() const override { return cls_; }
@@ -131,6 +132,10 @@ class Win32Window : public Window {
   void FireEdited();
   void HoverToolTip(WPARAM wParam, LPARAM lParam);
   void ApplyRichEditColours();
+  // A hidden form keeps its place and frame change here and hands them to the system with the
+  // show: under Wine each move of a window is a round trip, and a memo load moves hundreds.
+  bool Holdable(LONG_PTR style) const;
+  void ApplyPlacement(HWND insertAfter, UINT flags);
 
   Win32WindowSystem& system_;
   WindowClass cls_;
@@ -140,6 +145,9 @@ class Win32Window : public Window {
   WNDPROC oldProc_ = nullptr;
   int controlId_ = 0;
   WindowStyle style_;
+  bool hasHeldBounds_ = false;
+  Rect heldBounds_;
+  bool frameHeld_ = false;  // styles set, frame not yet worked out again by the system
   bool hasFont_ = false;
   FontSpec font_;
   bool hasBackground_ = false;
