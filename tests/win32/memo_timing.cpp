@@ -184,6 +184,31 @@ void Print(const char* what, const std::vector<Sample>& samples, double fileMs) 
   std::printf("\n");
 }
 
+// The start's yardstick, measured whole in this process before the start: as many raw system
+// windows as there are memos, made and shown one by one from none, until the loop settles.
+void RawWindowsYardstick(quillpad::ui::Application& application) {
+  WNDCLASSW cls{};
+  cls.lpfnWndProc = DefWindowProcW;
+  cls.hInstance = GetModuleHandleW(nullptr);
+  cls.lpszClassName = L"MemoTimingYardstick";
+  cls.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  RegisterClassW(&cls);
+  std::vector<HWND> raw;
+  const double t0 = Now();
+  for (std::size_t i = 0; i < memoCount; ++i) {
+    const int n = static_cast<int>(i);
+    HWND w = CreateWindowExW(WS_EX_TOOLWINDOW, cls.lpszClassName, L"", WS_POPUP, (n * 37) % 900,
+                             (n * 23) % 700, 115, 30, nullptr, nullptr, cls.hInstance, nullptr);
+    ShowWindow(w, SW_SHOWNOACTIVATE);
+    raw.push_back(w);
+  }
+  Settle(application);
+  const double t1 = Now();
+  for (HWND w : raw) DestroyWindow(w);
+  Settle(application);
+  std::printf("%zu raw system windows: made and shown in %.1f ms\n", memoCount, t1 - t0);
+}
+
 struct Figures {
   std::vector<Sample> switchForward, switchBack, list;
   std::vector<double> fileRoundTrip;
@@ -204,6 +229,7 @@ int Run(TimingSystem& system, const std::string& folder, Figures& figures) {
   }
 
   quillpad::ui::Application application(system);
+  RawWindowsYardstick(application);
   const double startAt = Now();
   auto form = std::make_unique<TMainForm>(application);
   const double constructed = Now();
