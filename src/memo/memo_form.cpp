@@ -49,8 +49,7 @@ void TMemoForm::SetRecord(const MemoRecord& record) {
   SetFont(ToPlatformFont(memo_.Font));
   SetStayOnTop(memo_.StayOnTop);
   SetCursor(memo_.HandCursor ? platform::CursorKind::Hand : platform::CursorKind::Arrow);
-  SetBounds(memo_.Left, memo_.Top, Width(), Height());
-  SetClientSize(memo_.ClientWidth, memo_.ClientHeight);
+  SetClientBounds(memo_.Left, memo_.Top, memo_.ClientWidth, memo_.ClientHeight);
   ApplyMarquee();
   ApplyMenuMarks();
   Invalidate();

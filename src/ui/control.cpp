@@ -185,8 +185,12 @@ Size Control::ClientSize() const {
 }
 
 void Control::SetClientSize(int width, int height) {
+  SetClientBounds(Left(), Top(), width, height);
+}
+
+void Control::SetClientBounds(int left, int top, int clientWidth, int clientHeight) {
   const Size frame = peer_->NonClientExtent();
-  SetBounds(Left(), Top(), width + frame.Width, height + frame.Height);
+  SetBounds(left, top, clientWidth + frame.Width, clientHeight + frame.Height);
 }
 
 Point Control::ClientToScreen(Point p) const {

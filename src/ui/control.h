@@ -65,6 +65,8 @@ class Control : public Component {
   void SetHeight(int v) { SetBounds(Left(), Top(), Width(), v); }
   Size ClientSize() const;
   void SetClientSize(int width, int height);
+  // A new place and client size in one move: a window moved and then sized repaints twice.
+  void SetClientBounds(int left, int top, int clientWidth, int clientHeight);
   int ClientWidth() const { return ClientSize().Width; }
   int ClientHeight() const { return ClientSize().Height; }
   Point ClientToScreen(Point p) const;

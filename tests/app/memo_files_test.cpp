@@ -167,19 +167,24 @@ TEST_F(MemoFilesTest, SwitchingFilesReusesTheMemoWindows) {
   WriteMemoData("MemoData.dat", {ticker, Memo("b", 10, 60), Memo("c", 10, 110)});
   MemoRecord hidden = Memo("hidden", 300, 300);
   hidden.Visible = false;
-  WriteMemoData("MemoData1.dat", {Memo("x", 200, 20), hidden});
+  MemoRecord x = Memo("x", 200, 20);
+  x.ClientWidth = 150;
+  x.ClientHeight = 70;
+  WriteMemoData("MemoData1.dat", {x, hidden});
   TMainForm& f = Start();
   const std::vector<TMemoForm*> before = f.MemoList;
+  const int placed = Sim(*before[0]).Placements();
   f.ChangeMemoFileClick(nullptr);
   ASSERT_EQ(f.MemoCount(), 2);
   EXPECT_EQ(f.MemoList[0], before[0]);
   EXPECT_EQ(f.MemoList[1], before[1]);
   EXPECT_TRUE(f.SpareMemos.empty());
-  const TMemoForm& x = *f.MemoList[0];
-  EXPECT_EQ(x.MemoText(), "x");
-  EXPECT_EQ(x.Marquee(), nullptr);
-  EXPECT_FALSE(x.StayOnTop() || x.DeletedFlag);
-  EXPECT_EQ(x.Left(), 200);
+  TMemoForm& reused = *f.MemoList[0];
+  EXPECT_EQ(reused.MemoText(), "x");
+  EXPECT_EQ(reused.Marquee(), nullptr);
+  EXPECT_FALSE(reused.StayOnTop() || reused.DeletedFlag);
+  EXPECT_EQ(reused.BoundsRect(), (platform::Rect{200, 20, 350, 90}));
+  EXPECT_EQ(Sim(reused).Placements(), placed + 1);  // moved and sized at once: one repaint
   EXPECT_FALSE(f.MemoList[1]->Visible());
   // Back to three: the two windows and one new.
   f.ChangeMemoFileClick(nullptr);

@@ -70,6 +70,7 @@ void SimWindow::SetBounds(const Rect& bounds) {
   bounds_ = bounds;
   if (bounds_.Right < bounds_.Left) bounds_.Right = bounds_.Left;
   if (bounds_.Bottom < bounds_.Top) bounds_.Bottom = bounds_.Top;
+  if (bounds_ != old) ++placements_;
   if (old.Left != bounds_.Left || old.Top != bounds_.Top) events_.OnMoved(bounds_);
   if (old.Width() != bounds_.Width() || old.Height() != bounds_.Height())
     events_.OnResized(bounds_);

@@ -23,6 +23,8 @@ class SimWindow : public Window {
   WindowClass Class() const override { return class_; }
   void SetBounds(const Rect& bounds) override;
   Rect Bounds() override { return bounds_; }
+  // How often the window was moved or sized: each placement is a native round trip.
+  int Placements() const { return placements_; }
   Size ClientSize() override;
   Size NonClientExtent() override;
   void SetStyle(const WindowStyle& style) override { style_ = style; }
@@ -160,6 +162,7 @@ class SimWindow : public Window {
   WindowEvents& events_;
   std::vector<SimWindow*> children_;
   Rect bounds_;
+  int placements_ = 0;
   WindowStyle style_;
   bool visible_ = false;
   bool enabled_ = true;
