@@ -4,13 +4,13 @@ namespace quillpad {
 
 namespace {
 
-int ReadRange(platform::Profile& ini, const char* key, int fallback, int low, int high) {
+int ReadRange(const platform::ProfileReader& ini, const char* key, int fallback, int low, int high) {
   const int value = ini.ReadInteger(kFormSection, key, fallback);
   return value < low || value > high ? fallback : value;
 }
 
 // The background marks are radio items: marking one clears the others.
-void ReadBackground(platform::Profile& ini, Settings& s) {
+void ReadBackground(const platform::ProfileReader& ini, Settings& s) {
   bool* const marks[] = {&s.bBgNormal, &s.bBgErase, &s.bBgGradation, &s.bBgMarquee};
   const char* const keys[] = {"bBgNormal", "bBgErase", "bBgGradation", "bBgMarquee"};
   bool* last = nullptr;
@@ -22,7 +22,8 @@ void ReadBackground(platform::Profile& ini, Settings& s) {
 
 }  // namespace
 
-Settings LoadSettings(platform::Profile& ini) {
+Settings LoadSettings(platform::Profile& profile) {
+  const platform::ProfileReader ini(profile);
   Settings s;
   const Settings d;
   auto readBool = [&](const char* key, bool fallback) {

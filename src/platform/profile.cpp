@@ -71,12 +71,18 @@ ParsedLine Parse(const std::string& text) {
   return parsed;
 }
 
-// The file as lines; nullopt when it exists but cannot be read (or is too big to be ours).
-std::optional<std::vector<RawLine>> Load(FileSystem& files, const std::string& path, bool& exists) {
+// The file's bytes, none for a missing file; false when it exists but cannot be read (or is too
+// big to be ours).
+bool LoadBytes(FileSystem& files, const std::string& path, bool& exists, std::string& bytes) {
+  bytes.clear();
   exists = files.FileExists(path);
-  if (!exists) return std::vector<RawLine>{};
+  return !exists || files.ReadFile(path, bytes, kMaxProfileBytes);
+}
+
+// The file as lines; nullopt when it cannot be read.
+std::optional<std::vector<RawLine>> Load(FileSystem& files, const std::string& path, bool& exists) {
   std::string bytes;
-  if (!files.ReadFile(path, bytes, kMaxProfileBytes)) return std::nullopt;
+  if (!LoadBytes(files, path, exists, bytes)) return std::nullopt;
   return SplitRaw(bytes);
 }
 
@@ -114,19 +120,43 @@ bool ValidName(const std::string& name, bool isSection) {
 
 }  // namespace
 
-std::string Profile::ReadString(const std::string& section, const std::string& key,
-                                const std::string& fallback) {
+ProfileReader::ProfileReader(Profile& profile) {
   bool exists = false;
-  const auto lines = Load(files_, path_, exists);
-  if (!lines) return fallback;
-  const int start = FindSection(*lines, section);
+  readable_ = LoadBytes(profile.files_, profile.path_, exists, bytes_);
+}
+
+std::string ProfileReader::ReadString(const std::string& section, const std::string& key,
+                                      const std::string& fallback) const {
+  if (!readable_) return fallback;
+  const std::vector<RawLine> lines = SplitRaw(bytes_);
+  const int start = FindSection(lines, section);
   if (start < 0) return fallback;
-  const std::size_t end = SectionEnd(*lines, static_cast<std::size_t>(start));
+  const std::size_t end = SectionEnd(lines, static_cast<std::size_t>(start));
   for (std::size_t i = static_cast<std::size_t>(start) + 1; i < end; ++i) {
-    ParsedLine p = Parse((*lines)[i].Text);
+    ParsedLine p = Parse(lines[i].Text);
     if (p.LineKind == ParsedLine::Key && SameText(p.Name, key)) return p.Value;
   }
   return fallback;
+}
+
+int ProfileReader::ReadInteger(const std::string& section, const std::string& key,
+                               int fallback) const {
+  long long value = 0;
+  if (!TryStrToInt(ReadString(section, key, ""), value)) return fallback;
+  if (value < INT_MIN || value > INT_MAX) return fallback;
+  return static_cast<int>(value);
+}
+
+bool ProfileReader::ReadBool(const std::string& section, const std::string& key,
+                             bool fallback) const {
+  long long value = 0;
+  if (!TryStrToInt(ReadString(section, key, ""), value)) return fallback;
+  return value != 0;
+}
+
+std::string Profile::ReadString(const std::string& section, const std::string& key,
+                                const std::string& fallback) {
+  return ProfileReader(*this).ReadString(section, key, fallback);
 }
 
 bool Profile::WriteString(const std::string& section, const std::string& key,
@@ -168,10 +198,7 @@ bool Profile::WriteString(const std::string& section, const std::string& key,
 }
 
 int Profile::ReadInteger(const std::string& section, const std::string& key, int fallback) {
-  long long value = 0;
-  if (!TryStrToInt(ReadString(section, key, ""), value)) return fallback;
-  if (value < INT_MIN || value > INT_MAX) return fallback;
-  return static_cast<int>(value);
+  return ProfileReader(*this).ReadInteger(section, key, fallback);
 }
 
 bool Profile::WriteInteger(const std::string& section, const std::string& key, int value) {
@@ -179,9 +206,7 @@ bool Profile::WriteInteger(const std::string& section, const std::string& key, i
 }
 
 bool Profile::ReadBool(const std::string& section, const std::string& key, bool fallback) {
-  long long value = 0;
-  if (!TryStrToInt(ReadString(section, key, ""), value)) return fallback;
-  return value != 0;
+  return ProfileReader(*this).ReadBool(section, key, fallback);
 }
 
 bool Profile::WriteBool(const std::string& section, const std::string& key, bool value) {

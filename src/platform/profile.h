@@ -12,6 +12,8 @@
 
 namespace quillpad::platform {
 
+class ProfileReader;
+
 class Profile {
  public:
   Profile(FileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
@@ -40,8 +42,24 @@ class Profile {
   bool EraseSection(const std::string& section);
 
  private:
+  friend class ProfileReader;
   FileSystem& files_;
   std::string path_;
+};
+
+// The file as it is now, read once, for a run of lookups answered as Profile answers them: a
+// start asks dozens of keys, and under Wine every opening of the file is a round trip.
+class ProfileReader {
+ public:
+  explicit ProfileReader(Profile& profile);
+  std::string ReadString(const std::string& section, const std::string& key,
+                         const std::string& fallback) const;
+  int ReadInteger(const std::string& section, const std::string& key, int fallback) const;
+  bool ReadBool(const std::string& section, const std::string& key, bool fallback) const;
+
+ private:
+  bool readable_ = false;
+  std::string bytes_;
 };
 
 }  // namespace quillpad::platform

@@ -35,6 +35,19 @@ TEST_F(ProfileTest, LookupIgnoresCaseAndBlanksAroundTheEqualsSign) {
   EXPECT_EQ(ini.ReadString("FORM", "missing", "x"), "x");
 }
 
+TEST_F(ProfileTest, AReaderAnswersAsTheProfileFromOneReading) {
+  SetFile("[Form]\r\n IDRAGDROP = 1 \r\nbShow=0\r\nasName=\"  q  \"\r\n[other]\r\nn=x\r\n");
+  const int reads = desk.SimFiles().ReadCount();
+  const platform::ProfileReader reader(ini);
+  SetFile("[FORM]\r\niDragDrop=2\r\n");  // what it read stands
+  EXPECT_EQ(reader.ReadInteger("FORM", "iDragDrop", 0), 1);
+  EXPECT_FALSE(reader.ReadBool("FORM", "bShow", true));
+  EXPECT_EQ(reader.ReadString("form", "ASNAME", ""), "  q  ");
+  EXPECT_EQ(reader.ReadInteger("OTHER", "n", 7), 7);
+  EXPECT_EQ(reader.ReadString("FORM", "missing", "x"), "x");
+  EXPECT_EQ(desk.SimFiles().ReadCount(), reads + 1);
+}
+
 TEST_F(ProfileTest, DuplicateSectionsAndKeysReadTheFirstAndWritesGoThere) {
   SetFile("[FORM]\r\na=1\r\na=2\r\n[FORM]\r\na=3\r\nb=4\r\n");
   EXPECT_EQ(ini.ReadString("FORM", "a", ""), "1");
@@ -112,6 +125,7 @@ TEST_F(ProfileTest, AFileThatCannotBeReadIsNeverOverwritten) {
   const std::string huge = "[FORM]\r\na=1\r\n" + std::string(17u << 20, ';');
   SetFile(huge);
   EXPECT_EQ(ini.ReadString("FORM", "a", "d"), "d");
+  EXPECT_EQ(platform::ProfileReader(ini).ReadInteger("FORM", "a", 5), 5);
   EXPECT_FALSE(ini.WriteString("FORM", "a", "2"));
   EXPECT_EQ(std::filesystem::file_size(host), huge.size());
 }

@@ -140,6 +140,7 @@ const SimFileSystem::Fault* SimFileSystem::FaultOn(FaultOp op, const std::string
 }
 
 bool SimFileSystem::ReadFile(const std::string& path, std::string& bytes, std::uint64_t maxBytes) {
+  ++readCount_;
   if (FaultOn(FaultOp::Read, path)) return false;
   const auto host = HostPath(path);
   std::error_code ec;

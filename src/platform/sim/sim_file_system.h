@@ -22,6 +22,7 @@ class SimFileSystem : public FileSystem {
   // Fault injection: every write stops after this many bytes and fails (a full disk).
   void SetWriteLimit(std::optional<std::uint64_t> bytes) { writeLimit_ = bytes; }
   int WriteCount() const { return writeCount_; }
+  int ReadCount() const { return readCount_; }
 
   // One fault on the files whose name (without folder) is Name, case-insensitive: the operation
   // fails, or with StopAfter a write or copy stops after that many bytes and fails. A whole-file
@@ -58,6 +59,7 @@ class SimFileSystem : public FileSystem {
   std::map<char, std::filesystem::path> drives_;
   std::optional<std::uint64_t> writeLimit_;
   int writeCount_ = 0;
+  int readCount_ = 0;
 };
 
 // Windows wildcard match ("*" any run, "?" one character), ASCII case-insensitive; "*.*" is "*".

@@ -283,11 +283,8 @@ void Win32Window::Create() {
     case WindowClass::ToolBar:
       SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
       SendMessageW(hwnd_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-      // The program's tool pictures (bitmap resource 2, magenta see-through); a program without
-      // them shows captions.
-      if (HIMAGELIST images =
-              ImageList_LoadImageW(instance, MAKEINTRESOURCEW(2), 16, 0, RGB(255, 0, 255),
-                                   IMAGE_BITMAP, LR_CREATEDIBSECTION)) {
+      // A program without tool pictures shows captions.
+      if (HIMAGELIST images = system_.ToolImages()) {
         SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
         SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
       } else {

@@ -53,6 +53,18 @@ Win32WindowSystem::Win32WindowSystem(Win32System& system) : system_(system) {
 
 Win32WindowSystem::~Win32WindowSystem() {
   // Peers are owned by the toolkit; the library stays until the process ends so none outlives it.
+  // The pictures go with the last tool bar: a tool bar does not destroy the list it was given.
+  if (toolImages_) ImageList_Destroy(toolImages_);
+}
+
+HIMAGELIST Win32WindowSystem::ToolImages() {
+  if (!toolImagesLoaded_) {
+    toolImagesLoaded_ = true;
+    // Bitmap resource 2, magenta see-through.
+    toolImages_ = ImageList_LoadImageW(system_.Instance(), MAKEINTRESOURCEW(2), 16, 0,
+                                       RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION);
+  }
+  return toolImages_;
 }
 
 std::unique_ptr<Window> Win32WindowSystem::CreateWindow(WindowClass cls, Window* parent,

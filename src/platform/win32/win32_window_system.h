@@ -4,7 +4,10 @@
 
 #include <vector>
 
-#include "platform/win32/wide.h"
+#include "platform/win32/wide.h"  // <windows.h> first
+
+#include <commctrl.h>
+
 #include "platform/window.h"
 
 namespace quillpad::platform::win32 {
@@ -32,10 +35,14 @@ class Win32WindowSystem : public WindowSystem {
   void Unregister(Win32Window* window);
   // The tool bar whose tool tip window this is, or null.
   Win32Window* ToolBarOfToolTip(HWND toolTip);
+  // The program's tool pictures, loaded once for every tool bar; null when it has none.
+  HIMAGELIST ToolImages();
 
  private:
   Win32System& system_;
   HMODULE richEditLibrary_ = nullptr;
+  bool toolImagesLoaded_ = false;
+  HIMAGELIST toolImages_ = nullptr;
   int nextControlId_ = 100;
   std::vector<Win32Window*> live_;
 };
