@@ -85,17 +85,48 @@ std::int64_t AsUnsigned(ColorValue color) {
   return static_cast<std::uint32_t>(color);
 }
 
-// The entry of that name. Many names share a length, so the last letter is looked at before the
-// whole name: a memo file load asks this twice per memo.
+// Names are found through a small open-addressed table built at compile time: a memo file load
+// looks up two colour names and a charset name per memo, and most table names share a length and
+// a prefix or suffix.
+constexpr std::size_t kNameSlots = 128;
+constexpr std::uint8_t kNoEntry = 0xFF;
+
+constexpr std::size_t NameHash(std::string_view name) {
+  const auto at = [name](std::size_t i) {
+    return static_cast<std::size_t>(static_cast<unsigned char>(name[i]));
+  };
+  return (name.size() * 131 + at(2) * 31 + at(name.size() / 2) * 7 + at(name.size() - 1)) %
+         kNameSlots;
+}
+
 template <std::size_t N>
-const NamedValue* FindName(const std::array<NamedValue, N>& table, std::string_view name) {
-  if (name.empty()) return nullptr;
-  for (const NamedValue& entry : table) {
-    if (entry.Name.size() == name.size() && entry.Name.back() == name.back() && entry.Name == name)
-      return &entry;
+constexpr std::array<std::uint8_t, kNameSlots> MakeNameIndex(
+    const std::array<NamedValue, N>& table) {
+  static_assert(N < kNameSlots / 2 && N < kNoEntry);
+  std::array<std::uint8_t, kNameSlots> slots{};
+  for (std::uint8_t& slot : slots) slot = kNoEntry;
+  for (std::size_t i = 0; i < N; ++i) {
+    std::size_t h = NameHash(table[i].Name);
+    while (slots[h] != kNoEntry) h = (h + 1) % kNameSlots;
+    slots[h] = static_cast<std::uint8_t>(i);
+  }
+  return slots;
+}
+
+template <std::size_t N>
+const NamedValue* FindName(const std::array<NamedValue, N>& table,
+                           const std::array<std::uint8_t, kNameSlots>& index,
+                           std::string_view name) {
+  if (name.size() < 3) return nullptr;  // every name in the tables is longer
+  for (std::size_t h = NameHash(name); index[h] != kNoEntry; h = (h + 1) % kNameSlots) {
+    const NamedValue& entry = table[index[h]];
+    if (entry.Name == name) return &entry;
   }
   return nullptr;
 }
+
+constexpr auto kColorIndex = MakeNameIndex(kColors);
+constexpr auto kCharsetIndex = MakeNameIndex(kCharsets);
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -114,7 +145,7 @@ std::optional<std::string_view> ColorToName(ColorValue color) {
 }
 
 std::optional<ColorValue> NameToColor(std::string_view name) {
-  if (const NamedValue* entry = FindName(kColors, name))
+  if (const NamedValue* entry = FindName(kColors, kColorIndex, name))
     return static_cast<ColorValue>(static_cast<std::uint32_t>(entry->Value));
   return std::nullopt;
 }
@@ -161,7 +192,8 @@ std::optional<std::string_view> CharsetToName(int charset) {
 }
 
 std::optional<int> NameToCharset(std::string_view name) {
-  if (const NamedValue* entry = FindName(kCharsets, name)) return static_cast<int>(entry->Value);
+  if (const NamedValue* entry = FindName(kCharsets, kCharsetIndex, name))
+    return static_cast<int>(entry->Value);
   return std::nullopt;
 }
 

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <utility>
 
 #include "base/text.h"
+#include "memo/object_image_stream.h"
 
 namespace quillpad {
 
@@ -274,9 +276,67 @@ int IntOr(const ValueRef& value, int fallback) {
   return v && *v >= INT32_MIN && *v <= INT32_MAX ? static_cast<int>(*v) : fallback;
 }
 
+// The first and the last W bytes of a text at least W long, as one number.
+template <typename Word>
+std::pair<Word, Word> EndWords(std::string_view text) {
+  Word first, last;
+  std::memcpy(&first, text.data(), sizeof first);
+  std::memcpy(&last, text.data() + text.size() - sizeof last, sizeof last);
+  return {first, last};
+}
+
+// Two texts of the same length compared as overlapping words, without a library call: the
+// field tables compare a name for nearly every property.
+inline bool SameBytes(std::string_view a, std::string_view b) {
+  const auto same = [&a, &b](auto word) {
+    const auto [a0, a1] = EndWords<decltype(word)>(a);
+    const auto [b0, b1] = EndWords<decltype(word)>(b);
+    return ((a0 ^ b0) | (a1 ^ b1)) == 0;
+  };
+  const std::size_t size = a.size();
+  if (size >= 8 && size <= 16) return same(std::uint64_t{});
+  if (size >= 4 && size < 8) return same(std::uint32_t{});
+  if (size >= 2 && size < 4) return same(std::uint16_t{});
+  return a == b;
+}
+
+// Names to fields with one table look-up: a slot per length, first and last-but-one letter,
+// checked when it is built to hold one name at most. Most names a memo stores are no field and
+// leave after a comparison of lengths.
+template <typename F, std::size_t N>
+class FieldTable {
+ public:
+  struct Entry {
+    std::string_view Name;
+    F Field{};
+  };
+  constexpr explicit FieldTable(const std::array<Entry, N>& names) {
+    for (const Entry& entry : names) {
+      Entry& slot = slots_[Slot(entry.Name)];
+      // Not a constant expression, so that two names sharing a slot do not compile.
+      if (!slot.Name.empty()) SlotTaken();
+      slot = entry;
+    }
+  }
+  F Find(std::string_view name) const {
+    if (name.size() < 2) return F{};
+    const Entry& slot = slots_[Slot(name)];
+    return slot.Name.size() == name.size() && SameBytes(slot.Name, name) ? slot.Field : F{};
+  }
+
+ private:
+  static constexpr std::size_t Slot(std::string_view n) {
+    return (n.size() * 8 + static_cast<unsigned char>(n[0]) * 7 +
+            static_cast<unsigned char>(n[n.size() - 2])) %
+           64;
+  }
+  static void SlotTaken() {}
+  std::array<Entry, 64> slots_{};
+};
+
 // Fills a record from the reader's events. Each known property sets its field; the last one of
 // a name wins, and a value of the wrong kind leaves the field as if nothing were stored.
-class MemoRecordBuilder : public ObjectImageHandler {
+class MemoRecordBuilder final : public ObjectImageHandler {
  public:
   // `record` starts as AbsentRecord().
   explicit MemoRecordBuilder(MemoRecord& record) : Record(record) {}
@@ -325,44 +385,42 @@ class MemoRecordBuilder : public ObjectImageHandler {
     Cursor,
     Visible,
     Font,
+    // The label's own.
+    Width,
+    Height,
   };
 
-  // Most stored properties are fixed values nobody reads; the length sorts them out quickly.
-  static Field WindowField(std::string_view n) {
-    switch (n.size()) {
-      case 3:
-        return n == "Top" ? Field::Top : n == "Tag" ? Field::Tag : Field::Other;
-      case 4:
-        return n == "Left" ? Field::Left : Field::Other;
-      case 5:
-        return n == "Color" ? Field::Color : Field::Other;
-      case 6:
-        return n == "Cursor" ? Field::Cursor : Field::Other;
-      case 7:
-        return n == "Caption" ? Field::Caption : n == "Visible" ? Field::Visible : Field::Other;
-      case 9:
-        return n == "FormStyle" ? Field::FormStyle : n == "Font.Name" ? Field::Font : Field::Other;
-      case 10:
-        return n == "ParentFont"                   ? Field::ParentFont
-               : FontFieldOf(n) != FontField::None ? Field::Font
-                                                   : Field::Other;
-      case 11:
-        return n == "ClientWidth"   ? Field::ClientWidth
-               : n == "BorderStyle" ? Field::BorderStyle
-               : n == "Font.Height" ? Field::Font
-                                    : Field::Other;
-      case 12:
-        return n == "ClientHeight"   ? Field::ClientHeight
-               : n == "Font.Charset" ? Field::Font
-                                     : Field::Other;
-      default:
-        return Field::Other;
-    }
-  }
+  static constexpr FieldTable<Field, 17> kWindowFields{{{
+      {"Left", Field::Left},
+      {"Top", Field::Top},
+      {"ClientWidth", Field::ClientWidth},
+      {"ClientHeight", Field::ClientHeight},
+      {"BorderStyle", Field::BorderStyle},
+      {"Caption", Field::Caption},
+      {"Color", Field::Color},
+      {"ParentFont", Field::ParentFont},
+      {"FormStyle", Field::FormStyle},
+      {"Tag", Field::Tag},
+      {"Cursor", Field::Cursor},
+      {"Visible", Field::Visible},
+      {"Font.Charset", Field::Font},
+      {"Font.Color", Field::Font},
+      {"Font.Height", Field::Font},
+      {"Font.Name", Field::Font},
+      {"Font.Style", Field::Font},
+  }}};
+  static constexpr FieldTable<Field, 6> kLabelFields{{{
+      {"Left", Field::Left},
+      {"Top", Field::Top},
+      {"Width", Field::Width},
+      {"Height", Field::Height},
+      {"Caption", Field::Caption},
+      {"Tag", Field::Tag},
+  }}};
 
   // Most window properties are not read: those leave before anything else is set up.
   void Window(std::string_view name, const ValueRef& value) {
-    const Field field = WindowField(name);
+    const Field field = kWindowFields.Find(name);
     if (field != Field::Other) SetWindowField(field, name, value);
   }
 
@@ -370,6 +428,8 @@ class MemoRecordBuilder : public ObjectImageHandler {
     MemoRecord& r = Record;
     switch (field) {
       case Field::Other:
+      case Field::Width:
+      case Field::Height:
         break;
       case Field::Left:
         r.Left = IntOr(value, 0);
@@ -423,22 +483,24 @@ class MemoRecordBuilder : public ObjectImageHandler {
 
   [[gnu::noinline]] void Label(std::string_view name, const ValueRef& value) {
     MemoRecord& r = Record;
-    switch (name.size()) {
-      case 3:
-        if (name == "Top") r.LabelTop = IntOr(value, 0);
-        if (name == "Tag") r.PositionFixed = IntOr(value, 0) == 1;
+    switch (kLabelFields.Find(name)) {
+      case Field::Left:
+        r.LabelLeft = IntOr(value, 0);
         break;
-      case 4:
-        if (name == "Left") r.LabelLeft = IntOr(value, 0);
+      case Field::Top:
+        r.LabelTop = IntOr(value, 0);
         break;
-      case 5:
-        if (name == "Width") r.LabelWidth = IntOr(value, 0);
+      case Field::Width:
+        r.LabelWidth = IntOr(value, 0);
         break;
-      case 6:
-        if (name == "Height") r.LabelHeight = IntOr(value, 0);
+      case Field::Height:
+        r.LabelHeight = IntOr(value, 0);
         break;
-      case 7:
-        if (name == "Caption") AssignText(value, r.Text);
+      case Field::Caption:
+        AssignText(value, r.Text);
+        break;
+      case Field::Tag:
+        r.PositionFixed = IntOr(value, 0) == 1;
         break;
       default:
         break;
@@ -581,7 +643,7 @@ MemoFileContents ReadMemoFile(std::string_view bytes) {
   while (pos < bytes.size()) {
     // Filled where it stays in the list rather than moved there.
     MemoRecordBuilder builder(contents.Records.emplace_back(absent));
-    if (!ReadObjectImage(bytes, pos, builder)) {
+    if (!object_image_stream::ReadObjectImageInto(bytes, pos, builder)) {
       contents.Records.pop_back();
       contents.Partial = true;
       break;

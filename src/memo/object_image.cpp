@@ -4,73 +4,15 @@
 #include <cstring>
 
 #include "base/encoding.h"
+#include "memo/object_image_stream.h"
 
 namespace quillpad {
 
 namespace {
 
-constexpr std::string_view kSignature = "TPF0";
-
-// Bounds-checked cursor over untrusted bytes; every length is checked against what is left
-// before anything is allocated from it.
-class Reader {
- public:
-  Reader(std::string_view bytes, std::size_t pos) : bytes_(bytes), pos_(pos) {}
-  std::size_t Pos() const { return pos_; }
-  std::size_t Left() const { return bytes_.size() - pos_; }
-  std::string_view Span(std::size_t from, std::size_t to) const {
-    return bytes_.substr(from, to - from);
-  }
-
-  bool Byte(std::uint8_t& value) {
-    if (Left() < 1) return false;
-    value = static_cast<std::uint8_t>(bytes_[pos_++]);
-    return true;
-  }
-  bool Peek(std::uint8_t& value) const {
-    if (Left() < 1) return false;
-    value = static_cast<std::uint8_t>(bytes_[pos_]);
-    return true;
-  }
-  bool Raw(std::size_t count, std::string_view& out) {
-    if (Left() < count) return false;
-    out = bytes_.substr(pos_, count);
-    pos_ += count;
-    return true;
-  }
-  bool Unsigned(std::size_t size, std::uint64_t& value) {
-    std::string_view raw;
-    if (!Raw(size, raw)) return false;
-    value = 0;
-    for (std::size_t i = size; i-- > 0;) value = (value << 8) | static_cast<std::uint8_t>(raw[i]);
-    return true;
-  }
-  bool Signed(std::size_t size, std::int64_t& value) {
-    std::uint64_t u;
-    if (!Unsigned(size, u)) return false;
-    const unsigned shift = static_cast<unsigned>(64 - 8 * size);
-    value = static_cast<std::int64_t>(u << shift) >> shift;
-    return true;
-  }
-  bool ShortView(std::string_view& out) {
-    std::uint8_t length;
-    return Byte(length) && Raw(length, out);
-  }
-  bool ShortString(std::string& out) {
-    std::string_view raw;
-    if (!ShortView(raw)) return false;
-    out.assign(raw);
-    return true;
-  }
-  bool LongView(std::string_view& out) {
-    std::uint64_t length;
-    return Unsigned(4, length) && length <= Left() && Raw(static_cast<std::size_t>(length), out);
-  }
-
- private:
-  std::string_view bytes_;
-  std::size_t pos_;
-};
+using object_image_stream::kSignature;
+using object_image_stream::Reader;
+using object_image_stream::ReadValueRef;
 
 bool ReadValue(Reader& in, ObjectValue& value, int depth);
 bool SkipValue(Reader& in, int depth);
@@ -131,6 +73,10 @@ bool SkipComplex(Reader& in, ValueTag tag, int depth) {
   }
 }
 
+}  // namespace
+
+namespace object_image_stream {
+
 // Simple values in place; complex ones checked and handed over still encoded, in Bytes.
 bool ReadValueRef(Reader& in, ValueRef& ref, int depth) {
   if (depth > kMaxObjectDepth) return false;
@@ -187,6 +133,10 @@ bool ReadValueRef(Reader& in, ValueRef& ref, int depth) {
       return true;  // Null, False, True, Nil
   }
 }
+
+}  // namespace object_image_stream
+
+namespace {
 
 bool SkipValue(Reader& in, int depth) {
   ValueRef unused;
@@ -273,42 +223,6 @@ bool ReadValue(Reader& in, ObjectValue& value, int depth) {
       }
     default:
       return false;
-  }
-}
-
-bool ReadObject(Reader& in, ObjectImageHandler& handler, int depth) {
-  if (depth > kMaxObjectDepth) return false;
-  ObjectHeader header;
-  std::uint8_t first;
-  if (!in.Peek(first)) return false;
-  if ((first & 0xF0) == 0xF0) {
-    in.Byte(first);
-    header.Prefix = first;
-    if (first & ObjectNode::kPrefixPosition) {
-      ValueRef position;
-      if (!ReadValueRef(in, position, depth + 1) || !position.IsInteger()) return false;
-      header.Position = position.Int;
-    }
-  }
-  if (!in.ShortView(header.ClassName) || !in.ShortView(header.Name)) return false;
-  handler.BeginObject(header);
-  for (;;) {
-    std::string_view name;
-    if (!in.ShortView(name)) return false;
-    if (name.empty()) break;
-    ValueRef value;
-    if (!ReadValueRef(in, value, depth)) return false;
-    handler.Property(name, value);
-  }
-  for (;;) {
-    std::uint8_t next;
-    if (!in.Peek(next)) return false;
-    if (next == 0) {
-      in.Byte(next);
-      handler.EndObject();
-      return true;
-    }
-    if (!ReadObject(in, handler, depth + 1)) return false;
   }
 }
 
@@ -605,13 +519,7 @@ void ObjectNode::Add(std::string name, ObjectValue value) {
 }
 
 bool ReadObjectImage(std::string_view bytes, std::size_t& pos, ObjectImageHandler& handler) {
-  if (pos > bytes.size()) return false;
-  Reader in(bytes, pos);
-  std::string_view signature;
-  if (!in.Raw(kSignature.size(), signature) || signature != kSignature) return false;
-  if (!ReadObject(in, handler, 0)) return false;
-  pos = in.Pos();
-  return true;
+  return object_image_stream::ReadObjectImageInto(bytes, pos, handler);
 }
 
 bool ReadObjectImage(std::string_view bytes, std::size_t& pos, ObjectNode& out) {

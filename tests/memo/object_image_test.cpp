@@ -218,6 +218,10 @@ TEST(ObjectImageTest, RejectsBadSignatureTagsAndLengths) {
   EXPECT_FALSE(
       ParseObjectImage(Hex("54 50 46 30 01 54 00 01 61 12 FF FF FF FF 41 00 00 00")));  // huge wide
   EXPECT_FALSE(ParseObjectImage(Hex("54 50 46 30 01 54 00 00 00 00")));  // trailing byte
+  // Short strings and identifiers whose length runs past the end, with bytes left after the tag.
+  EXPECT_FALSE(ParseObjectImage(Hex("54 50 46 30 01 54 00 01 61 06 09 41 42 00 00 00")));
+  EXPECT_FALSE(ParseObjectImage(Hex("54 50 46 30 01 54 00 01 61 07 06 41 42 00 00 00")));
+  EXPECT_TRUE(ParseObjectImage(Hex("54 50 46 30 01 54 00 01 61 07 03 41 42 00 00 00")));
   EXPECT_TRUE(ParseObjectImage(Hex("54 50 46 30 01 54 00 00 00")));
 }
 
