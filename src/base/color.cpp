@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <span>
 
 #include "base/text.h"
 
@@ -113,8 +114,7 @@ constexpr std::array<std::uint8_t, kNameSlots> MakeNameIndex(
   return slots;
 }
 
-template <std::size_t N>
-const NamedValue* FindName(const std::array<NamedValue, N>& table,
+const NamedValue* FindName(std::span<const NamedValue> table,
                            const std::array<std::uint8_t, kNameSlots>& index,
                            std::string_view name) {
   if (name.size() < 3) return nullptr;  // every name in the tables is longer
