@@ -4,7 +4,8 @@ namespace quillpad {
 
 namespace {
 
-int ReadRange(const platform::ProfileReader& ini, const char* key, int fallback, int low, int high) {
+int ReadRange(const platform::ProfileReader& ini, const char* key, int fallback, int low,
+              int high) {
   const int value = ini.ReadInteger(kFormSection, key, fallback);
   return value < low || value > high ? fallback : value;
 }

@@ -26,7 +26,9 @@ double TimeToIdle(Process& process, const std::wstring& exe, const std::wstring&
 
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
-  return v.empty() ? 0 : v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+  return v.empty()      ? 0
+         : v.size() % 2 ? v[v.size() / 2]
+                        : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 // Starts to idle, one run of each in turn so that both see the same machine: the editor
@@ -58,9 +60,10 @@ void TimeStartsSideBySide(const std::wstring& exe, const std::wstring& empty,
   }
   Check(ended, "every timed start ends with exit code 0");
   const double y = Median(yard), f = Median(first), a = Median(again);
-  std::printf("start-up to idle, medians of %d runs side by side: editor yardstick %.1f ms, first "
-              "start %.1f ms (ratio %.2f), with a settings file %.1f ms (ratio %.2f)\n",
-              kRounds, y, f, f / y, a, a / y);
+  std::printf(
+      "start-up to idle, medians of %d runs side by side: editor yardstick %.1f ms, first "
+      "start %.1f ms (ratio %.2f), with a settings file %.1f ms (ratio %.2f)\n",
+      kRounds, y, f, f / y, a, a / y);
 }
 
 // What the window holds, for a failing run's log.

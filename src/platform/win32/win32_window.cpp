@@ -851,7 +851,7 @@ bool UpdateMenu(HMENU menu, const std::vector<MenuItemSpec>& old,
 
 std::string Win32Window::CaptureClient() {
   RECT client{};
-  GetClientRect(hwnd_, &client);
+  GetClientRect(Handle(), &client);  // with any held size applied
   const int w = client.right, h = client.bottom;
   if (w <= 0 || h <= 0) return {};
   // Copied from the window's own device context rather than asked for with PrintWindow: under

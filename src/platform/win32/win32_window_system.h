@@ -4,9 +4,10 @@
 
 #include <vector>
 
+// clang-format off
 #include "platform/win32/wide.h"  // <windows.h> first
-
 #include <commctrl.h>
+// clang-format on
 
 #include "platform/window.h"
 
