@@ -18,17 +18,26 @@ FontSpec FromPlatformFont(const platform::FontSpec& font) {
   return FontSpec{font.Charset, static_cast<ColorValue>(font.TextColor), font.Height, font.Name, font.Style};
 }
 
-TMemoForm::TMemoForm(ui::Component* owner, MemoHost* host) : ui::Form(owner), host_(host) {
+namespace {
+// Borderless, no title bar, no icons, no task bar button, open to dropped files. Memos come up at
+// start and with every file switch, hundreds at a time: none of them takes the activation from
+// the window the user works in.
+platform::WindowStyle MemoStyle() {
+  platform::WindowStyle style;
+  style.Border = platform::BorderStyle::None;
+  style.Caption = false;
+  style.SystemMenu = style.MinimizeBox = style.MaximizeBox = false;
+  style.ToolWindowExStyle = true;
+  style.AcceptFiles = true;
+  style.ShowInactive = true;
+  return style;
+}
+}  // namespace
+
+TMemoForm::TMemoForm(ui::Component* owner, MemoHost* host)
+    : ui::Form(owner, MemoStyle()), host_(host) {
   Name = "MemoForm";
-  HoldStyle(true);
-  SetBorderIcons(false, false, false);
-  SetToolWindowExStyle(true);
-  SetAcceptFiles(true);
-  // Memos come up at start and with every file switch, hundreds at a time: none of them takes
-  // the activation from the window the user works in.
-  SetShowInactive(true);
   ApplyBorder();
-  HoldStyle(false);
   SetColor(static_cast<platform::Color>(memo_.Color));
   SetClientSize(memo_.ClientWidth, memo_.ClientHeight);
 }

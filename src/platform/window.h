@@ -243,7 +243,10 @@ class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
   // parent null: a top-level window. The events object outlives the window.
-  virtual std::unique_ptr<Window> CreateWindow(WindowClass cls, Window* parent, WindowEvents& events) = 0;
+  // With a style, the window is made in it; without, in its class's default. A form that knows
+  // its style beforehand is spared a restyle, a round trip under Wine.
+  virtual std::unique_ptr<Window> CreateWindow(WindowClass cls, Window* parent, WindowEvents& events,
+                                               const WindowStyle* style = nullptr) = 0;
   // Shows a pop-up menu at a screen point and waits; the chosen item's Id, or 0.
   virtual int TrackPopupMenu(const std::vector<MenuItemSpec>& items, Point screen, Window* owner) = 0;
   // Runs a nested message loop while the modal window is shown, until done() answers true.

@@ -101,13 +101,14 @@ constexpr int kDragThreshold = 4;
 
 }  // namespace
 
-Control::Control(Component* owner, Control* parent, platform::WindowClass cls)
+Control::Control(Component* owner, Control* parent, platform::WindowClass cls,
+                 const platform::WindowStyle* style)
     : Component(owner),
       events_(std::make_unique<ControlEvents>(*this)),
       parent_(parent),
       visible_(parent != nullptr) {
   peer_ = Application::Instance().Windows().CreateWindow(cls, parent ? parent->Peer() : nullptr,
-                                                         *events_);
+                                                         *events_, style);
   static_cast<ControlEvents&>(*events_).ready_ = true;
   if (parent_) parent_->controls_.push_back(this);
   peer_->SetVisible(visible_);

@@ -39,7 +39,9 @@ constexpr Color ClHighlight = 0x8000000D;
 
 class Control : public Component {
  public:
-  Control(Component* owner, Control* parent, platform::WindowClass cls);
+  // With a style, the native window is made in it at once.
+  Control(Component* owner, Control* parent, platform::WindowClass cls,
+          const platform::WindowStyle* style = nullptr);
   ~Control() override;
 
   platform::Window* Peer() const { return peer_.get(); }

@@ -12,6 +12,12 @@ Form::Form(Component* owner) : Control(owner, nullptr, platform::WindowClass::Fo
   PushStyle();
 }
 
+Form::Form(Component* owner, const platform::WindowStyle& style)
+    : Control(owner, nullptr, platform::WindowClass::Form, &style) {
+  style_ = style;
+  PushStyle();
+}
+
 Form::~Form() {
   // The components go while the form is still whole: menus talk to it on their way out.
   DestroyComponents();

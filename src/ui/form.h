@@ -30,6 +30,8 @@ enum ModalResultValue : int {
 class Form : public Control {
  public:
   explicit Form(Component* owner = nullptr);
+  // Made in its final style: a form that would restyle itself at once is spared the round trip.
+  Form(Component* owner, const platform::WindowStyle& style);
   ~Form() override;
 
   platform::BorderStyle BorderStyle() const { return style_.Border; }

@@ -173,6 +173,9 @@ TEST_F(MemoFilesTest, SwitchingFilesReusesTheMemoWindows) {
   WriteMemoData("MemoData1.dat", {x, hidden});
   TMainForm& f = Start();
   const std::vector<TMemoForm*> before = f.MemoList;
+  // A borderless memo's window is made in its style: nothing to restyle at the load.
+  EXPECT_EQ(Sim(*before[1]).Restyles(), 0);
+  EXPECT_TRUE(Sim(*before[1]).Style().ShowInactive && Sim(*before[1]).Style().AcceptFiles);
   const int placed = Sim(*before[0]).Placements();
   f.ChangeMemoFileClick(nullptr);
   ASSERT_EQ(f.MemoCount(), 2);

@@ -431,8 +431,8 @@ class SimDesktop : public System, public Clipboard {
 class SimWindowSystem : public WindowSystem {
  public:
   explicit SimWindowSystem(SimDesktop& desktop) : desktop_(desktop) {}
-  std::unique_ptr<Window> CreateWindow(WindowClass cls, Window* parent,
-                                       WindowEvents& events) override;
+  std::unique_ptr<Window> CreateWindow(WindowClass cls, Window* parent, WindowEvents& events,
+                                       const WindowStyle* style = nullptr) override;
   int TrackPopupMenu(const std::vector<MenuItemSpec>& items, Point screen, Window* owner) override;
   void RunModal(Window& window, const std::function<bool()>& done) override;
   Size TextExtent(std::string_view text, const FontSpec& font) override;

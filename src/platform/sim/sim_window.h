@@ -27,7 +27,12 @@ class SimWindow : public Window {
   int Placements() const { return placements_; }
   Size ClientSize() override;
   Size NonClientExtent() override;
-  void SetStyle(const WindowStyle& style) override { style_ = style; }
+  void SetStyle(const WindowStyle& style) override {
+    if (style != style_) ++restyles_;
+    style_ = style;
+  }
+  // How often the style changed after the window was made: each is a native round trip.
+  int Restyles() const { return restyles_; }
   void SetVisible(bool visible) override;
   bool IsVisible() override { return visible_; }
   void SetEnabled(bool enabled) override { enabled_ = enabled; }
@@ -163,6 +168,7 @@ class SimWindow : public Window {
   std::vector<SimWindow*> children_;
   Rect bounds_;
   int placements_ = 0;
+  int restyles_ = 0;
   WindowStyle style_;
   bool visible_ = false;
   bool enabled_ = true;

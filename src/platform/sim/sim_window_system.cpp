@@ -5,9 +5,12 @@
 namespace quillpad::platform::sim {
 
 std::unique_ptr<Window> SimWindowSystem::CreateWindow(WindowClass cls, Window* parent,
-                                                      WindowEvents& events) {
+                                                      WindowEvents& events,
+                                                      const WindowStyle* style) {
   SimWindow* simParent = parent ? &SimDesktop::Sim(parent) : nullptr;
-  return std::make_unique<SimWindow>(desktop_, cls, simParent, events);
+  auto window = std::make_unique<SimWindow>(desktop_, cls, simParent, events);
+  if (style) window->style_ = *style;
+  return window;
 }
 
 int SimWindowSystem::TrackPopupMenu(const std::vector<MenuItemSpec>& items, Point screen,

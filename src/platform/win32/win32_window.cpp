@@ -116,13 +116,17 @@ HMENU BuildMenu(const std::vector<MenuItemSpec>& items, bool popup) {
 }
 
 Win32Window::Win32Window(Win32WindowSystem& system, WindowClass cls, Win32Window* parent,
-                         WindowEvents& events)
+                         WindowEvents& events, const WindowStyle* style)
     : system_(system), cls_(cls), events_(events) {
   if (cls_ != WindowClass::Form) {
     // A control without a parent still needs one; the hidden utility window keeps it out of sight.
     parentHwnd_ = parent ? parent->Handle() : system.System().UtilityWindow();
   }
-  style_.Border = cls_ == WindowClass::Form ? BorderStyle::Sizeable : BorderStyle::None;
+  if (style) {
+    style_ = *style;
+  } else {
+    style_.Border = cls_ == WindowClass::Form ? BorderStyle::Sizeable : BorderStyle::None;
+  }
   Create();
   system_.Register(this);
 }

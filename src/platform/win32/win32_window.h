@@ -24,8 +24,8 @@ inline constexpr int kToolButtonBase = 1000;
 
 class Win32Window : public Window {
  public:
-  Win32Window(Win32WindowSystem& system, WindowClass cls, Win32Window* parent,
-              WindowEvents& events);
+  Win32Window(Win32WindowSystem& system, WindowClass cls, Win32Window* parent, WindowEvents& events,
+              const WindowStyle* style = nullptr);
   ~Win32Window() override;
   Win32Window(const Win32Window&) = delete;
   Win32Window& operator=(const Win32Window&) = delete;

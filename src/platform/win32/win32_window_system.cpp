@@ -68,8 +68,10 @@ HIMAGELIST Win32WindowSystem::ToolImages() {
 }
 
 std::unique_ptr<Window> Win32WindowSystem::CreateWindow(WindowClass cls, Window* parent,
-                                                        WindowEvents& events) {
-  return std::make_unique<Win32Window>(*this, cls, static_cast<Win32Window*>(parent), events);
+                                                        WindowEvents& events,
+                                                        const WindowStyle* style) {
+  return std::make_unique<Win32Window>(*this, cls, static_cast<Win32Window*>(parent), events,
+                                       style);
 }
 
 void Win32WindowSystem::Unregister(Win32Window* window) {

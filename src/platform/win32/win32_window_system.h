@@ -21,8 +21,8 @@ class Win32WindowSystem : public WindowSystem {
   explicit Win32WindowSystem(Win32System& system);
   ~Win32WindowSystem() override;
 
-  std::unique_ptr<Window> CreateWindow(WindowClass cls, Window* parent,
-                                       WindowEvents& events) override;
+  std::unique_ptr<Window> CreateWindow(WindowClass cls, Window* parent, WindowEvents& events,
+                                       const WindowStyle* style = nullptr) override;
   int TrackPopupMenu(const std::vector<MenuItemSpec>& items, Point screen, Window* owner) override;
   void RunModal(Window& window, const std::function<bool()>& done) override;
   Size TextExtent(std::string_view text, const FontSpec& font) override;
