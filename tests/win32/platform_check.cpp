@@ -759,6 +759,7 @@ void CheckHeldPlacement(qp::WindowSystem& windows) {
   style.Caption = false;
   style.ToolWindowExStyle = true;
   style.ShowInactive = true;
+  style.AcceptFiles = true;
   form->SetStyle(style);
   form->SetBackground(0x0000FF);
   const qp::Rect want{420, 300, 603, 397};
@@ -789,6 +790,15 @@ void CheckHeldPlacement(qp::WindowSystem& windows) {
             picture.substr(info->PixelOffset) ==
                 quillpad::SolidBmpFile(client.Width, client.Height, 0x0000FF).substr(54),
         "it shows its background over the whole client");
+
+  // Asked again for the same style, a window that lost the drop registration takes it back.
+  const auto accepts = [hwnd] {
+    return (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0;
+  };
+  const bool madeAccepting = accepts();
+  DragAcceptFiles(hwnd, FALSE);
+  form->SetStyle(style);
+  Check(madeAccepting && accepts(), "a form takes dropped files again when asked again");
 
   // Moved while hidden, then handed out: whoever holds the handle sees the new place.
   form->SetVisible(false);

@@ -408,7 +408,9 @@ void Win32Window::ApplyPlacement(HWND insertAfter, UINT flags) {
 // and under Wine every native call is a round trip to the server.
 void Win32Window::SetStyle(const WindowStyle& style) {
   if (hwnd_ && style == style_) {
-    if (style.AcceptFiles) DragAcceptFiles(hwnd_, TRUE);
+    // Asked again, as after a move: only a window that lost the registration takes it again.
+    if (style.AcceptFiles && !(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_ACCEPTFILES))
+      DragAcceptFiles(hwnd_, TRUE);
     return;
   }
   const WindowStyle old = style_;
@@ -682,7 +684,7 @@ void Win32Window::SetFont(const FontSpec& font) {
   if (!IsCustom())
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(CachedFont(font)), TRUE);
   if (IsRichEdit()) ApplyRichEditColours();
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  if (Seen()) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Win32Window::ApplyRichEditColours() {
@@ -703,7 +705,7 @@ void Win32Window::SetBackground(Color color) {
   backgroundBrush_ = CreateSolidBrush(ToColorRef(color));
   if (!hwnd_) return;
   if (IsRichEdit()) ApplyRichEditColours();
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  if (Seen()) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Win32Window::SetCursor(CursorKind cursor) {
@@ -781,8 +783,14 @@ bool Win32Window::HasFocus() {
   return hwnd_ && GetFocus() == hwnd_;
 }
 
+// A window out of sight is painted whole when it comes into sight: marking it is a round trip
+// for nothing, hundreds of times over while memos load hidden.
+bool Win32Window::Seen() const {
+  return hwnd_ && IsWindowVisible(hwnd_);
+}
+
 void Win32Window::Invalidate() {
-  if (!hwnd_) return;
+  if (!Seen()) return;
   if (IsCustom()) {
     // See-through children draw this window's painting behind them: they repaint with it.
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);

@@ -132,6 +132,7 @@ class Win32Window : public Window {
   void FireEdited();
   void HoverToolTip(WPARAM wParam, LPARAM lParam);
   void ApplyRichEditColours();
+  bool Seen() const;  // shown, its parents too
   // A hidden form keeps its place and frame change here and hands them to the system with the
   // show: under Wine each move of a window is a round trip, and a memo load moves hundreds.
   bool Holdable(LONG_PTR style) const;
