@@ -24,13 +24,6 @@ double TimeToIdle(Process& process, const std::wstring& exe, const std::wstring&
          static_cast<double>(frequency.QuadPart);
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v.empty()      ? 0
-         : v.size() % 2 ? v[v.size() / 2]
-                        : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
 // Starts to idle, one run of each in turn so that both see the same machine: the editor
 // yardstick, a first start in a fresh program folder, a start with the settings the folder has.
 void TimeStartsSideBySide(const std::wstring& exe, const std::wstring& empty,

@@ -43,6 +43,13 @@ inline void CheckBytes(const std::string& got, const std::string& want, const ch
         got == want ? std::string() : "got [" + Hex(got) + "] want [" + Hex(want) + "]");
 }
 
+// The middle of the figures (the mean of the two middle ones for an even count); 0 for none.
+inline double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  const std::size_t n = v.size();
+  return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
 inline bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
   for (int waited = 0; waited < ms; waited += 20) {
     if (done()) return true;

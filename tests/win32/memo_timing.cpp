@@ -29,6 +29,7 @@
 namespace w32 = quillpad::platform::win32;
 using quillpad::TMainForm;
 using quillpad::e2e::Check;
+using quillpad::e2e::Median;
 using quillpad::e2e::failures;
 
 namespace {
@@ -71,12 +72,6 @@ double Now() {
   LARGE_INTEGER c;
   QueryPerformanceCounter(&c);
   return static_cast<double>(c.QuadPart) / perMs;
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  const std::size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 // Dispatches every waiting message (paints and timers included) and runs idle turns until the
