@@ -818,6 +818,45 @@ void CheckHeldPlacement(qp::WindowSystem& windows) {
         std::to_string(fitted.Width()));
 }
 
+// The controls of a hidden form wait for its show, placed once however often they were moved,
+// and know their client areas before it.
+void CheckControlsWaitForShow(qp::WindowSystem& windows) {
+  struct Placed : qp::WindowEvents {
+    int sized = 0;
+    void OnResized(const qp::Rect&) override { ++sized; }
+  } panelEvents, listEvents;
+  qp::WindowEvents plain;
+  auto form = windows.CreateWindow(qp::WindowClass::Form, nullptr, plain);
+  form->SetBounds({300, 500, 500, 640});
+  auto panel = windows.CreateWindow(qp::WindowClass::Panel, form.get(), panelEvents);
+  panelEvents.sized = 0;  // its creation's own report
+  panel->SetBounds({0, 0, 50, 50});
+  const qp::Rect panelRect{10, 8, 110, 78};
+  panel->SetBounds(panelRect);
+  auto list = windows.CreateWindow(qp::WindowClass::ListBox, panel.get(), listEvents);
+  list->SetBounds({5, 5, 85, 65});
+  const qp::Size listClient = list->ClientSize();
+  const std::string before = std::to_string(panelEvents.sized) + " " +
+                             std::to_string(listEvents.sized);
+  const bool known = panel->Bounds() == panelRect && panel->ClientSize() == qp::Size{100, 70};
+  form->SetVisible(true);
+  const HWND hwnd = static_cast<w32::Win32Window*>(form.get())->Handle();
+  const HWND panelHwnd = GetWindow(hwnd, GW_CHILD);
+  const HWND listHwnd = GetWindow(panelHwnd, GW_CHILD);
+  RECT p{}, l{};
+  GetWindowRect(panelHwnd, &p);
+  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&p), 2);
+  GetClientRect(listHwnd, &l);
+  Check(before == "0 0" && known && panelEvents.sized == 1 && listEvents.sized == 1 &&
+            qp::Rect{p.left, p.top, p.right, p.bottom} == panelRect &&
+            qp::Size{l.right, l.bottom} == listClient,
+        "the controls of a hidden form are placed once at its show, where they said",
+        "sized before " + before + ", after " + std::to_string(panelEvents.sized) + " " +
+            std::to_string(listEvents.sized) + "; list " + std::to_string(l.right) + "x" +
+            std::to_string(l.bottom) + " against " + std::to_string(listClient.Width) + "x" +
+            std::to_string(listClient.Height));
+}
+
 // What a form shows, its children included: the form's background and a paint box's fill.
 void CheckCapture(qp::WindowSystem& windows) {
   struct Fill : qp::WindowEvents {
@@ -885,6 +924,7 @@ int main() {
   CheckRichEditPrinting(system, windows);
   CheckCapture(windows);
   CheckHeldPlacement(windows);
+  CheckControlsWaitForShow(windows);
 
   FormEvents formEvents;
   formEvents.system = &system;

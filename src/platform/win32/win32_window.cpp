@@ -120,7 +120,9 @@ Win32Window::Win32Window(Win32WindowSystem& system, WindowClass cls, Win32Window
     : system_(system), cls_(cls), events_(events) {
   if (cls_ != WindowClass::Form) {
     // A control without a parent still needs one; the hidden utility window keeps it out of sight.
-    parentHwnd_ = parent ? parent->Handle() : system.System().UtilityWindow();
+    // Its raw handle: a child can be made before its parent is placed.
+    parentHwnd_ = parent ? parent->hwnd_ : system.System().UtilityWindow();
+    formHwnd_ = parent ? parent->formHwnd_ : nullptr;
   }
   if (style) {
     style_ = *style;
@@ -128,6 +130,7 @@ Win32Window::Win32Window(Win32WindowSystem& system, WindowClass cls, Win32Window
     style_.Border = cls_ == WindowClass::Form ? BorderStyle::Sizeable : BorderStyle::None;
   }
   Create();
+  if (cls_ == WindowClass::Form) formHwnd_ = hwnd_;
   system_.Register(this);
 }
 
@@ -392,6 +395,22 @@ bool Win32Window::Holdable(LONG_PTR style) const {
   return cls_ == WindowClass::Form && (style & (WS_VISIBLE | WS_THICKFRAME | WS_POPUP)) == WS_POPUP;
 }
 
+// Text controls excepted: they lay their text out for the size they have.
+bool Win32Window::WaitsForForm() const {
+  return cls_ != WindowClass::Form && !IsTextControl() && formHwnd_ &&
+         !(GetWindowLongPtrW(formHwnd_, GWL_STYLE) & WS_VISIBLE);
+}
+
+Size Win32Window::StyleExtent() const {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
+  RECT r{};
+  AdjustWindowRectEx(&r, style, FALSE, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+  Size extent{r.right - r.left, r.bottom - r.top};
+  if (style & WS_VSCROLL) extent.Width += GetSystemMetrics(SM_CXVSCROLL);
+  if (style & WS_HSCROLL) extent.Height += GetSystemMetrics(SM_CYHSCROLL);
+  return extent;
+}
+
 // One call for the held place, the held frame change and whatever the caller adds (showing,
 // z-order). Cleared first: the system's move and size reports read the bounds back.
 void Win32Window::ApplyPlacement(HWND insertAfter, UINT flags) {
@@ -450,9 +469,12 @@ void Win32Window::SetStyle(const WindowStyle& style) {
 
 void Win32Window::SetBounds(const Rect& b) {
   if (!hwnd_ || Bounds() == b) return;
+  const bool waits = WaitsForForm();
+  if (waits && !hasHeldBounds_) system_.HoldPlacement(this);
   heldBounds_ = b;
   hasHeldBounds_ = true;
-  if (!Holdable(GetWindowLongPtrW(hwnd_, GWL_STYLE))) ApplyPlacement(nullptr, SWP_NOZORDER);
+  if (!waits && !Holdable(GetWindowLongPtrW(hwnd_, GWL_STYLE)))
+    ApplyPlacement(nullptr, SWP_NOZORDER);
 }
 
 Rect Win32Window::Bounds() {
@@ -480,12 +502,8 @@ Size Win32Window::ClientSize() {
 Size Win32Window::NonClientExtent() {
   RECT w{}, c{};
   if (!hwnd_) return {};
-  if (frameHeld_) {
-    RECT r{};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
-    return {r.right - r.left, r.bottom - r.top};
-  }
+  // A window never placed yet has no frame the system could tell.
+  if (frameHeld_ || hasHeldBounds_) return StyleExtent();
   GetWindowRect(hwnd_, &w);
   GetClientRect(hwnd_, &c);
   return {(w.right - w.left) - c.right, (w.bottom - w.top) - c.bottom};
@@ -1451,6 +1469,12 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       result = answer;
       return true;
     }
+    case WM_WINDOWPOSCHANGING:
+      // The controls first, so that the form comes up with them in place.
+      if (cls_ == WindowClass::Form &&
+          (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW))
+        system_.PlaceHeldControls(hwnd_);
+      return false;
     case WM_MOVE:
       events_.OnMoved(Bounds());
       return false;

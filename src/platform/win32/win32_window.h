@@ -35,6 +35,7 @@ class Win32Window : public Window {
   static LRESULT CALLBACK CustomProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   // The native window with every held placement applied: whoever asks may talk to it directly.
   HWND Handle();
+  HWND FormHandle() const { return formHwnd_; }
   WindowEvents& Events() { return events_; }
 
   WindowClass Class() const override { return cls_; }
@@ -136,12 +137,18 @@ class Win32Window : public Window {
   // A hidden form keeps its place and frame change here and hands them to the system with the
   // show: under Wine each move of a window is a round trip, and a memo load moves hundreds.
   bool Holdable(LONG_PTR style) const;
+  // The controls of a hidden form wait for its show as well: a form is laid out several times
+  // while it is built, and a window that starts in the tray may never be shown.
+  bool WaitsForForm() const;
   void ApplyPlacement(HWND insertAfter, UINT flags);
+  // What the frame, edge and scroll bars will take once the system places the window.
+  Size StyleExtent() const;
 
   Win32WindowSystem& system_;
   WindowClass cls_;
   WindowEvents& events_;
   HWND parentHwnd_ = nullptr;
+  HWND formHwnd_ = nullptr;  // the top-level form a control is in
   HWND hwnd_ = nullptr;
   WNDPROC oldProc_ = nullptr;
   int controlId_ = 0;

@@ -75,7 +75,26 @@ std::unique_ptr<Window> Win32WindowSystem::CreateWindow(WindowClass cls, Window*
 }
 
 void Win32WindowSystem::Unregister(Win32Window* window) {
-  live_.erase(std::remove(live_.begin(), live_.end(), window), live_.end());
+  std::erase(live_, window);
+  std::erase(held_, window);
+}
+
+void Win32WindowSystem::HoldPlacement(Win32Window* control) {
+  if (std::find(held_.begin(), held_.end(), control) == held_.end()) held_.push_back(control);
+}
+
+void Win32WindowSystem::PlaceHeldControls(HWND form) {
+  // A placement may lay out other controls of the form, which wait again: until none is left.
+  for (;;) {
+    std::vector<Win32Window*> due;
+    std::erase_if(held_, [&](Win32Window* w) {
+      if (w->FormHandle() != form) return false;
+      due.push_back(w);
+      return true;
+    });
+    if (due.empty()) return;
+    for (Win32Window* w : due) w->Handle();
+  }
 }
 
 Win32Window* Win32WindowSystem::ToolBarOfToolTip(HWND toolTip) {

@@ -34,6 +34,9 @@ class Win32WindowSystem : public WindowSystem {
   int NextControlId() { return nextControlId_++; }
   void Register(Win32Window* window) { live_.push_back(window); }
   void Unregister(Win32Window* window);
+  // Controls of hidden forms with a placement waiting for the form's show.
+  void HoldPlacement(Win32Window* control);
+  void PlaceHeldControls(HWND form);
   // The tool bar whose tool tip window this is, or null.
   Win32Window* ToolBarOfToolTip(HWND toolTip);
   // The program's tool pictures, loaded once for every tool bar; null when it has none.
@@ -46,6 +49,7 @@ class Win32WindowSystem : public WindowSystem {
   HIMAGELIST toolImages_ = nullptr;
   int nextControlId_ = 100;
   std::vector<Win32Window*> live_;
+  std::vector<Win32Window*> held_;
 };
 
 }  // namespace quillpad::platform::win32
