@@ -82,9 +82,10 @@ void TClipboardForm::BuildControls() {
   StatusBar1->SetAlign(ui::Align::Bottom);
   StatusBar1->SetPanels({50, 70, 50});
 
-  ClipboardListBox = new ui::ListBox(this, this);
+  platform::WindowStyle listStyle = ui::FramedStyle();
+  listStyle.MultiSelect = true;
+  ClipboardListBox = new ui::ListBox(this, this, listStyle);
   ClipboardListBox->Name = "ClipboardListBox";
-  ClipboardListBox->SetMultiSelect(true);
   ClipboardListBox->SetAlign(ui::Align::Client);
   ClipboardListBox->OnDblClick = [this] { SendToActiveInputBtnClick(); };
 }

@@ -92,7 +92,9 @@ void TMemoListForm::BuildControls() {
     MemoFileBtns[static_cast<std::size_t>(k)] = b;
   }
 
-  MemoListBox = new ui::ListBox(this, this);
+  platform::WindowStyle listStyle = ui::FramedStyle();
+  listStyle.OwnerDraw = true;
+  MemoListBox = new ui::ListBox(this, this, listStyle);
   MemoListBox->Name = "MemoListBox";
   MemoListBox->SetAlign(ui::Align::Client);
   MemoListBox->SetHint("|Drag & Dropでメモの順番変更");
@@ -101,7 +103,6 @@ void TMemoListForm::BuildControls() {
   MemoListBox->OnDrawItem = [this](int i, platform::Canvas& c, const platform::Rect& r, bool s) {
     MemoListBoxDrawItem(i, c, r, s);
   };
-  MemoListBox->SetOwnerDraw(true);
   MemoListBox->OnMouseDown = [this](ui::MouseButton b, unsigned, int x, int y) {
     MemoListBoxMouseDown(b, x, y);
   };

@@ -101,6 +101,13 @@ constexpr int kDragThreshold = 4;
 
 }  // namespace
 
+platform::WindowStyle FramedStyle() {
+  platform::WindowStyle style;
+  style.Border = platform::BorderStyle::Single;
+  style.Caption = false;
+  return style;
+}
+
 Control::Control(Component* owner, Control* parent, platform::WindowClass cls,
                  const platform::WindowStyle* style)
     : Component(owner),

@@ -37,6 +37,10 @@ constexpr Color ClWindow = 0x80000005;
 constexpr Color ClBtnFace = 0x8000000F;
 constexpr Color ClHighlight = 0x8000000D;
 
+// Edits and lists: a single border, no caption. Some of their options only take effect when the
+// native control is made: a control given them in its style is not made twice.
+platform::WindowStyle FramedStyle();
+
 class Control : public Component {
  public:
   // With a style, the native window is made in it at once.

@@ -4,11 +4,9 @@
 
 namespace quillpad::ui {
 
-CustomEdit::CustomEdit(Component* owner, Control* parent, platform::WindowClass cls)
-    : Control(owner, parent, cls) {
-  style_.Border = platform::BorderStyle::Single;
-  style_.Caption = false;
-  P().SetStyle(style_);
+CustomEdit::CustomEdit(Component* owner, Control* parent, platform::WindowClass cls,
+                       const platform::WindowStyle& style)
+    : Control(owner, parent, cls, &style), style_(style) {
   SetColor(ClWindow);
 }
 

@@ -13,7 +13,8 @@ namespace quillpad::ui {
 
 class CustomEdit : public Control {
  public:
-  CustomEdit(Component* owner, Control* parent, platform::WindowClass cls);
+  CustomEdit(Component* owner, Control* parent, platform::WindowClass cls,
+             const platform::WindowStyle& style = FramedStyle());
 
   std::string Text() const override { return P().Text(); }
   void SetText(const std::string& text) override;  // raises OnChange, resets undo and Modified
@@ -76,8 +77,8 @@ class Edit : public CustomEdit {
 
 class Memo : public CustomEdit {
  public:
-  Memo(Component* owner, Control* parent)
-      : CustomEdit(owner, parent, platform::WindowClass::Memo) {}
+  Memo(Component* owner, Control* parent, const platform::WindowStyle& style = FramedStyle())
+      : CustomEdit(owner, parent, platform::WindowClass::Memo, style) {}
 };
 
 // Plain text, both scroll bars, no word wrap, tabs accepted.

@@ -13,11 +13,8 @@ void DrawSelectionFrame(platform::Canvas& canvas, const Rect& r) {
   canvas.FrameRect({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, ClHighlight);
 }
 
-ListBox::ListBox(Component* owner, Control* parent)
-    : Control(owner, parent, platform::WindowClass::ListBox) {
-  style_.Border = platform::BorderStyle::Single;
-  style_.Caption = false;
-  P().SetStyle(style_);
+ListBox::ListBox(Component* owner, Control* parent, const platform::WindowStyle& style)
+    : Control(owner, parent, platform::WindowClass::ListBox, &style), style_(style) {
   SetColor(ClWindow);
 }
 

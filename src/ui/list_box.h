@@ -16,7 +16,7 @@ void DrawSelectionFrame(platform::Canvas& canvas, const Rect& r);
 
 class ListBox : public Control {
  public:
-  ListBox(Component* owner, Control* parent);
+  ListBox(Component* owner, Control* parent, const platform::WindowStyle& style = FramedStyle());
 
   const std::vector<std::string>& Items() const { return items_; }
   void SetItems(std::vector<std::string> items);
@@ -63,7 +63,8 @@ class ListBox : public Control {
 
 class FileListBox : public ListBox {
  public:
-  FileListBox(Component* owner, Control* parent) : ListBox(owner, parent) {}
+  FileListBox(Component* owner, Control* parent, const platform::WindowStyle& style = FramedStyle())
+      : ListBox(owner, parent, style) {}
 
   const std::string& Directory() const { return directory_; }
   void SetDirectory(const std::string& folder);

@@ -27,6 +27,11 @@ TEST_F(MainFormTest, FirstStartSitsHiddenInTheTray) {
   EXPECT_EQ(f.DayBoundary, EncodeDate(2026, 12, 8));
   EXPECT_EQ(f.RichEdit1->Font().Name, "ＭＳ Ｐゴシック");
   EXPECT_EQ(f.RichEdit1->GetColor(), 0x008000u);
+  // Made in their final style: a restyle of either would make its native control twice.
+  EXPECT_EQ(Sim(*f.OutputMemo).Restyles(), 0);
+  EXPECT_TRUE(Sim(*f.OutputMemo).Style().ReadOnly && !Sim(*f.OutputMemo).Style().ScrollBars);
+  EXPECT_EQ(Sim(*f.ScheduleMemoListBox).Restyles(), 0);
+  EXPECT_TRUE(Sim(*f.ScheduleMemoListBox).Style().MultiSelect);
 }
 
 // The build puts 28 pictures into the tool image list, one per button of both bars in order.

@@ -48,7 +48,9 @@ TStyleTemplateForm::TStyleTemplateForm(ui::Component* owner, StyleTemplateHost& 
   // The last panel reaches the edge, so messages longer than its 50 pixels still show.
   StatusBar1->SetPanels({100, -1});
 
-  StyleListBox = new ui::ListBox(this, this);
+  platform::WindowStyle listStyle = ui::FramedStyle();
+  listStyle.OwnerDraw = true;
+  StyleListBox = new ui::ListBox(this, this, listStyle);
   StyleListBox->Name = "StyleListBox";
   StyleListBox->SetAlign(ui::Align::Client);
   StyleListBox->SetFont({"ＭＳ Ｐゴシック", -12, 0x000000, 128, 0});
@@ -57,7 +59,6 @@ TStyleTemplateForm::TStyleTemplateForm(ui::Component* owner, StyleTemplateHost& 
   StyleListBox->OnDrawItem = [this](int i, platform::Canvas& c, const platform::Rect& r, bool s) {
     StyleListBoxDrawItem(i, c, r, s);
   };
-  StyleListBox->SetOwnerDraw(true);
   StyleListBox->OnMouseDown = [this](ui::MouseButton b, unsigned, int x, int y) {
     if (b == ui::MouseButton::Left) StyleListBoxMouseDown(x, y);
   };
