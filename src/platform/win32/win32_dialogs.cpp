@@ -5,6 +5,7 @@
 // clang-format on
 
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_common_dialogs.h"
 
 namespace quillpad::platform::win32 {
 
@@ -85,7 +86,9 @@ bool RunDialog(FileDialogOptions& options, bool save) {
     ofn.lCustData = reinterpret_cast<LPARAM>(&options);
   }
 
-  const BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  const CommonDialogs* dialogs = LoadCommonDialogs();
+  const BOOL ok =
+      dialogs && (save ? dialogs->GetSaveFileName(&ofn) : dialogs->GetOpenFileName(&ofn));
   if (options.OnClose) options.OnClose();
   if (!ok) return false;
   options.FilterIndex = static_cast<int>(ofn.nFilterIndex);
@@ -135,7 +138,8 @@ bool Win32System::PickFont(FontSpec& font) {
   cf.lpLogFont = &lf;
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   cf.rgbColors = font.TextColor & 0xFFFFFF;
-  if (!ChooseFontW(&cf)) return false;
+  const CommonDialogs* dialogs = LoadCommonDialogs();
+  if (!dialogs || !dialogs->ChooseFont(&cf)) return false;
   font.Name = Narrow(lf.lfFaceName);
   font.Height = lf.lfHeight;
   font.Charset = lf.lfCharSet;
@@ -155,7 +159,8 @@ bool Win32System::PickColor(Color& color, std::vector<Color>& customColors) {
   cc.rgbResult = (color & 0xFF000000u) ? GetSysColor(static_cast<int>(color & 0xFF)) : color;
   cc.lpCustColors = custom;
   cc.Flags = CC_RGBINIT;
-  const BOOL ok = ChooseColorW(&cc);
+  const CommonDialogs* dialogs = LoadCommonDialogs();
+  const BOOL ok = dialogs && dialogs->ChooseColor(&cc);
   for (int i = 0; i < 16; ++i) customColors[static_cast<std::size_t>(i)] = custom[i];
   if (!ok) return false;
   color = cc.rgbResult;

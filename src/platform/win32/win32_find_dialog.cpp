@@ -8,6 +8,7 @@
 #include <cwchar>
 
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_common_dialogs.h"
 
 namespace quillpad::platform::win32 {
 
@@ -38,7 +39,10 @@ void Win32System::ShowFindDialog(bool replace, const std::string& findText,
   find_.wFindWhatLen = static_cast<WORD>(sizeof(findWhat_));
   find_.lpstrReplaceWith = replaceWith_;
   find_.wReplaceWithLen = static_cast<WORD>(sizeof(replaceWith_));
-  findDialog_ = replace ? ReplaceTextW(&find_) : FindTextW(&find_);
+  const CommonDialogs* dialogs = LoadCommonDialogs();
+  findDialog_ = !dialogs  ? nullptr
+                : replace ? dialogs->ReplaceText(&find_)
+                          : dialogs->FindText(&find_);
   findIsReplace_ = replace;
   // The utility window is hidden: keep the dialog above the window the user works in.
   if (findDialog_ && active)

@@ -8,6 +8,7 @@
 #include <cwchar>
 
 #include "platform/win32/win32_canvas.h"
+#include "platform/win32/win32_common_dialogs.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_window.h"
 
@@ -138,7 +139,8 @@ std::unique_ptr<PrintJob> Win32System::StartPrint(const std::string& title) {
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = owner;
   dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION;
-  const BOOL ok = PrintDlgW(&dialog);
+  const CommonDialogs* dialogs = LoadCommonDialogs();
+  const BOOL ok = dialogs && dialogs->PrintDlg(&dialog);
   // The dialog's printer settings are ours to free; the device context goes to the job.
   if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
   if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
