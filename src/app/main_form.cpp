@@ -23,8 +23,8 @@ TMainForm::TMainForm(ui::Application& application)
   BuildMenus();
   // Sized before the panes are made, so they are laid out once in the final client area.
   SetClientSize(438, 272);
-  BuildPanes();
   BuildToolBars();
+  BuildPanes();
 
   Timer1 = new ui::Timer(this, 1000, true);
   Timer1->Name = "Timer1";

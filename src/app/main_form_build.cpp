@@ -69,6 +69,10 @@ void TMainForm::BuildToolBar(ui::ToolBar& bar, std::span<const ToolRow> rows) {
 }
 
 void TMainForm::BuildToolBars() {
+  // Docked first: its height is final before the panes below it are laid out.
+  CoolBar1 = new ui::CoolBar(this, this);
+  CoolBar1->Name = "CoolBar1";
+  CoolBar1->SetAlign(ui::Align::Top);
   tbMain = new ui::ToolBar(this, CoolBar1);
   tbMain->Name = "tbMain";
   BuildToolBar(*tbMain, BasicToolBarRows());
@@ -84,12 +88,8 @@ void TMainForm::BuildToolBars() {
 }
 
 void TMainForm::BuildPanes() {
-  // Docking order: top and bottom bars first, then the left pane and its splitter, then the
-  // editor area filling the rest.
-  CoolBar1 = new ui::CoolBar(this, this);
-  CoolBar1->Name = "CoolBar1";
-  CoolBar1->SetAlign(ui::Align::Top);
-
+  // Docking order after the tool bars: the status bar, then the left pane and its splitter,
+  // then the editor area filling the rest.
   StatusBar1 = new ui::StatusBar(this, this);
   StatusBar1->Name = "StatusBar1";
   StatusBar1->SetPanels({120, 70, 50});

@@ -32,6 +32,8 @@ TEST_F(MainFormTest, FirstStartSitsHiddenInTheTray) {
   EXPECT_TRUE(Sim(*f.OutputMemo).Style().ReadOnly && !Sim(*f.OutputMemo).Style().ScrollBars);
   EXPECT_EQ(Sim(*f.ScheduleMemoListBox).Restyles(), 0);
   EXPECT_TRUE(Sim(*f.ScheduleMemoListBox).Style().MultiSelect);
+  // The bars are built before the editor: it is laid out once, in its final place.
+  EXPECT_EQ(Sim(*f.RichEdit1).Placements(), 1);
 }
 
 // The build puts 28 pictures into the tool image list, one per button of both bars in order.
