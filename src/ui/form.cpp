@@ -91,6 +91,8 @@ void Form::SetVisible(bool visible) {
   if (visible == Visible()) return;
   Control::SetVisible(visible);
   if (visible) {
+    // The client area is final only now: a menu bar that wraps takes more room than foreseen.
+    Realign();
     if (OnShow) OnShow();
   } else {
     if (OnHide) OnHide();

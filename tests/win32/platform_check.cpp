@@ -857,6 +857,29 @@ void CheckControlsWaitForShow(qp::WindowSystem& windows) {
             std::to_string(listClient.Height));
 }
 
+// A hidden form's menu bar is made at its show; the client area it leaves is known before.
+void CheckMenuWaitsForShow(qp::WindowSystem& windows) {
+  qp::WindowEvents plain;
+  auto form = windows.CreateWindow(qp::WindowClass::Form, nullptr, plain);
+  form->SetText("メニュー待ち");
+  form->SetBounds({320, 200, 620, 400});
+  std::vector<qp::MenuItemSpec> menu(1);
+  menu[0].Caption = "ファイル(&F)";
+  menu[0].Children.push_back(Item(kNewMemo, "新規メモ(&N)", "Ctrl+N"));
+  form->SetMenuBar(&menu);
+  const qp::Size client = form->ClientSize();
+  const HWND raw = FindWindowW(w32::kFormClass, L"メニュー待ち");
+  const bool waited = raw && !GetMenu(raw);
+  form->SetVisible(true);
+  RECT c{};
+  GetClientRect(raw, &c);
+  Check(waited && GetMenu(raw) && GetMenuItemCount(GetMenu(raw)) == 1 &&
+            qp::Size{c.right, c.bottom} == client,
+        "a hidden form's menu bar is made at its show, leaving the client area it foretold",
+        std::to_string(c.right) + "x" + std::to_string(c.bottom) + " against " +
+            std::to_string(client.Width) + "x" + std::to_string(client.Height));
+}
+
 // What a form shows, its children included: the form's background and a paint box's fill.
 void CheckCapture(qp::WindowSystem& windows) {
   struct Fill : qp::WindowEvents {
@@ -925,6 +948,7 @@ int main() {
   CheckCapture(windows);
   CheckHeldPlacement(windows);
   CheckControlsWaitForShow(windows);
+  CheckMenuWaitsForShow(windows);
 
   FormEvents formEvents;
   formEvents.system = &system;

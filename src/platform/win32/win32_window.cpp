@@ -385,6 +385,7 @@ void Win32Window::ApplyFormStyle() {
 }
 
 HWND Win32Window::Handle() {
+  ApplyMenuBar();
   if (hasHeldBounds_ || frameHeld_) ApplyPlacement(nullptr, SWP_NOZORDER);
   return hwnd_;
 }
@@ -403,8 +404,9 @@ bool Win32Window::WaitsForForm() const {
 
 Size Win32Window::StyleExtent() const {
   const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE));
+  const BOOL menu = cls_ == WindowClass::Form && (menuPending_ || GetMenu(hwnd_));
   RECT r{};
-  AdjustWindowRectEx(&r, style, FALSE, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+  AdjustWindowRectEx(&r, style, menu, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
   Size extent{r.right - r.left, r.bottom - r.top};
   if (style & WS_VSCROLL) extent.Width += GetSystemMetrics(SM_CXVSCROLL);
   if (style & WS_HSCROLL) extent.Height += GetSystemMetrics(SM_CYHSCROLL);
@@ -436,7 +438,10 @@ void Win32Window::SetStyle(const WindowStyle& style) {
   style_ = style;
   if (!hwnd_) return;
   if (cls_ == WindowClass::Form) {
-    ApplyFormStyle();
+    // Dropped files need no new frame: DragAcceptFiles below is all they take.
+    WindowStyle frame = old;
+    frame.AcceptFiles = style.AcceptFiles;
+    if (!(frame == style)) ApplyFormStyle();
   } else if ((cls_ == WindowClass::UpDown && old.Horizontal != style.Horizontal) ||
              (cls_ == WindowClass::ListBox &&
               (old.MultiSelect != style.MultiSelect || old.OwnerDraw != style.OwnerDraw)) ||
@@ -490,7 +495,7 @@ Rect Win32Window::Bounds() {
 Size Win32Window::ClientSize() {
   RECT r{};
   if (!hwnd_) return {};
-  if (hasHeldBounds_ || frameHeld_) {
+  if (hasHeldBounds_ || frameHeld_ || menuPending_) {
     const Rect b = Bounds();
     const Size frame = NonClientExtent();
     return {std::max(0, b.Width() - frame.Width), std::max(0, b.Height() - frame.Height)};
@@ -503,7 +508,7 @@ Size Win32Window::NonClientExtent() {
   RECT w{}, c{};
   if (!hwnd_) return {};
   // A window never placed yet has no frame the system could tell.
-  if (frameHeld_ || hasHeldBounds_) return StyleExtent();
+  if (frameHeld_ || hasHeldBounds_ || menuPending_) return StyleExtent();
   GetWindowRect(hwnd_, &w);
   GetClientRect(hwnd_, &c);
   return {(w.right - w.left) - c.right, (w.bottom - w.top) - c.bottom};
@@ -511,6 +516,7 @@ Size Win32Window::NonClientExtent() {
 
 void Win32Window::SetVisible(bool visible) {
   if (!hwnd_) return;
+  if (visible) ApplyMenuBar();
   if (!visible || !style_.ShowInactive) {
     if (visible && (hasHeldBounds_ || frameHeld_)) ApplyPlacement(nullptr, SWP_NOZORDER);
     ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
@@ -902,6 +908,15 @@ std::string Win32Window::CaptureClient() {
 void Win32Window::SetMenuBar(const std::vector<MenuItemSpec>* items) {
   if (!hwnd_ || cls_ != WindowClass::Form) return;
   HMENU old = GetMenu(hwnd_);
+  // A hidden form's first menu bar waits for the show: the form's build changes it many times,
+  // and a window that starts in the tray may never be shown.
+  if (items && !old && !IsVisible()) {
+    hasMenuBar_ = true;
+    menuBar_ = *items;
+    menuPending_ = true;
+    return;
+  }
+  menuPending_ = false;
   if (items && old && hasMenuBar_ && SameMenuShape(menuBar_, *items)) {
     if (UpdateMenu(old, menuBar_, *items)) DrawMenuBar(hwnd_);
     menuBar_ = *items;
@@ -912,6 +927,12 @@ void Win32Window::SetMenuBar(const std::vector<MenuItemSpec>* items) {
   SetMenu(hwnd_, items ? BuildMenu(*items, false) : nullptr);
   if (old) DestroyMenu(old);
   DrawMenuBar(hwnd_);
+}
+
+void Win32Window::ApplyMenuBar() {
+  if (!menuPending_) return;
+  menuPending_ = false;
+  SetMenu(hwnd_, BuildMenu(menuBar_, false));
 }
 
 // --- list boxes and check boxes ---

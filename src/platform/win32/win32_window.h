@@ -141,6 +141,7 @@ class Win32Window : public Window {
   // while it is built, and a window that starts in the tray may never be shown.
   bool WaitsForForm() const;
   void ApplyPlacement(HWND insertAfter, UINT flags);
+  void ApplyMenuBar();
   // What the frame, edge and scroll bars will take once the system places the window.
   Size StyleExtent() const;
 
@@ -172,6 +173,7 @@ class Win32Window : public Window {
   bool heldByToolkit_ = false;    // the toolkit captured the mouse
   std::vector<ToolButtonSpec> buttons_;  // as the control holds them
   bool hasMenuBar_ = false;
+  bool menuPending_ = false;  // a hidden form's first menu bar, made at the show
   std::vector<MenuItemSpec> menuBar_;  // as the menu handle holds it
   std::vector<std::wstring> buttonTexts_;
   std::vector<std::wstring> buttonHints_;
