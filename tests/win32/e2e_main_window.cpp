@@ -28,7 +28,7 @@ double TimeToIdle(Process& process, const std::wstring& exe, const std::wstring&
 // yardstick, a first start in a fresh program folder, a start with the settings the folder has.
 void TimeStartsSideBySide(const std::wstring& exe, const std::wstring& empty,
                           const std::wstring& folder) {
-  constexpr int kRounds = 5;
+  constexpr int kRounds = 7;
   std::vector<double> yard, first, again;
   auto quit = [](Process& app) {
     if (HWND main = MainWindow(app.Info.dwProcessId)) PostMessageW(main, WM_CLOSE, 0, 0);
@@ -52,11 +52,17 @@ void TimeStartsSideBySide(const std::wstring& exe, const std::wstring& empty,
     ended = quit(app) && ended;
   }
   Check(ended, "every timed start ends with exit code 0");
-  const double y = Median(yard), f = Median(first), a = Median(again);
+  // The ratios of each round's own starts: the machine's speed drifts from round to round.
+  std::vector<double> firstRatio, againRatio;
+  for (int round = 0; round < kRounds; ++round) {
+    firstRatio.push_back(first[round] / yard[round]);
+    againRatio.push_back(again[round] / yard[round]);
+  }
   std::printf(
       "start-up to idle, medians of %d runs side by side: editor yardstick %.1f ms, first "
       "start %.1f ms (ratio %.2f), with a settings file %.1f ms (ratio %.2f)\n",
-      kRounds, y, f, f / y, a, a / y);
+      kRounds, Median(yard), Median(first), Median(firstRatio), Median(again),
+      Median(againRatio));
 }
 
 // What the window holds, for a failing run's log.
