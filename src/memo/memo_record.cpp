@@ -26,16 +26,15 @@ constexpr std::array<std::pair<unsigned, std::string_view>, 4> kFontStyles{{
     {kFsStrikeOut, "fsStrikeOut"},
 }};
 
-// A record as it reads when the file stores nothing for a field: the values the writer leaves
-// out (0, empty, False, the class defaults).
-MemoRecord AbsentRecord() {
-  MemoRecord record;
+// Turns a default record into one as it reads when the file stores nothing for a field: the
+// values the writer leaves out (0, empty, False, the class defaults). Only numbers differ, so a
+// record is made in place rather than copied from a template with strings.
+void MakeAbsent(MemoRecord& record) {
   record.ClientWidth = 0;
   record.ClientHeight = 0;
   record.Color = kClBtnFace;
   record.LabelLeft = 0;
   record.LabelTop = 0;
-  return record;
 }
 
 // Picture.Data starts with the graphic class and the byte count of the BMP image that follows.
@@ -303,13 +302,14 @@ inline bool SameBytes(std::string_view a, std::string_view b) {
 // Names to fields with one table look-up: a slot per length, first and last-but-one letter,
 // checked when it is built to hold one name at most. Most names a memo stores are no field and
 // leave after a comparison of lengths.
-template <typename F, std::size_t N>
+template <typename F>
 class FieldTable {
  public:
   struct Entry {
     std::string_view Name;
     F Field{};
   };
+  template <std::size_t N>
   constexpr explicit FieldTable(const std::array<Entry, N>& names) {
     for (const Entry& entry : names) {
       Entry& slot = slots_[Slot(entry.Name)];
@@ -334,102 +334,144 @@ class FieldTable {
   std::array<Entry, 64> slots_{};
 };
 
+// The last name looked up and what it gave. The records of one file are alike, so a colour or
+// charset name usually equals the previous record's and skips the table. The name points into
+// the bytes being read: a cache lives no longer than one read.
+template <typename T>
+class LastName {
+ public:
+  template <typename Lookup>
+  std::optional<T> Get(std::string_view name, Lookup lookup) {
+    if (name.size() != name_.size() || !SameBytes(name, name_)) {
+      name_ = name;
+      value_ = lookup(name);
+    }
+    return value_;
+  }
+
+ private:
+  std::string_view name_;
+  std::optional<T> value_;
+};
+
+// What the records of one read have in common; see LastName.
+struct RecordNames {
+  LastName<ColorValue> Color;
+  LastName<ColorValue> FontColor;
+  LastName<int> Charset;
+};
+
 // Fills a record from the reader's events. Each known property sets its field; the last one of
 // a name wins, and a value of the wrong kind leaves the field as if nothing were stored.
 class MemoRecordBuilder final : public ObjectImageHandler {
  public:
-  // `record` starts as AbsentRecord().
-  explicit MemoRecordBuilder(MemoRecord& record) : Record(record) {}
+  // `record` starts as MakeAbsent leaves it; `names` outlives nothing it was given.
+  MemoRecordBuilder(MemoRecord& record, RecordNames& names) : Record(record), names_(names) {}
   MemoRecord& Record;
 
   void BeginObject(const ObjectHeader& header) override {
     ++depth_;
-    if (depth_ != 2) return;
-    part_ = Part::Other;
-    if (!seenLabel_ && (header.ClassName == kLabelClass || header.Name == kLabelName)) {
-      part_ = Part::Label;
-      seenLabel_ = true;
-    } else if (!seenImage_ && (header.ClassName == kImageClass || header.Name == kImageName)) {
-      part_ = Part::Image;
-      seenImage_ = true;
+    if (depth_ == 2) {
+      part_ = &kNoFields;
+      if (!seenLabel_ && (header.ClassName == kLabelClass || header.Name == kLabelName)) {
+        part_ = &kLabelFields;
+        seenLabel_ = true;
+      } else if (!seenImage_ && (header.ClassName == kImageClass || header.Name == kImageName)) {
+        part_ = &kImageFields;
+        seenImage_ = true;
+      }
     }
+    fields_ = FieldsAt(depth_);
   }
 
+  // One look-up in the table of the object being read: most properties leave here.
   void Property(std::string_view name, const ValueRef& value) override {
-    if (depth_ == 1) {
-      Window(name, value);
-    } else if (depth_ == 2 && part_ == Part::Label) {
-      Label(name, value);
-    } else if (depth_ == 2 && part_ == Part::Image) {
-      Image(name, value);
-    }
+    const Field field = fields_->Find(name);
+    if (field != Field::Other) Set(field, value);
   }
 
-  void EndObject() override { --depth_; }
+  void EndObject() override { fields_ = FieldsAt(--depth_); }
 
  private:
-  enum class Part { Other, Label, Image };
-
   enum class Field {
     Other,
+    // The window's.
     Left,
     Top,
     ClientWidth,
     ClientHeight,
     BorderStyle,
-    Caption,
+    StampText,
     Color,
     ParentFont,
     FormStyle,
-    Tag,
+    Kind,
     Cursor,
     Visible,
-    Font,
-    // The label's own.
-    Width,
-    Height,
+    FontCharset,
+    FontColor,
+    FontHeight,
+    FontName,
+    FontStyle,
+    // The text child's.
+    LabelLeft,
+    LabelTop,
+    LabelWidth,
+    LabelHeight,
+    Text,
+    PositionFixed,
+    // The picture child's.
+    Picture,
+    PictureHint,
   };
+  using Fields = FieldTable<Field>;
 
-  static constexpr FieldTable<Field, 17> kWindowFields{{{
+  static constexpr Fields kWindowFields{std::array<Fields::Entry, 17>{{
       {"Left", Field::Left},
       {"Top", Field::Top},
       {"ClientWidth", Field::ClientWidth},
       {"ClientHeight", Field::ClientHeight},
       {"BorderStyle", Field::BorderStyle},
-      {"Caption", Field::Caption},
+      {"Caption", Field::StampText},
       {"Color", Field::Color},
       {"ParentFont", Field::ParentFont},
       {"FormStyle", Field::FormStyle},
-      {"Tag", Field::Tag},
+      {"Tag", Field::Kind},
       {"Cursor", Field::Cursor},
       {"Visible", Field::Visible},
-      {"Font.Charset", Field::Font},
-      {"Font.Color", Field::Font},
-      {"Font.Height", Field::Font},
-      {"Font.Name", Field::Font},
-      {"Font.Style", Field::Font},
+      {"Font.Charset", Field::FontCharset},
+      {"Font.Color", Field::FontColor},
+      {"Font.Height", Field::FontHeight},
+      {"Font.Name", Field::FontName},
+      {"Font.Style", Field::FontStyle},
   }}};
-  static constexpr FieldTable<Field, 6> kLabelFields{{{
-      {"Left", Field::Left},
-      {"Top", Field::Top},
-      {"Width", Field::Width},
-      {"Height", Field::Height},
-      {"Caption", Field::Caption},
-      {"Tag", Field::Tag},
+  static constexpr Fields kLabelFields{std::array<Fields::Entry, 6>{{
+      {"Left", Field::LabelLeft},
+      {"Top", Field::LabelTop},
+      {"Width", Field::LabelWidth},
+      {"Height", Field::LabelHeight},
+      {"Caption", Field::Text},
+      {"Tag", Field::PositionFixed},
   }}};
+  static constexpr Fields kImageFields{std::array<Fields::Entry, 2>{{
+      {"Picture.Data", Field::Picture},
+      {"Hint", Field::PictureHint},
+  }}};
+  static constexpr Fields kNoFields{std::array<Fields::Entry, 0>{}};
 
-  // Most window properties are not read: those leave before anything else is set up.
-  void Window(std::string_view name, const ValueRef& value) {
-    const Field field = kWindowFields.Find(name);
-    if (field != Field::Other) SetWindowField(field, name, value);
+  const Fields* FieldsAt(int depth) const {
+    return depth == 1 ? &kWindowFields : depth == 2 ? part_ : &kNoFields;
   }
 
-  [[gnu::noinline]] void SetWindowField(Field field, std::string_view name, const ValueRef& value) {
+  static const FontSpec& Baseline() {
+    static const FontSpec baseline = DefaultMemoFont();
+    return baseline;
+  }
+
+  [[gnu::noinline]] void Set(Field field, const ValueRef& value) {
     MemoRecord& r = Record;
     switch (field) {
       case Field::Other:
-      case Field::Width:
-      case Field::Height:
         break;
       case Field::Left:
         r.Left = IntOr(value, 0);
@@ -450,11 +492,13 @@ class MemoRecordBuilder final : public ObjectImageHandler {
                                                 : MemoBorder::Dialog;
         break;
       }
-      case Field::Caption:
+      case Field::StampText:
         AssignText(value, r.StampText);
         break;
       case Field::Color:
-        r.Color = value.AsColour().value_or(kClBtnFace);
+        r.Color = value.Tag == ValueTag::Ident
+                      ? names_.Color.Get(value.Bytes, NameToColor).value_or(kClBtnFace)
+                      : value.AsColour().value_or(kClBtnFace);
         break;
       case Field::ParentFont:
         r.ParentFont = value.AsBoolean().value_or(false);
@@ -462,7 +506,7 @@ class MemoRecordBuilder final : public ObjectImageHandler {
       case Field::FormStyle:
         r.StayOnTop = value.AsIdentifier() == "fsStayOnTop";
         break;
-      case Field::Tag: {
+      case Field::Kind: {
         const int kind = IntOr(value, 0);
         r.Kind = kind >= 0 && kind <= 4 ? static_cast<MemoKind>(kind) : MemoKind::mkNormal;
         break;
@@ -473,51 +517,61 @@ class MemoRecordBuilder final : public ObjectImageHandler {
       case Field::Visible:
         r.Visible = value.AsBoolean().value_or(false);
         break;
-      case Field::Font: {
-        static const FontSpec baseline = DefaultMemoFont();
-        ApplyFontField(FontFieldOf(name), value, r.Font, baseline);
+      case Field::FontCharset:
+        if (value.Tag == ValueTag::Ident) {
+          r.Font.Charset =
+              names_.Charset.Get(value.Bytes, NameToCharset).value_or(Baseline().Charset);
+        } else {
+          ApplyFontField(FontField::Charset, value, r.Font, Baseline());
+        }
         break;
-      }
-    }
-  }
-
-  [[gnu::noinline]] void Label(std::string_view name, const ValueRef& value) {
-    MemoRecord& r = Record;
-    switch (kLabelFields.Find(name)) {
-      case Field::Left:
+      case Field::FontColor:
+        r.Font.Color =
+            value.Tag == ValueTag::Ident
+                ? names_.FontColor.Get(value.Bytes, NameToColor).value_or(Baseline().Color)
+                : value.AsColour().value_or(Baseline().Color);
+        break;
+      case Field::FontHeight:
+        ApplyFontField(FontField::Height, value, r.Font, Baseline());
+        break;
+      case Field::FontName:
+        ApplyFontField(FontField::Name, value, r.Font, Baseline());
+        break;
+      case Field::FontStyle:
+        ApplyFontField(FontField::Style, value, r.Font, Baseline());
+        break;
+      case Field::LabelLeft:
         r.LabelLeft = IntOr(value, 0);
         break;
-      case Field::Top:
+      case Field::LabelTop:
         r.LabelTop = IntOr(value, 0);
         break;
-      case Field::Width:
+      case Field::LabelWidth:
         r.LabelWidth = IntOr(value, 0);
         break;
-      case Field::Height:
+      case Field::LabelHeight:
         r.LabelHeight = IntOr(value, 0);
         break;
-      case Field::Caption:
+      case Field::Text:
         AssignText(value, r.Text);
         break;
-      case Field::Tag:
+      case Field::PositionFixed:
         r.PositionFixed = IntOr(value, 0) == 1;
         break;
-      default:
+      case Field::Picture:
+        r.Picture =
+            value.Tag == ValueTag::Binary ? BitmapFromPictureData(value.Bytes) : std::string();
+        break;
+      case Field::PictureHint:
+        AssignText(value, r.PictureHint);
         break;
     }
   }
 
-  [[gnu::noinline]] void Image(std::string_view name, const ValueRef& value) {
-    if (name == "Picture.Data") {
-      Record.Picture =
-          value.Tag == ValueTag::Binary ? BitmapFromPictureData(value.Bytes) : std::string();
-    } else if (name == "Hint") {
-      AssignText(value, Record.PictureHint);
-    }
-  }
-
+  RecordNames& names_;
   int depth_ = 0;
-  Part part_ = Part::Other;
+  const Fields* part_ = &kNoFields;
+  const Fields* fields_ = &kNoFields;
   bool seenLabel_ = false;
   bool seenImage_ = false;
 };
@@ -623,8 +677,10 @@ ObjectNode MemoRecordToObject(const MemoRecord& record, std::string_view objectN
 }
 
 MemoRecord MemoRecordFromObject(const ObjectNode& object) {
-  MemoRecord record = AbsentRecord();
-  MemoRecordBuilder builder(record);
+  MemoRecord record;
+  MakeAbsent(record);
+  RecordNames names;
+  MemoRecordBuilder builder(record, names);
   ReplayObject(object, builder);
   return record;
 }
@@ -638,11 +694,13 @@ std::string WriteMemoRecord(const MemoRecord& record, std::string_view objectNam
 
 MemoFileContents ReadMemoFile(std::string_view bytes) {
   MemoFileContents contents;
-  static const MemoRecord absent = AbsentRecord();
+  RecordNames names;
   std::size_t pos = 0;
   while (pos < bytes.size()) {
     // Filled where it stays in the list rather than moved there.
-    MemoRecordBuilder builder(contents.Records.emplace_back(absent));
+    MemoRecord& record = contents.Records.emplace_back();
+    MakeAbsent(record);
+    MemoRecordBuilder builder(record, names);
     if (!object_image_stream::ReadObjectImageInto(bytes, pos, builder)) {
       contents.Records.pop_back();
       contents.Partial = true;
