@@ -26,16 +26,23 @@ constexpr std::array<std::pair<unsigned, std::string_view>, 4> kFontStyles{{
     {kFsStrikeOut, "fsStrikeOut"},
 }};
 
-// Turns a default record into one as it reads when the file stores nothing for a field: the
-// values the writer leaves out (0, empty, False, the class defaults). Only numbers differ, so a
-// record is made in place rather than copied from a template with strings.
-void MakeAbsent(MemoRecord& record) {
+// A record as it reads when the file stores nothing for a field: the values the writer leaves
+// out (0, empty, False, the class defaults). Only numbers differ from a default record.
+MemoRecord AbsentRecord() {
+  MemoRecord record;
   record.ClientWidth = 0;
   record.ClientHeight = 0;
   record.Color = kClBtnFace;
   record.LabelLeft = 0;
   record.LabelTop = 0;
+  return record;
 }
+
+// Makes an AbsentRecord right in a list's storage: emplace_back() would clear the whole record
+// before constructing it, and a copy of a template record copies its strings one by one.
+struct NewAbsentRecord {
+  operator MemoRecord() const { return AbsentRecord(); }
+};
 
 // Picture.Data starts with the graphic class and the byte count of the BMP image that follows.
 std::string PicturePrefix(std::size_t bitmapSize) {
@@ -216,7 +223,13 @@ FontField FontFieldOf(std::string_view n) {
 // The text of a String or LString value goes straight into the field; other tags as AsText.
 void AssignText(const ValueRef& value, std::string& field) {
   if (value.Tag == ValueTag::String || value.Tag == ValueTag::LString) {
-    field.assign(value.Bytes);
+    // The field is nearly always empty: a new string of the exact size is one allocation and
+    // one copy, where assign goes through the general replace.
+    if (field.empty()) {
+      field = std::string(value.Bytes);
+    } else {
+      field.assign(value.Bytes);
+    }
   } else {
     field = value.AsText().value_or(std::string());
   }
@@ -365,7 +378,7 @@ struct RecordNames {
 // a name wins, and a value of the wrong kind leaves the field as if nothing were stored.
 class MemoRecordBuilder final : public ObjectImageHandler {
  public:
-  // `record` starts as MakeAbsent leaves it; `names` outlives nothing it was given.
+  // `record` starts as AbsentRecord(); `names` outlives nothing it was given.
   MemoRecordBuilder(MemoRecord& record, RecordNames& names) : Record(record), names_(names) {}
   MemoRecord& Record;
 
@@ -677,8 +690,7 @@ ObjectNode MemoRecordToObject(const MemoRecord& record, std::string_view objectN
 }
 
 MemoRecord MemoRecordFromObject(const ObjectNode& object) {
-  MemoRecord record;
-  MakeAbsent(record);
+  MemoRecord record = AbsentRecord();
   RecordNames names;
   MemoRecordBuilder builder(record, names);
   ReplayObject(object, builder);
@@ -698,9 +710,7 @@ MemoFileContents ReadMemoFile(std::string_view bytes) {
   std::size_t pos = 0;
   while (pos < bytes.size()) {
     // Filled where it stays in the list rather than moved there.
-    MemoRecord& record = contents.Records.emplace_back();
-    MakeAbsent(record);
-    MemoRecordBuilder builder(record, names);
+    MemoRecordBuilder builder(contents.Records.emplace_back(NewAbsentRecord{}), names);
     if (!object_image_stream::ReadObjectImageInto(bytes, pos, builder)) {
       contents.Records.pop_back();
       contents.Partial = true;
