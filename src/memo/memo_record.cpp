@@ -1,42 +1,18 @@
 #include "memo/memo_record.h"
 
-#include <algorithm>
-#include <array>
-#include <cstring>
+#include <cstdint>
 #include <utility>
 
 #include "base/text.h"
-#include "memo/object_image_stream.h"
+#include "memo/memo_record_layout.h"
 
 namespace quillpad {
 
 namespace {
 
+using namespace memo_layout;
+
 constexpr std::string_view kMemoClass = "TMemoForm";
-constexpr std::string_view kLabelClass = "TLabel";
-constexpr std::string_view kLabelName = "MemoLabel";
-constexpr std::string_view kImageClass = "TImage";
-constexpr std::string_view kImageName = "ClipImage";
-constexpr std::string_view kBitmapClass = "TBitmap";
-
-constexpr std::array<std::pair<unsigned, std::string_view>, 4> kFontStyles{{
-    {kFsBold, "fsBold"},
-    {kFsItalic, "fsItalic"},
-    {kFsUnderline, "fsUnderline"},
-    {kFsStrikeOut, "fsStrikeOut"},
-}};
-
-// A record as it reads when the file stores nothing for a field: the values the writer leaves
-// out (0, empty, False, the class defaults).
-MemoRecord AbsentRecord() {
-  MemoRecord record;
-  record.ClientWidth = 0;
-  record.ClientHeight = 0;
-  record.Color = kClBtnFace;
-  record.LabelLeft = 0;
-  record.LabelTop = 0;
-  return record;
-}
 
 // Picture.Data starts with the graphic class and the byte count of the BMP image that follows.
 std::string PicturePrefix(std::size_t bitmapSize) {
@@ -46,20 +22,6 @@ std::string PicturePrefix(std::size_t bitmapSize) {
   const std::uint32_t size = static_cast<std::uint32_t>(bitmapSize);
   for (int i = 0; i < 4; ++i) prefix.push_back(static_cast<char>((size >> (8 * i)) & 0xFF));
   return prefix;
-}
-
-// The BMP image inside a Picture.Data payload; empty for other graphic classes and for a byte
-// count that does not fit the payload.
-std::string BitmapFromPictureData(std::string_view data) {
-  if (data.empty()) return {};
-  const std::size_t nameLength = static_cast<std::uint8_t>(data[0]);
-  if (data.size() < 1 + nameLength + 4 || data.substr(1, nameLength) != kBitmapClass) return {};
-  std::size_t pos = 1 + nameLength;
-  std::uint32_t size = 0;
-  for (int i = 3; i >= 0; --i) size = (size << 8) | static_cast<std::uint8_t>(data[pos + i]);
-  pos += 4;
-  if (size > data.size() - pos) return {};
-  return std::string(data.substr(pos, size));
 }
 
 // Builds an ObjectNode from the same calls the byte writer takes.
@@ -194,350 +156,6 @@ void EmitMemo(Sink& sink, const MemoRecord& record, std::string_view objectName)
   sink.EndObject();
 }
 
-enum class FontField { None, Charset, Color, Height, Name, Style };
-
-// The length sorts most names out before any comparison.
-FontField FontFieldOf(std::string_view n) {
-  switch (n.size()) {
-    case 9:
-      return n == "Font.Name" ? FontField::Name : FontField::None;
-    case 10:
-      return n == "Font.Color"   ? FontField::Color
-             : n == "Font.Style" ? FontField::Style
-                                 : FontField::None;
-    case 11:
-      return n == "Font.Height" ? FontField::Height : FontField::None;
-    case 12:
-      return n == "Font.Charset" ? FontField::Charset : FontField::None;
-    default:
-      return FontField::None;
-  }
-}
-
-// The text of a String or LString value goes straight into the field; other tags as AsText.
-void AssignText(const ValueRef& value, std::string& field) {
-  if (value.Tag == ValueTag::String || value.Tag == ValueTag::LString) {
-    field.assign(value.Bytes);
-  } else {
-    field = value.AsText().value_or(std::string());
-  }
-}
-
-// Applies one Font.* property; a value of the wrong kind gives the baseline's value, as if the
-// property were absent.
-void ApplyFontField(FontField field, const ValueRef& value, FontSpec& font,
-                    const FontSpec& baseline) {
-  switch (field) {
-    case FontField::None:
-      break;
-    case FontField::Charset:
-      font.Charset = baseline.Charset;
-      if (auto id = value.AsIdentifier()) {
-        if (auto charset = NameToCharset(*id)) font.Charset = *charset;
-      } else if (auto number = value.AsInteger(); number && *number >= 0 && *number <= 255) {
-        font.Charset = static_cast<int>(*number);
-      }
-      break;
-    case FontField::Color:
-      font.Color = value.AsColour().value_or(baseline.Color);
-      break;
-    case FontField::Height: {
-      auto v = value.AsInteger();
-      font.Height =
-          v && *v >= INT32_MIN && *v <= INT32_MAX ? static_cast<int>(*v) : baseline.Height;
-      break;
-    }
-    case FontField::Name:
-      if (value.Tag == ValueTag::String || value.Tag == ValueTag::LString ||
-          value.Tag == ValueTag::WString) {
-        AssignText(value, font.Name);
-      } else {
-        font.Name = baseline.Name;
-      }
-      break;
-    case FontField::Style:
-      font.Style = baseline.Style;
-      if (value.Tag == ValueTag::Set) {
-        font.Style = 0;
-        std::size_t pos = 0;
-        std::string_view item;
-        while (value.NextSetName(pos, item)) {
-          for (const auto& [flag, styleName] : kFontStyles) {
-            if (item == styleName) font.Style |= flag;
-          }
-        }
-      }
-      break;
-  }
-}
-
-int IntOr(const ValueRef& value, int fallback) {
-  auto v = value.AsInteger();
-  return v && *v >= INT32_MIN && *v <= INT32_MAX ? static_cast<int>(*v) : fallback;
-}
-
-// The first and the last W bytes of a text at least W long, as one number.
-template <typename Word>
-std::pair<Word, Word> EndWords(std::string_view text) {
-  Word first, last;
-  std::memcpy(&first, text.data(), sizeof first);
-  std::memcpy(&last, text.data() + text.size() - sizeof last, sizeof last);
-  return {first, last};
-}
-
-// Two texts of the same length compared as overlapping words, without a library call: the
-// field tables compare a name for nearly every property.
-inline bool SameBytes(std::string_view a, std::string_view b) {
-  const auto same = [&a, &b](auto word) {
-    const auto [a0, a1] = EndWords<decltype(word)>(a);
-    const auto [b0, b1] = EndWords<decltype(word)>(b);
-    return ((a0 ^ b0) | (a1 ^ b1)) == 0;
-  };
-  const std::size_t size = a.size();
-  if (size >= 8 && size <= 16) return same(std::uint64_t{});
-  if (size >= 4 && size < 8) return same(std::uint32_t{});
-  if (size >= 2 && size < 4) return same(std::uint16_t{});
-  return a == b;
-}
-
-// Names to fields with one table look-up: a slot per length, first and last-but-one letter,
-// checked when it is built to hold one name at most. Most names a memo stores are no field and
-// leave after a comparison of lengths.
-template <typename F, std::size_t N>
-class FieldTable {
- public:
-  struct Entry {
-    std::string_view Name;
-    F Field{};
-  };
-  constexpr explicit FieldTable(const std::array<Entry, N>& names) {
-    for (const Entry& entry : names) {
-      Entry& slot = slots_[Slot(entry.Name)];
-      // Not a constant expression, so that two names sharing a slot do not compile.
-      if (!slot.Name.empty()) SlotTaken();
-      slot = entry;
-    }
-  }
-  F Find(std::string_view name) const {
-    if (name.size() < 2) return F{};
-    const Entry& slot = slots_[Slot(name)];
-    return slot.Name.size() == name.size() && SameBytes(slot.Name, name) ? slot.Field : F{};
-  }
-
- private:
-  static constexpr std::size_t Slot(std::string_view n) {
-    return (n.size() * 8 + static_cast<unsigned char>(n[0]) * 7 +
-            static_cast<unsigned char>(n[n.size() - 2])) %
-           64;
-  }
-  static void SlotTaken() {}
-  std::array<Entry, 64> slots_{};
-};
-
-// Fills a record from the reader's events. Each known property sets its field; the last one of
-// a name wins, and a value of the wrong kind leaves the field as if nothing were stored.
-class MemoRecordBuilder final : public ObjectImageHandler {
- public:
-  // `record` starts as AbsentRecord().
-  explicit MemoRecordBuilder(MemoRecord& record) : Record(record) {}
-  MemoRecord& Record;
-
-  void BeginObject(const ObjectHeader& header) override {
-    ++depth_;
-    if (depth_ != 2) return;
-    part_ = Part::Other;
-    if (!seenLabel_ && (header.ClassName == kLabelClass || header.Name == kLabelName)) {
-      part_ = Part::Label;
-      seenLabel_ = true;
-    } else if (!seenImage_ && (header.ClassName == kImageClass || header.Name == kImageName)) {
-      part_ = Part::Image;
-      seenImage_ = true;
-    }
-  }
-
-  void Property(std::string_view name, const ValueRef& value) override {
-    if (depth_ == 1) {
-      Window(name, value);
-    } else if (depth_ == 2 && part_ == Part::Label) {
-      Label(name, value);
-    } else if (depth_ == 2 && part_ == Part::Image) {
-      Image(name, value);
-    }
-  }
-
-  void EndObject() override { --depth_; }
-
- private:
-  enum class Part { Other, Label, Image };
-
-  enum class Field {
-    Other,
-    Left,
-    Top,
-    ClientWidth,
-    ClientHeight,
-    BorderStyle,
-    Caption,
-    Color,
-    ParentFont,
-    FormStyle,
-    Tag,
-    Cursor,
-    Visible,
-    Font,
-    // The label's own.
-    Width,
-    Height,
-  };
-
-  static constexpr FieldTable<Field, 17> kWindowFields{{{
-      {"Left", Field::Left},
-      {"Top", Field::Top},
-      {"ClientWidth", Field::ClientWidth},
-      {"ClientHeight", Field::ClientHeight},
-      {"BorderStyle", Field::BorderStyle},
-      {"Caption", Field::Caption},
-      {"Color", Field::Color},
-      {"ParentFont", Field::ParentFont},
-      {"FormStyle", Field::FormStyle},
-      {"Tag", Field::Tag},
-      {"Cursor", Field::Cursor},
-      {"Visible", Field::Visible},
-      {"Font.Charset", Field::Font},
-      {"Font.Color", Field::Font},
-      {"Font.Height", Field::Font},
-      {"Font.Name", Field::Font},
-      {"Font.Style", Field::Font},
-  }}};
-  static constexpr FieldTable<Field, 6> kLabelFields{{{
-      {"Left", Field::Left},
-      {"Top", Field::Top},
-      {"Width", Field::Width},
-      {"Height", Field::Height},
-      {"Caption", Field::Caption},
-      {"Tag", Field::Tag},
-  }}};
-
-  // Most window properties are not read: those leave before anything else is set up.
-  void Window(std::string_view name, const ValueRef& value) {
-    const Field field = kWindowFields.Find(name);
-    if (field != Field::Other) SetWindowField(field, name, value);
-  }
-
-  [[gnu::noinline]] void SetWindowField(Field field, std::string_view name, const ValueRef& value) {
-    MemoRecord& r = Record;
-    switch (field) {
-      case Field::Other:
-      case Field::Width:
-      case Field::Height:
-        break;
-      case Field::Left:
-        r.Left = IntOr(value, 0);
-        break;
-      case Field::Top:
-        r.Top = IntOr(value, 0);
-        break;
-      case Field::ClientWidth:
-        r.ClientWidth = IntOr(value, 0);
-        break;
-      case Field::ClientHeight:
-        r.ClientHeight = IntOr(value, 0);
-        break;
-      case Field::BorderStyle: {
-        const auto id = value.AsIdentifier();
-        r.BorderStyle = id == "bsNone"          ? MemoBorder::None
-                        : id == "bsSizeToolWin" ? MemoBorder::SizeToolWin
-                                                : MemoBorder::Dialog;
-        break;
-      }
-      case Field::Caption:
-        AssignText(value, r.StampText);
-        break;
-      case Field::Color:
-        r.Color = value.AsColour().value_or(kClBtnFace);
-        break;
-      case Field::ParentFont:
-        r.ParentFont = value.AsBoolean().value_or(false);
-        break;
-      case Field::FormStyle:
-        r.StayOnTop = value.AsIdentifier() == "fsStayOnTop";
-        break;
-      case Field::Tag: {
-        const int kind = IntOr(value, 0);
-        r.Kind = kind >= 0 && kind <= 4 ? static_cast<MemoKind>(kind) : MemoKind::mkNormal;
-        break;
-      }
-      case Field::Cursor:
-        r.HandCursor = value.AsIdentifier() == "crHandPoint";
-        break;
-      case Field::Visible:
-        r.Visible = value.AsBoolean().value_or(false);
-        break;
-      case Field::Font: {
-        static const FontSpec baseline = DefaultMemoFont();
-        ApplyFontField(FontFieldOf(name), value, r.Font, baseline);
-        break;
-      }
-    }
-  }
-
-  [[gnu::noinline]] void Label(std::string_view name, const ValueRef& value) {
-    MemoRecord& r = Record;
-    switch (kLabelFields.Find(name)) {
-      case Field::Left:
-        r.LabelLeft = IntOr(value, 0);
-        break;
-      case Field::Top:
-        r.LabelTop = IntOr(value, 0);
-        break;
-      case Field::Width:
-        r.LabelWidth = IntOr(value, 0);
-        break;
-      case Field::Height:
-        r.LabelHeight = IntOr(value, 0);
-        break;
-      case Field::Caption:
-        AssignText(value, r.Text);
-        break;
-      case Field::Tag:
-        r.PositionFixed = IntOr(value, 0) == 1;
-        break;
-      default:
-        break;
-    }
-  }
-
-  [[gnu::noinline]] void Image(std::string_view name, const ValueRef& value) {
-    if (name == "Picture.Data") {
-      Record.Picture =
-          value.Tag == ValueTag::Binary ? BitmapFromPictureData(value.Bytes) : std::string();
-    } else if (name == "Hint") {
-      AssignText(value, Record.PictureHint);
-    }
-  }
-
-  int depth_ = 0;
-  Part part_ = Part::Other;
-  bool seenLabel_ = false;
-  bool seenImage_ = false;
-};
-
-// Reads the Font.* values of a style file over a starting font.
-class FontBuilder : public ObjectImageHandler {
- public:
-  explicit FontBuilder(const FontSpec& start) : Font(start), baseline_(start) {}
-  FontSpec Font;
-  void BeginObject(const ObjectHeader&) override { ++depth_; }
-  void Property(std::string_view name, const ValueRef& value) override {
-    if (depth_ == 1) ApplyFontField(FontFieldOf(name), value, Font, baseline_);
-  }
-  void EndObject() override { --depth_; }
-
- private:
-  FontSpec baseline_;
-  int depth_ = 0;
-};
-
 }  // namespace
 
 FontSpec DefaultMemoFont() {
@@ -609,12 +227,6 @@ void AddFontProperties(ObjectNode& object, const FontSpec& font) {
   EmitFont(sink, font);
 }
 
-void ReadFontProperties(const ObjectNode& object, FontSpec& font) {
-  FontBuilder builder(font);
-  ReplayObject(object, builder);
-  font = builder.Font;
-}
-
 ObjectNode MemoRecordToObject(const MemoRecord& record, std::string_view objectName) {
   ObjectNode form;
   NodeSink sink(form);
@@ -622,38 +234,11 @@ ObjectNode MemoRecordToObject(const MemoRecord& record, std::string_view objectN
   return form;
 }
 
-MemoRecord MemoRecordFromObject(const ObjectNode& object) {
-  MemoRecord record = AbsentRecord();
-  MemoRecordBuilder builder(record);
-  ReplayObject(object, builder);
-  return record;
-}
-
 std::string WriteMemoRecord(const MemoRecord& record, std::string_view objectName) {
   std::string out;
   ObjectImageWriter writer(out);
   EmitMemo(writer, record, objectName);
   return out;
-}
-
-MemoFileContents ReadMemoFile(std::string_view bytes) {
-  MemoFileContents contents;
-  static const MemoRecord absent = AbsentRecord();
-  std::size_t pos = 0;
-  while (pos < bytes.size()) {
-    // Filled where it stays in the list rather than moved there.
-    MemoRecordBuilder builder(contents.Records.emplace_back(absent));
-    if (!object_image_stream::ReadObjectImageInto(bytes, pos, builder)) {
-      contents.Records.pop_back();
-      contents.Partial = true;
-      break;
-    }
-    // The records of one file are alike: room for as many as the first one's size says, never
-    // more records than the file has bytes for one of them.
-    if (contents.Records.size() == 1 && pos < bytes.size())
-      contents.Records.reserve(1 + bytes.size() / std::max(pos, sizeof(MemoRecord)));
-  }
-  return contents;
 }
 
 std::string WriteMemoFile(const std::vector<MemoRecord>& records) {
@@ -676,14 +261,6 @@ std::string WriteMemoFontFile(const FontSpec& font) {
   writer.EndProperties();
   writer.EndObject();
   return out;
-}
-
-bool ReadMemoFontFile(std::string_view bytes, FontSpec& font) {
-  std::size_t pos = 0;
-  FontBuilder builder(font);
-  if (!ReadObjectImage(bytes, pos, builder)) return false;
-  font = builder.Font;
-  return true;
 }
 
 std::string WriteMemoColorFile(ColorValue color) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 
 #include "memo/test_bytes.h"
 
@@ -314,6 +316,51 @@ TEST(MemoFileTest, GarbageAfterTheRecordsIsAPartialLoad) {
   const MemoFileContents contents = ReadMemoFile(file);
   EXPECT_EQ(contents.Records.size(), 1u);
   EXPECT_TRUE(contents.Partial);
+}
+
+// Gives a property of the object a new value, or drops it when there is none.
+void Replace(ObjectNode& object, std::string_view name, std::optional<ObjectValue> value) {
+  auto& properties = object.Properties;
+  auto it = std::find_if(properties.begin(), properties.end(),
+                         [name](const ObjectProperty& property) { return property.Name == name; });
+  ASSERT_NE(it, properties.end()) << name;
+  if (value) {
+    it->Value = *value;
+  } else {
+    properties.erase(it);
+  }
+}
+
+// Records of one file mostly name the same colours and charset, and the reader remembers the
+// last names it looked up: what one record named must not show in the next one, whether that
+// one stores nothing, an unknown name of the same length or another name.
+TEST(MemoFileTest, NamedValuesDoNotCarryIntoTheNextRecord) {
+  MemoRecord named = FullRecord();
+  named.Color = kClYellow;
+  named.Font.Color = 0x0000FF;       // clRed
+  ASSERT_EQ(named.Font.Charset, 0);  // ANSI_CHARSET, not the default font's
+  ObjectNode first = MemoRecordToObject(named, "MemoForm");
+  ObjectNode second = MemoRecordToObject(named, "MemoForm_1");
+  Replace(second, "Color", std::nullopt);
+  Replace(second, "Font.Color", ObjectValue::Identifier("clRex"));
+  Replace(second, "Font.Charset", ObjectValue::Identifier("ANSI_CHARSEX"));
+  ObjectNode third = MemoRecordToObject(named, "MemoForm_2");
+  Replace(third, "Color", ObjectValue::Identifier("clAqua"));
+  const MemoFileContents contents =
+      ReadMemoFile(WriteObjectImage(first) + WriteObjectImage(second) + WriteObjectImage(third));
+  ASSERT_EQ(contents.Records.size(), 3u);
+  EXPECT_FALSE(contents.Partial);
+
+  MemoRecord expected = named;
+  expected.Color = kClBtnFace;
+  expected.Font.Color = DefaultMemoFont().Color;
+  expected.Font.Charset = DefaultMemoFont().Charset;
+  EXPECT_EQ(contents.Records[1], expected);
+  EXPECT_EQ(contents.Records[1], MemoRecordFromObject(second));
+  expected = named;
+  expected.Color = 0xFFFF00;  // clAqua
+  EXPECT_EQ(contents.Records[2], expected);
+  EXPECT_EQ(contents.Records[0], named);
 }
 
 TEST(StyleFileTest, FontAndColourFiles) {
