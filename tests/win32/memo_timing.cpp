@@ -197,7 +197,7 @@ HWND MakeRawWindow(int n) {
 
 // The start's yardstick, measured whole in this process before the start: as many raw system
 // windows as there are memos, made and shown one by one from none, until the loop settles.
-void RawWindowsYardstick(quillpad::ui::Application& application) {
+double RawWindowsYardstick(quillpad::ui::Application& application) {
   std::vector<HWND> raw;
   const double t0 = Now();
   for (std::size_t i = 0; i < memoCount; ++i) {
@@ -209,7 +209,7 @@ void RawWindowsYardstick(quillpad::ui::Application& application) {
   const double t1 = Now();
   for (HWND w : raw) DestroyWindow(w);
   Settle(application);
-  std::printf("%zu raw system windows: made and shown in %.1f ms\n", memoCount, t1 - t0);
+  return t1 - t0;
 }
 
 struct Figures {
@@ -232,15 +232,29 @@ int Run(TimingSystem& system, const std::string& folder, Figures& figures) {
   }
 
   quillpad::ui::Application application(system);
-  RawWindowsYardstick(application);
-  const double startAt = Now();
-  auto form = std::make_unique<TMainForm>(application);
-  const double constructed = Now();
-  Check(Settle(application), "the message loop settles after the start");
-  const double settled = Now();
-  std::printf("start with %zu memos: constructor %.1f ms, settled %.1f ms\n", memoCount,
-              constructed - startAt, settled - startAt);
-  CheckMemos(*form, memos[0], "after the start the first file's memos are showing");
+  // Starts in turn with their yardstick, each round's ratio its own: the machine's speed drifts
+  // from one round to the next.
+  constexpr int kStartRounds = 3;
+  std::vector<double> raws, calls, starts, ratios;
+  std::unique_ptr<TMainForm> form;
+  for (int round = 0; round < kStartRounds; ++round) {
+    form.reset();
+    Settle(application);
+    raws.push_back(RawWindowsYardstick(application));
+    const double startAt = Now();
+    form = std::make_unique<TMainForm>(application);
+    calls.push_back(Now() - startAt);
+    Check(Settle(application), "the message loop settles after the start");
+    starts.push_back(Now() - startAt);
+    ratios.push_back(starts.back() / raws.back());
+    std::printf("  start round %d: %zu raw windows %.1f ms, start %.1f ms\n", round + 1,
+                memoCount, raws.back(), starts.back());
+    CheckMemos(*form, memos[0], "after the start the first file's memos are showing");
+  }
+  std::printf("%zu raw system windows: made and shown in %.1f ms\n", memoCount, Median(raws));
+  std::printf("start with %zu memos: constructor %.1f ms, settled %.1f ms (ratio %.2f), medians of "
+              "%d rounds\n",
+              memoCount, Median(calls), Median(starts), Median(ratios), kStartRounds);
 
   // Where a memo window's time goes: the same steps LoadMemoList takes, for a few extra memos.
   {
