@@ -135,8 +135,10 @@ void TMemoForm::DoPaint(platform::Canvas& canvas) {
   const platform::FontSpec font = ToPlatformFont(memo_.Font);
   const int lineHeight = canvas.TextExtent("A", font).Height;
   int y = memo_.LabelTop;
+  // Only what can show: nothing below the client area, nothing past its right edge.
   for (const std::string& line : SplitLines(memo_.Text)) {
-    canvas.TextOut({memo_.LabelLeft, y}, line, font);
+    if (y >= size.Height) break;
+    canvas.TextOut({memo_.LabelLeft, y}, VisiblePart(line, size.Width - memo_.LabelLeft), font);
     y += lineHeight;
   }
 }

@@ -28,6 +28,13 @@ std::vector<GradientStrip> GradientStrips(ColorValue background, ColorValue font
   return strips;
 }
 
+std::string_view VisiblePart(std::string_view line, int pixels) {
+  std::size_t end = 0;
+  for (int chars = 0; chars < pixels && end < line.size(); ++chars)
+    end += IsLeadByte(static_cast<unsigned char>(line[end])) && end + 1 < line.size() ? 2 : 1;
+  return line.substr(0, end);
+}
+
 bool LooksLikeAddress(const std::string& text) {
   const std::string t = Trim(text);
   return FindText(t, "://") != std::string::npos ||

@@ -36,6 +36,25 @@ class MemoWindowTest : public MainFormTest {
   static constexpr const char* kNow = "2026/12/07 9:05:03";
 };
 
+// Only what can show is drawn: a long line is cut at as many characters as the window has
+// pixels across, and lines below the window are left out.
+TEST_F(MemoWindowTest, PaintDrawsOnlyWhatCanShow) {
+  std::string kanji;
+  for (int i = 0; i < 200; ++i) kanji += "メ";
+  WriteMemoData("MemoData.dat",
+                {Memo(std::string(500, 'a') + "\r\n" + kanji + "\r\nc\r\nd\r\ne", 100, 50)});
+  TMainForm& f = Start();
+  std::vector<std::string> texts;
+  for (const std::string& op : Sim(*f.MemoList[0]).Paint()) {
+    if (op.rfind("TextOut 4,", 0) == 0) texts.push_back(op.substr(op.find(' ', op.find('$')) + 1));
+  }
+  const int width = f.MemoList[0]->ClientSize().Width - 4;
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0], std::string(static_cast<std::size_t>(width), 'a'));
+  EXPECT_EQ(texts[1], kanji.substr(0, 2 * static_cast<std::size_t>(width)));
+  EXPECT_EQ(texts[2], "c");
+}
+
 TEST_F(MemoWindowTest, PopupMenuHasEveryCommandWithItsCaptionShortcutAndName) {
   WriteMemoData("MemoData.dat", {Memo("a", 100, 50)});
   TMainForm& f = Start();

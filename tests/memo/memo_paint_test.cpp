@@ -30,6 +30,17 @@ TEST(GradientStrips, NegativeRangesTruncateTowardZeroAndZeroRangesStayFlat) {
   EXPECT_TRUE(GradientStrips(0x123456, 0, 0).empty());
 }
 
+TEST(VisiblePart, AsManyCharactersAsPixelsAndNeverHalfOfOne) {
+  EXPECT_EQ(VisiblePart("abcdef", 4), "abcd");
+  EXPECT_EQ(VisiblePart("abc", 10), "abc");
+  EXPECT_EQ(VisiblePart("メモ帳", 2), "メモ");
+  EXPECT_EQ(VisiblePart("aメb", 2), "aメ");
+  // A lead byte that ends the line stands alone.
+  EXPECT_EQ(VisiblePart("a\x83", 5), "a\x83");
+  EXPECT_EQ(VisiblePart("abc", 0), "");
+  EXPECT_EQ(VisiblePart("abc", -3), "");
+}
+
 TEST(LooksLikeAddress, SchemesOrAtSignAndDotAsWholeCharacters) {
   EXPECT_TRUE(LooksLikeAddress("  http://example.jp  "));
   EXPECT_TRUE(LooksLikeAddress("me@example.jp"));
