@@ -78,11 +78,6 @@ void CustomEdit::SetWordWrap(bool on) {
   P().SetStyle(style_);
 }
 
-void CustomEdit::SetScrollBars(bool on) {
-  style_.ScrollBars = on;
-  P().SetStyle(style_);
-}
-
 void CustomEdit::DoChange() {
   if (OnChange) OnChange();
 }

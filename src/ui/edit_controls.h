@@ -57,8 +57,7 @@ class CustomEdit : public Control {
   void SetReadOnly(bool on);
   bool WordWrap() const { return style_.WordWrap; }
   void SetWordWrap(bool on);
-  bool ScrollBars() const { return style_.ScrollBars; }
-  void SetScrollBars(bool on);
+  bool ScrollBars() const { return style_.ScrollBars; }  // given in the style it is made with
 
   std::function<void()> OnChange;
   std::function<void()> OnSelectionChange;

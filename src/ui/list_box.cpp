@@ -36,12 +36,6 @@ void ListBox::SetItems(std::vector<std::string> items) {
   P().SetItems(items_);
 }
 
-void ListBox::SetOwnerDraw(bool on) {
-  style_.OwnerDraw = on;
-  P().SetStyle(style_);
-  SetItems(items_);
-}
-
 int ListBox::ItemHeight(int index) const {
   if (index < 0 || index >= static_cast<int>(heights_.size())) return 0;
   return heights_[static_cast<std::size_t>(index)];

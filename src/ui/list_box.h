@@ -38,8 +38,8 @@ class ListBox : public Control {
 
   // The native list holds no taller item.
   static constexpr int kMaxItemHeight = 255;
+  // Given in the style the list is made with.
   bool OwnerDraw() const { return style_.OwnerDraw; }
-  void SetOwnerDraw(bool on);
   int ItemHeight(int index) const;
   // The item under a client point; -1 below the last item or outside the list.
   int ItemAtPos(Point p) const { return P().ItemAtPoint(p); }
