@@ -790,6 +790,16 @@ void CheckHeldPlacement(qp::WindowSystem& windows) {
             picture.substr(info->PixelOffset) ==
                 quillpad::SolidBmpFile(client.Width, client.Height, 0x0000FF).substr(54),
         "it shows its background over the whole client");
+  // Its frame is drawn on the screen, while a frameless form skips the frame painting.
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  HDC screen = GetDC(nullptr);
+  const COLORREF edge = GetPixel(screen, w.left, (w.top + w.bottom) / 2);
+  const COLORREF inside = GetPixel(screen, w.left + 5, (w.top + w.bottom) / 2);
+  ReleaseDC(nullptr, screen);
+  Check(inside == RGB(255, 0, 0) && edge == GetSysColor(COLOR_WINDOWFRAME),
+        "its single border shows on the screen around the background",
+        std::to_string(edge) + " at the edge, " + std::to_string(inside) + " inside");
 
   // Asked again for the same style, a window that lost the drop registration takes it back.
   const auto accepts = [hwnd] {

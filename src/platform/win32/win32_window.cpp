@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <unordered_map>
 
 #include "base/bmp_image.h"
 #include "base/encoding.h"
@@ -20,7 +21,15 @@ namespace quillpad::platform::win32 {
 
 namespace {
 
-constexpr wchar_t kPeerProperty[] = L"QuillpadPeer";
+// Window to peer, kept in the process: every message looks its window up, and a window
+// property costs a round trip to the window server under Wine. All windows live on one thread.
+std::unordered_map<HWND, Win32Window*>& Peers() {
+  static std::unordered_map<HWND, Win32Window*> peers;
+  return peers;
+}
+
+void Attach(HWND hwnd, Win32Window* peer) { Peers()[hwnd] = peer; }
+void Detach(HWND hwnd) { Peers().erase(hwnd); }
 
 MouseButton ButtonOf(UINT msg) {
   switch (msg) {
@@ -138,7 +147,7 @@ Win32Window::~Win32Window() {
   system_.Unregister(this);
   if (hwnd_) {
     // Detach first: nothing said during destruction reaches a toolkit object that is going away.
-    RemovePropW(hwnd_, kPeerProperty);
+    Detach(hwnd_);
     if (oldProc_) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
     DestroyWindow(hwnd_);
   }
@@ -147,11 +156,21 @@ Win32Window::~Win32Window() {
 }
 
 Win32Window* Win32Window::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<Win32Window*>(GetPropW(hwnd, kPeerProperty)) : nullptr;
+  if (!hwnd) return nullptr;
+  const auto found = Peers().find(hwnd);
+  return found == Peers().end() ? nullptr : found->second;
 }
 
 bool Win32Window::IsCustom() const {
   return cls_ == WindowClass::Form || cls_ == WindowClass::Panel || cls_ == WindowClass::PaintBox;
+}
+
+bool Win32Window::HasFrame() const {
+  constexpr LONG_PTR kFrame = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL;
+  constexpr LONG_PTR kEdges =
+      WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_DLGMODALFRAME;
+  return (GetWindowLongPtrW(hwnd_, GWL_STYLE) & kFrame) ||
+         (GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & kEdges) || GetMenu(hwnd_);
 }
 
 bool Win32Window::IsTextControl() const {
@@ -270,7 +289,7 @@ void Win32Window::Create() {
   hwnd_ = CreateWindowExW(exStyle, className, L"", ControlStyle() | WS_VISIBLE, 0, 0, 0, 0,
                           parentHwnd_, menuId, instance, nullptr);
   if (!hwnd_) return;
-  SetPropW(hwnd_, kPeerProperty, this);
+  Attach(hwnd_, this);
   oldProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
       hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Window::ControlProc)));
   SendMessageW(hwnd_, WM_SETFONT,
@@ -310,7 +329,7 @@ void Win32Window::Recreate() {
   const bool visible = IsVisible();
   const bool enabled = IsWindowEnabled(hwnd_);
   const std::string text = IsTextControl() ? Text() : std::string();
-  RemovePropW(hwnd_, kPeerProperty);
+  Detach(hwnd_);
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
   DestroyWindow(hwnd_);
   hwnd_ = nullptr;
@@ -1168,7 +1187,7 @@ LRESULT Win32Window::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 LRESULT Win32Window::Route(Win32Window* self, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCDESTROY) {
-    RemovePropW(hwnd, kPeerProperty);
+    Detach(hwnd);
     const WNDPROC old = self->oldProc_;
     self->hwnd_ = nullptr;
     self->oldProc_ = nullptr;
@@ -1196,7 +1215,7 @@ LRESULT CALLBACK Win32Window::CustomProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
     auto* self =
         static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->hwnd_ = hwnd;
-    SetPropW(hwnd, kPeerProperty, self);
+    Attach(hwnd, self);
   }
   Win32Window* self = FromHandle(hwnd);
   if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -1477,6 +1496,14 @@ bool Win32Window::Handle(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       result = 1;
       return true;
     }
+    case WM_NCPAINT:
+      // A frameless form has nothing outside its client. Under Wine the default handler also
+      // tells the desktop, which lays out its whole task bar again: once per memo shown.
+      if (cls_ == WindowClass::Form && !HasFrame()) {
+        result = 0;
+        return true;
+      }
+      return false;
     case WM_SETCURSOR:
       if (cursor_ && reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT) {
         ::SetCursor(cursor_);

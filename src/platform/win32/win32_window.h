@@ -125,6 +125,7 @@ class Win32Window : public Window {
   void ApplyFormStyle();
   bool IsCustom() const;
   bool IsTextControl() const;
+  bool HasFrame() const;  // anything drawn outside the client: borders, scroll bars, a menu bar
   bool IsRichEdit() const { return cls_ == WindowClass::RichEdit; }
   std::wstring RawText();
   int ByteToChar(int byteOffset);
