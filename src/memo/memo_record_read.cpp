@@ -330,7 +330,7 @@ class MemoRecordBuilder final : public ObjectImageHandler {
     return baseline;
   }
 
-  [[gnu::noinline]] void Set(Field field, const ValueRef& value) {
+  void Set(Field field, const ValueRef& value) {
     MemoRecord& r = Record;
     switch (field) {
       case Field::Other:
