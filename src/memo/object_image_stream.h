@@ -102,7 +102,7 @@ class Reader {
     } else {
       return false;
     }
-    ref.Tag = static_cast<ValueTag>(p[0]);
+    ref.Tag = tag;
     pos_ += size;
     return true;
   }
